@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// One of the browser's plain text data files: Windows-1252 on disk, lines ending
+// in CR LF (a lone LF or CR is accepted when reading). Every call opens, uses and
+// closes the file; nothing stays open between calls.
+class DataFile {
+public:
+    explicit DataFile(QString path);
+
+    const QString& path() const { return m_path; }
+
+    // First line, or an empty text when the file is missing, empty or unreadable.
+    QString readFirstLine() const;
+    // Lines 0 to maxLines - 1, stopping quietly at the end of the file.
+    QStringList readLines(int maxLines = 1001) const;
+
+    // Creates the file or empties it, then writes the line and CR LF.
+    bool replaceWithLine(const QString& line);
+    // Creates a missing file, then writes each line and CR LF at its end.
+    bool appendLines(const QStringList& lines);
+
+    // Reason of the last failed write, in the system's words.
+    const QString& errorString() const { return m_error; }
+
+private:
+    QString m_path;
+    QString m_error;
+};
