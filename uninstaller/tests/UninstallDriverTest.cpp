@@ -160,8 +160,8 @@ TEST_F(DriverTest, FoldersGoDeepestFirstButSystemFoldersStay)
 
 TEST_F(DriverTest, GroupFolderIsTheFirstListedShortcutsOwnFolderOutsideSystemFolders)
 {
-    Log("[Icons]\r\nd=C:\\WINDOWS\\Desktop\\Appli.lnk\r\na=C:\\Menu\\Appli\\a.lnk\r\nb=C:\\Menu\\Appli\\b.lnk\r\n");
-    for (const char* link : {"C:\\WINDOWS\\Desktop\\Appli.lnk", "C:\\Menu\\Appli\\a.lnk", "C:\\Menu\\Appli\\b.lnk"})
+    Log("[Icons]\r\nd=C:\\WINDOWS\\Desktop\\Appli.lnk\r\na=C:\\Menu\\Appli\\a.lnk\r\nb=C:\\Menu\\Tools\\b.lnk\r\n");
+    for (const char* link : {"C:\\WINDOWS\\Desktop\\Appli.lnk", "C:\\Menu\\Appli\\a.lnk", "C:\\Menu\\Tools\\b.lnk"})
         fakes.files.AddFile(link);
     Run();
     EXPECT_FALSE(fakes.files.HasFile("C:\\WINDOWS\\Desktop\\Appli.lnk"));
