@@ -89,6 +89,8 @@ CreditsWindow::CreditsWindow(BrowserComponent& wb1)
 
     for (QLabel* label : {Label1, Label2, static_cast<QLabel*>(Label3), Label4})
         label->setAlignment(Qt::AlignCenter);
+    for (QLabel* label : {Label1, Label2, static_cast<QLabel*>(Label3), Label4, static_cast<QLabel*>(Label5)})
+        fitTextToBox(label);
 
     Label1->setAccessibleName(QStringLiteral("Auteur : ") + authorName);
     Label3->setAccessibleName(QStringLiteral("Écrire à l'auteur : ") + authorEmail);

@@ -101,6 +101,8 @@ void ShortcutEditor::validate()
     Label1->setText(QStringLiteral("Félicitations! Maintenant, il vous suffit de taper le mot ")
                     + keyword + QLatin1Char(' ') + QStringLiteral("pour accéder à l'adresse ")
                     + address);
+    Label1->setFont(font());
+    fitTextToBox(Label1);
     List1->addItem(keyword);
     List2->addItem(address);
 }
