@@ -38,4 +38,6 @@ signals:
     void titleChange(const QString& title);
     // The component received the keyboard focus, also by a mouse click into it.
     void gotFocus();
+    // The document asked for last is shown (ok) or could not be loaded.
+    void loadFinished(bool ok);
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +27,8 @@ public:
     const QString& errorString() const { return m_error; }
 
 private:
+    bool write(QIODevice::OpenMode mode, const QStringList& lines);
+
     QString m_path;
     QString m_error;
 };

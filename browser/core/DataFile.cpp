@@ -1,0 +1,131 @@
+#include "DataFile.h"
+
+#include "Windows1252.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// Splits a byte stream into lines at CR LF, lone CR or lone LF, reading the
+// file in blocks so that a long file is never loaded whole.
+class LineReader {
+public:
+    explicit LineReader(QFile& file) : m_file(file) {}
+
+    bool next(QByteArray& line)
+    {
+        line.clear();
+        for (;;) {
+            if (m_pos >= m_buffer.size() && !fill()) {
+                // A last line without its line end still counts.
+                const bool last = m_pendingText;
+                m_pendingText = false;
+                return last;
+            }
+            m_pendingText = true;
+            const char* data = m_buffer.constData();
+            const qsizetype end = m_buffer.size();
+            qsizetype i = m_pos;
+            while (i < end && data[i] != '\r' && data[i] != '\n')
+                ++i;
+            line.append(data + m_pos, i - m_pos);
+            if (i == end) {
+                m_pos = end;
+                continue;
+            }
+            m_pos = i + 1;
+            if (data[i] == '\r')
+                skipLineFeed();
+            m_pendingText = false;
+            return true;
+        }
+    }
+
+private:
+    bool fill()
+    {
+        m_buffer = m_file.read(64 * 1024);
+        m_pos = 0;
+        return !m_buffer.isEmpty();
+    }
+
+    void skipLineFeed()
+    {
+        if (m_pos >= m_buffer.size() && !fill())
+            return;
+        if (m_buffer.at(m_pos) == '\n')
+            ++m_pos;
+    }
+
+    QFile& m_file;
+    QByteArray m_buffer;
+    qsizetype m_pos = 0;
+    bool m_pendingText = false;  // characters read since the last line end
+};
+
+bool openForReading(QFile& file)
+{
+    // A folder in place of the file reads as a missing file.
+    if (QFileInfo(file.fileName()).isDir())
+        return false;
+    return file.open(QIODevice::ReadOnly);
+}
+
+}  // namespace
+
+DataFile::DataFile(QString path) : m_path(std::move(path)) {}
+
+QString DataFile::readFirstLine() const
+{
+    const QStringList lines = readLines(1);
+    return lines.isEmpty() ? QString() : lines.first();
+}
+
+QStringList DataFile::readLines(int maxLines) const
+{
+    QStringList lines;
+    QFile file(m_path);
+    if (!openForReading(file))
+        return lines;
+    LineReader reader(file);
+    QByteArray line;
+    while (lines.size() < maxLines && reader.next(line))
+        lines.append(windows1252::decode(line));
+    return lines;
+}
+
+bool DataFile::replaceWithLine(const QString& line)
+{
+    return write(QIODevice::WriteOnly | QIODevice::Truncate, {line});
+}
+
+bool DataFile::appendLines(const QStringList& lines)
+{
+    return write(QIODevice::WriteOnly | QIODevice::Append, lines);
+}
+
+bool DataFile::write(QIODevice::OpenMode mode, const QStringList& lines)
+{
+    m_error.clear();
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += windows1252::encode(line);
+        bytes += "\r\n";
+    }
+    QFile file(m_path);
+    if (QFileInfo(m_path).isDir()) {
+        m_error = QFile::tr("Is a directory");
+        return false;
+    }
+    if (!file.open(mode) || file.write(bytes) != bytes.size() || !file.flush()) {
+        m_error = file.errorString();
+        return false;
+    }
+    file.close();
+    if (file.error() != QFileDevice::NoError) {
+        m_error = file.errorString();
+        return false;
+    }
+    return true;
+}

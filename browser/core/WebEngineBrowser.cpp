@@ -1,0 +1,230 @@
+#include "WebEngineBrowser.h"
+
+#include "Endpoints.h"
+#include "PageRules.h"
+#include "WebAddresses.h"
+
+#include <QChildEvent>
+#include <QDesktopServices>
+#include <QEvent>
+#include <QWebEngineHistory>
+#include <QWebEngineLoadingInfo>
+#include <QWebEnginePage>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+#include <QWidget>
+
+namespace {
+
+constexpr int errorNameNotResolved = -105;
+constexpr int errorAborted = -3;
+
+bool isMailAddress(const QUrl& url)
+{
+    return url.scheme().compare(QLatin1String("mailto"), Qt::CaseInsensitive) == 0;
+}
+
+// Hands "mailto:" links to the system's mail program instead of loading them.
+class Page : public QWebEnginePage {
+public:
+    using QWebEnginePage::QWebEnginePage;
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override
+    {
+        if (isMailAddress(url)) {
+            QDesktopServices::openUrl(url);
+            return false;
+        }
+        return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
+    }
+};
+
+QString errorPageHtml(const QString& title, const QString& message, const QUrl& failedUrl)
+{
+    return QStringLiteral(
+               "<!DOCTYPE html><html lang=\"fr\"><head><meta charset=\"utf-8\"><title>%1</title>"
+               "<style>body{font-family:sans-serif;margin:2em;color:#222}h1{font-size:1.3em}</style>"
+               "</head><body><h1>%1</h1><p>%2</p><p><code>%3</code></p>"
+               "<ul><li>Vérifiez l'orthographe de l'adresse.</li>"
+               "<li>Vérifiez que votre ordinateur est connecté au réseau.</li>"
+               "<li>Cliquez sur « Actualiser » pour essayer à nouveau.</li></ul></body></html>")
+        .arg(title.toHtmlEscaped(), message.toHtmlEscaped(),
+             failedUrl.toDisplayString().toHtmlEscaped());
+}
+
+}  // namespace
+
+WebEngineBrowser::WebEngineBrowser(QObject* parent)
+    : BrowserComponent(parent), m_view(new QWebEngineView)
+{
+    auto* page = new Page(m_view);
+    m_view->setPage(page);
+    // Failures are shown by our own French pages, so that the server-not-found
+    // page carries the name the main window recognises.
+    page->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
+
+    connect(page, &QWebEnginePage::loadStarted, this, &WebEngineBrowser::onLoadStarted);
+    connect(page, &QWebEnginePage::loadFinished, this, &WebEngineBrowser::onLoadFinished);
+    connect(page, &QWebEnginePage::loadingChanged, this, &WebEngineBrowser::onLoadingChanged);
+    connect(page, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::onTitleChanged);
+    connect(page, &QWebEnginePage::linkHovered, this,
+            [this](const QString& url) { emit statusTextChange(url); });
+    watchForFocus(m_view);
+}
+
+WebEngineBrowser::~WebEngineBrowser()
+{
+    // The view normally dies with the window it sits in; a view never placed
+    // in a window is ours to delete.
+    if (m_view && !m_view->parent())
+        delete m_view;
+}
+
+QWidget* WebEngineBrowser::widget()
+{
+    return m_view;
+}
+
+void WebEngineBrowser::navigate(const QString& address)
+{
+    const QUrl url = address.isEmpty() ? QUrl(QStringLiteral("about:blank")) : web_addresses::toUrl(address);
+    if (isMailAddress(url)) {
+        QDesktopServices::openUrl(url);
+        return;
+    }
+    m_view->setUrl(url);
+}
+
+bool WebEngineBrowser::goBack()
+{
+    if (!m_view->history()->canGoBack())
+        return false;
+    m_view->back();
+    return true;
+}
+
+bool WebEngineBrowser::goForward()
+{
+    if (!m_view->history()->canGoForward())
+        return false;
+    m_view->forward();
+    return true;
+}
+
+void WebEngineBrowser::refresh()
+{
+    if (m_showingErrorPage)
+        m_view->setUrl(m_failedUrl);  // try the page that failed again
+    else
+        m_view->reload();
+}
+
+void WebEngineBrowser::stop()
+{
+    m_view->stop();
+}
+
+void WebEngineBrowser::goHome()
+{
+    navigate(QString::fromUtf8(endpoints::systemHome));
+}
+
+void WebEngineBrowser::goSearch()
+{
+    navigate(QString::fromUtf8(endpoints::systemSearch));
+}
+
+QString WebEngineBrowser::locationUrl() const
+{
+    return (m_showingErrorPage ? m_failedUrl : m_view->url()).toString();
+}
+
+QString WebEngineBrowser::locationName() const
+{
+    return m_view->title();
+}
+
+void WebEngineBrowser::onLoadStarted()
+{
+    if (m_loadingErrorPage)
+        return;
+    m_showingErrorPage = false;
+    emit statusTextChange(QStringLiteral("Ouverture de la page..."));
+}
+
+void WebEngineBrowser::onLoadFinished(bool ok)
+{
+    if (m_loadingErrorPage) {
+        m_loadingErrorPage = false;
+        emit statusTextChange(QStringLiteral("Terminé"));
+        // The page's name may equal the one shown before, in which case the
+        // engine reports no change; the main window must still hear of it.
+        if (!m_titleChangedDuringErrorPage)
+            emit titleChange(m_view->title());
+        emit loadFinished(false);
+        return;
+    }
+    emit statusTextChange(ok ? QStringLiteral("Terminé") : QStringLiteral("Erreur de chargement"));
+    emit loadFinished(ok);
+}
+
+void WebEngineBrowser::onLoadingChanged(const QWebEngineLoadingInfo& info)
+{
+    if (info.status() != QWebEngineLoadingInfo::LoadFailedStatus || m_loadingErrorPage)
+        return;
+    if (info.errorDomain() == QWebEngineLoadingInfo::ConnectionErrorDomain
+        && info.errorCode() != errorAborted)
+        showErrorPage(info.url(), info.errorCode(), info.errorString());
+}
+
+void WebEngineBrowser::onTitleChanged(const QString& title)
+{
+    if (m_loadingErrorPage)
+        m_titleChangedDuringErrorPage = true;
+    emit titleChange(title);
+}
+
+void WebEngineBrowser::showErrorPage(const QUrl& failedUrl, int errorCode, const QString& errorText)
+{
+    m_failedUrl = failedUrl;
+    m_loadingErrorPage = true;
+    m_showingErrorPage = true;
+    m_titleChangedDuringErrorPage = false;
+    const QString html = errorCode == errorNameNotResolved
+        ? errorPageHtml(QString::fromUtf8(page_rules::notFoundTitle),
+                        QStringLiteral("Le serveur de cette adresse est introuvable."), failedUrl)
+        : errorPageHtml(QStringLiteral("Impossible d'afficher la page"),
+                        QStringLiteral("La page n'a pas pu être chargée (%1).").arg(errorText), failedUrl);
+    m_view->setHtml(html, failedUrl);
+}
+
+bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::ChildAdded:
+    case QEvent::ChildPolished:
+        watchForFocus(static_cast<QChildEvent*>(event)->child());
+        break;
+    case QEvent::FocusIn:
+        emit gotFocus();
+        break;
+    case QEvent::MouseButtonPress:
+        // A click gives the focus even where the engine would not take it.
+        if (auto* w = qobject_cast<QWidget*>(watched); w && !w->hasFocus() && w != m_view)
+            w->setFocus(Qt::MouseFocusReason);
+        break;
+    default:
+        break;
+    }
+    return BrowserComponent::eventFilter(watched, event);
+}
+
+void WebEngineBrowser::watchForFocus(QObject* object)
+{
+    if (!object->isWidgetType())
+        return;
+    object->installEventFilter(this);
+    for (QObject* child : object->children())
+        watchForFocus(child);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "BrowserComponent.h"
+
+#include <QPointer>
+#include <QUrl>
+
+class QWebEngineLoadingInfo;
+#include <QWebEngineView>
+
+// The browser component on Qt WebEngine. A server that cannot be found shows
+// the component's own French page, named "Impossible de trouver le serveur";
+// other load failures show a French page of their own.
+class WebEngineBrowser : public BrowserComponent {
+    Q_OBJECT
+public:
+    explicit WebEngineBrowser(QObject* parent = nullptr);
+    ~WebEngineBrowser() override;
+
+    QWidget* widget() override;
+    void navigate(const QString& address) override;
+    bool goBack() override;
+    bool goForward() override;
+    void refresh() override;
+    void stop() override;
+    void goHome() override;
+    void goSearch() override;
+    QString locationUrl() const override;
+    QString locationName() const override;
+
+    QWebEngineView* view() const { return m_view.data(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void onLoadStarted();
+    void onLoadFinished(bool ok);
+    void onLoadingChanged(const QWebEngineLoadingInfo& info);
+    void onTitleChanged(const QString& title);
+    void showErrorPage(const QUrl& failedUrl, int errorCode, const QString& errorText);
+    void watchForFocus(QObject* object);
+
+    QPointer<QWebEngineView> m_view;
+    QUrl m_failedUrl;             // address behind the error page being loaded or shown
+    bool m_loadingErrorPage = false;
+    bool m_showingErrorPage = false;
+    bool m_titleChangedDuringErrorPage = false;
+};

@@ -1,0 +1,191 @@
+#include "DataFile.h"
+#include "StartupFiles.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray readBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+class DataFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+    }
+
+    void everyByteRoundTrips()
+    {
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            if (b != '\r' && b != '\n')
+                all.append(char(b));
+        const QString path = dir().filePath("bytes.txt");
+        writeBytes(path, all + "\r\n");
+        const QString line = DataFile(path).readFirstLine();
+        QCOMPARE(line.size(), all.size());
+        // The code page's own letters, not Latin-1's control characters.
+        QVERIFY(line.contains(QChar(0x20AC)));  // 0x80
+        QVERIFY(line.contains(QChar(0x0153)));  // 0x9C
+        QVERIFY(line.contains(QChar(0x2019)));  // 0x92
+
+        DataFile out(dir().filePath("copy.txt"));
+        QVERIFY(out.replaceWithLine(line));
+        QCOMPARE(readBytes(out.path()), all + "\r\n");
+    }
+
+    void textsAreWrittenInTheCodePage()
+    {
+        DataFile f(dir().filePath("home.txt"));
+        QVERIFY(f.replaceWithLine(QStringLiteral("http://café.test/€")));
+        QCOMPARE(readBytes(f.path()), QByteArray("http://caf\xe9.test/\x80\r\n"));
+        // Outside the code page: one replacement byte, never a broken line.
+        QVERIFY(f.replaceWithLine(QStringLiteral("a\u4e2db")));
+        QCOMPARE(readBytes(f.path()), QByteArray("a?b\r\n"));
+    }
+
+    void linesEndAtCrLfLoneCrOrLoneLf()
+    {
+        const QString path = dir().filePath("mixed.txt");
+        writeBytes(path, "one\r\ntwo\nthree\rfour\r\rsix\r\n\r\nlast");
+        QCOMPARE(DataFile(path).readLines(),
+                 (QStringList{"one", "two", "three", "four", "", "six", "", "last"}));
+        writeBytes(path, "a\r\n");
+        QCOMPARE(DataFile(path).readLines(), QStringList{"a"});
+    }
+
+    void readersTakeAtMost1001Lines()
+    {
+        const QString path = dir().filePath("long.txt");
+        QByteArray bytes;
+        for (int i = 0; i < 1200; ++i)
+            bytes += "line" + QByteArray::number(i) + "\r\n";
+        writeBytes(path, bytes);
+        const QStringList lines = DataFile(path).readLines();
+        QCOMPARE(lines.size(), 1001);
+        QCOMPARE(lines.last(), QStringLiteral("line1000"));
+        QCOMPARE(readBytes(path), bytes);  // reading never changes the file
+    }
+
+    void badFilesReadAsEmpty()
+    {
+        QCOMPARE(DataFile(dir().filePath("missing.txt")).readFirstLine(), QString());
+        QVERIFY(DataFile(dir().filePath("missing.txt")).readLines().isEmpty());
+        writeBytes(dir().filePath("empty.txt"), {});
+        QCOMPARE(DataFile(dir().filePath("empty.txt")).readFirstLine(), QString());
+        QVERIFY(QDir(dir().path()).mkdir("folder.txt"));
+        QCOMPARE(DataFile(dir().filePath("folder.txt")).readFirstLine(), QString());
+        QVERIFY(DataFile(dir().filePath("folder.txt")).readLines().isEmpty());
+    }
+
+    void hugeLineAndBinaryGarbage()
+    {
+        const QString path = dir().filePath("huge.txt");
+        QByteArray garbage(10 * 1024 * 1024, '\0');
+        for (qsizetype i = 0; i < garbage.size(); ++i) {
+            const char c = char((quint64(i) * 7919u) % 256u);
+            garbage[i] = (c == '\n' || c == '\r') ? 'x' : c;
+        }
+        writeBytes(path, garbage + "\r\nsecond\r\n");
+        const QStringList lines = DataFile(path).readLines();
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines.at(0).size(), garbage.size());
+        QCOMPARE(lines.at(1), QStringLiteral("second"));
+    }
+
+    void writersReplaceOrAppend()
+    {
+        DataFile home(dir().filePath("home.txt"));
+        writeBytes(home.path(), "one\r\ntwo\r\nthree\r\n");
+        QCOMPARE(home.readFirstLine(), QStringLiteral("one"));
+        QVERIFY(home.replaceWithLine(QStringLiteral("new")));
+        QCOMPARE(readBytes(home.path()), QByteArray("new\r\n"));
+
+        DataFile shortcuts(dir().filePath("raccourcis.txt"));
+        QVERIFY(shortcuts.appendLines({"k1", "a1"}));
+        QVERIFY(shortcuts.appendLines({"k2", "a2"}));
+        QCOMPARE(readBytes(shortcuts.path()), QByteArray("k1\r\na1\r\nk2\r\na2\r\n"));
+    }
+
+    void failedWritesSayWhy()
+    {
+        QVERIFY(QDir(dir().path()).mkdir("folder.txt"));
+        DataFile f(dir().filePath("folder.txt"));
+        QVERIFY(!f.appendLines({"x"}));
+        QVERIFY(!f.errorString().isEmpty());
+        DataFile g(dir().filePath("no/such/folder/file.txt"));
+        QVERIFY(!g.replaceWithLine("x"));
+        QVERIFY(!g.errorString().isEmpty());
+    }
+
+    void historyStopsAtARepeatedLine_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("repeat ends loading") << QByteArray("a\r\nb\r\nb\r\nc\r\n") << QStringList{"a", "b"};
+        QTest::newRow("empty first line") << QByteArray("\r\na\r\nb\r\n") << QStringList{};
+        QTest::newRow("repeat apart is kept") << QByteArray("a\r\nb\r\na\r\n") << QStringList{"a", "b", "a"};
+        QTest::newRow("empty line later") << QByteArray("a\r\n\r\nb\r\n") << QStringList{"a", "", "b"};
+    }
+    void historyStopsAtARepeatedLine()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QStringList, entries);
+        const QString path = dir().filePath("historique.txt");
+        writeBytes(path, content);
+        QCOMPARE(startup_files::readHistory(path), entries);
+    }
+
+    void historyOf1200LinesGives1001Entries()
+    {
+        const QString path = dir().filePath("historique.txt");
+        QByteArray bytes;
+        for (int i = 0; i < 1200; ++i)
+            bytes += "http://site" + QByteArray::number(i) + ".test/\r\n";
+        writeBytes(path, bytes);
+        QCOMPARE(startup_files::readHistory(path).size(), 1001);
+        QVERIFY(startup_files::readHistory(dir().filePath("none.txt")).isEmpty());
+    }
+
+    void variablesComeFromFirstLines()
+    {
+        writeBytes(dir().filePath("home.txt"), "http://home.test/\r\nsecond\r\nthird\r\n");
+        writeBytes(dir().filePath("erreur404.txt"), "\r\n");
+        writeBytes(dir().filePath("moteur.txt"), "http://moteur.test/");
+        // site.txt missing, skins.txt a folder
+        QVERIFY(QDir(dir().path()).mkdir("skins.txt"));
+        const ProgramFolder folder(dir().path());
+        const Variables v = startup_files::readVariables(folder);
+        QCOMPARE(v.url_home, QStringLiteral("http://home.test/"));
+        QCOMPARE(v.url_erreur404, QString());
+        QCOMPARE(v.url_moteur, QStringLiteral("http://moteur.test/"));
+        QCOMPARE(v.url_site, QString());
+        QCOMPARE(startup_files::readSkinPath(folder), QString());
+    }
+
+private:
+    QTemporaryDir& dir() { return *m_dir; }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+QTEST_GUILESS_MAIN(DataFileTest)
+#include "tst_datafile.moc"
