@@ -12,20 +12,20 @@
 #include <utility>
 
 DialogEntries::DialogEntries(MenuBar& menus, QWidget& mainWindow, Variables& variables,
-                             BrowserComponent& wb1, QString programFolder,
+                             BrowserComponent& wb1, ProgramFolder folder,
                              MessageBox& messages, FileDialogFactory makeFileDialog)
     : QObject(&mainWindow)
     , m_mainWindow(mainWindow)
     , m_variables(variables)
     , m_wb1(wb1)
-    , m_programFolder(std::move(programFolder))
+    , m_folder(std::move(folder))
     , m_messages(messages)
     , m_makeFileDialog(std::move(makeFileDialog))
     , f_site(preferredAddress(preferred_address::site))
     , f_home(preferredAddress(preferred_address::home))
     , f_moteur(preferredAddress(preferred_address::moteur))
     , f_erreur(preferredAddress(preferred_address::erreur))
-    , f_facile([this] { return new ShortcutEditor(m_programFolder, m_messages); })
+    , f_facile([this] { return new ShortcutEditor(m_folder, m_messages); })
     , f_credits([this] { return new CreditsWindow(m_wb1); })
 {
     bindPreferredAddress(menus, "smnu_site", f_site);
@@ -42,7 +42,7 @@ DialogEntries::~DialogEntries() = default;
 SingleWindow::Builder DialogEntries::preferredAddress(const PreferredAddressMember& member)
 {
     return [this, &member] {
-        return new PreferredAddressDialog(member, m_variables, m_programFolder, &m_mainWindow,
+        return new PreferredAddressDialog(member, m_variables, m_folder, &m_mainWindow,
                                           m_makeFileDialog(), m_messages);
     };
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ProgramFolder.h"
 #include "SingleWindow.h"
 
 #include <QObject>
@@ -25,7 +26,7 @@ public:
     using FileDialogFactory = std::function<std::unique_ptr<FileDialog>()>;
 
     DialogEntries(MenuBar& menus, QWidget& mainWindow, Variables& variables,
-                  BrowserComponent& wb1, QString programFolder, MessageBox& messages,
+                  BrowserComponent& wb1, ProgramFolder folder, MessageBox& messages,
                   FileDialogFactory makeFileDialog);
     ~DialogEntries() override;
 
@@ -40,7 +41,7 @@ private:
     QWidget& m_mainWindow;
     Variables& m_variables;
     BrowserComponent& m_wb1;
-    QString m_programFolder;
+    ProgramFolder m_folder;
     MessageBox& m_messages;
     FileDialogFactory m_makeFileDialog;
 

@@ -37,14 +37,14 @@ QLabel* centredLabel(const QString& text, QWidget* parent)
 
 PreferredAddressDialog::PreferredAddressDialog(const PreferredAddressMember& member,
                                                Variables& variables,
-                                               const QString& programFolder,
+                                               const ProgramFolder& folder,
                                                QWidget* mainWindow,
                                                std::unique_ptr<FileDialog> cd1,
                                                MessageBox& messages)
     : QWidget(nullptr, Qt::Window)
     , m_member(member)
     , m_variables(variables)
-    , m_filePath(QDir(programFolder).filePath(QString::fromLatin1(member.fileName)))
+    , m_filePath(folder.filePath(QString::fromLatin1(member.fileName)))
     , m_mainWindow(mainWindow)
     , m_cd1(std::move(cd1))
     , m_messages(messages)

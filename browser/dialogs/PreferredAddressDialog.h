@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PreferredAddressMember.h"
+#include "ProgramFolder.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -23,7 +24,7 @@ class PreferredAddressDialog : public QWidget {
     Q_OBJECT
 public:
     PreferredAddressDialog(const PreferredAddressMember& member, Variables& variables,
-                           const QString& programFolder, QWidget* mainWindow,
+                           const ProgramFolder& folder, QWidget* mainWindow,
                            std::unique_ptr<FileDialog> cd1, MessageBox& messages);
     ~PreferredAddressDialog() override;
 

@@ -28,9 +28,9 @@ Control* place(Control* control, const char* name, int left, int top, int width,
 
 }  // namespace
 
-ShortcutEditor::ShortcutEditor(const QString& programFolder, MessageBox& messages)
+ShortcutEditor::ShortcutEditor(const ProgramFolder& folder, MessageBox& messages)
     : QWidget(nullptr, Qt::Window)
-    , m_filePath(QDir(programFolder).filePath(QStringLiteral("raccourcis.txt")))
+    , m_filePath(folder.filePath(QStringLiteral("raccourcis.txt")))
     , m_messages(messages)
 {
     setObjectName(QStringLiteral("f_facile"));

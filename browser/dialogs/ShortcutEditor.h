@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProgramFolder.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -14,7 +16,7 @@ class QPushButton;
 class ShortcutEditor : public QWidget {
     Q_OBJECT
 public:
-    ShortcutEditor(const QString& programFolder, MessageBox& messages);
+    ShortcutEditor(const ProgramFolder& folder, MessageBox& messages);
 
 private:
     void load();

@@ -1,5 +1,5 @@
 #include "DialogEntries.h"
-#include "FakeBrowser.h"
+#include "FakeBrowserComponent.h"
 #include "FakeFileDialog.h"
 #include "FakeMessageBox.h"
 #include "MenuBar.h"
@@ -23,7 +23,7 @@ class DialogEntriesTest : public QObject {
 private:
     QTemporaryDir m_folder;
     Variables m_variables;
-    FakeBrowser m_wb1;
+    FakeBrowserComponent m_wb1;
     FakeMessageBox m_messages;
     std::unique_ptr<QMainWindow> m_main;
     MenuBar* m_menus = nullptr;
@@ -58,7 +58,7 @@ private slots:
         m_main = std::make_unique<QMainWindow>();
         m_menus = new MenuBar;
         m_main->setMenuBar(m_menus);
-        new DialogEntries(*m_menus, *m_main, m_variables, m_wb1, m_folder.path(), m_messages, [this] {
+        new DialogEntries(*m_menus, *m_main, m_variables, m_wb1, ProgramFolder(m_folder.path()), m_messages, [this] {
             ++m_fileDialogs;
             return std::make_unique<FakeFileDialog>();
         });
@@ -144,11 +144,11 @@ private slots:
 
     void aboutLinksDriveThePageView()
     {
-        m_wb1.navigated.clear();
+        m_wb1.navigations.clear();
         choose("smnu_credits");
         QTest::mouseClick(openWindow("f_credits")->findChild<QWidget*>(QStringLiteral("Label5")), Qt::LeftButton);
-        QCOMPARE(m_wb1.navigated.size(), 1);
-        QVERIFY(m_wb1.navigated.first().startsWith(QStringLiteral("http://")));
+        QCOMPARE(m_wb1.navigations.size(), 1);
+        QVERIFY(m_wb1.navigations.first().startsWith(QStringLiteral("http://")));
     }
 
     void closingTheMainWindowClosesTheOthers()

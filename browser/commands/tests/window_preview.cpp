@@ -3,7 +3,7 @@
 //   tavrello_window_preview f_site|f_home|f_moteur|f_erreur|f_facile|f_credits|<menu name> [folder [button]]
 // A button named last is clicked once the window is up.
 #include "DialogEntries.h"
-#include "FakeBrowser.h"
+#include "FakeBrowserComponent.h"
 #include "FakeFileDialog.h"
 #include "MenuBar.h"
 #include "QtMessageBox.h"
@@ -25,14 +25,14 @@ int main(int argc, char** argv)
     const QString button = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
 
     Variables variables;
-    FakeBrowser wb1;
+    FakeBrowserComponent wb1;
     QtMessageBox messages;
     QMainWindow main;
     main.setWindowTitle(QStringLiteral("Bienvenue sur Tavrello"));
     main.resize(11865 / 15, 8310 / 15);
     auto* menus = new MenuBar;
     main.setMenuBar(menus);
-    DialogEntries entries(*menus, main, variables, wb1, folder, messages,
+    DialogEntries entries(*menus, main, variables, wb1, ProgramFolder(folder), messages,
                           [] { return std::make_unique<FakeFileDialog>(); });
     main.move(0, 0);
     main.show();

@@ -1,6 +1,6 @@
 #include "CreditsWindow.h"
 #include "Endpoints.h"
-#include "FakeBrowser.h"
+#include "FakeBrowserComponent.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -22,7 +22,7 @@ private:
 private slots:
     void linksNavigateThePageViewAndTheWindowStays()
     {
-        FakeBrowser wb1;
+        FakeBrowserComponent wb1;
         CreditsWindow window(wb1);
         window.show();
         auto* Label3 = control<QLabel>(window, "Label3");
@@ -37,7 +37,7 @@ private slots:
         QTest::keyClick(Label3, Qt::Key_Return);
 
         const QString mail = QStringLiteral("mailto:") + QString::fromUtf8(endpoints::authorEmail);
-        QCOMPARE(wb1.navigated,
+        QCOMPARE(wb1.navigations,
                  (QStringList{mail, QStringLiteral("http://") + QString::fromUtf8(endpoints::directoryHost), mail}));
         QVERIFY(window.isVisible());
 
@@ -47,7 +47,7 @@ private slots:
 
     void showsTheAuthorOnLightYellow()
     {
-        FakeBrowser wb1;
+        FakeBrowserComponent wb1;
         CreditsWindow window(wb1);
         QCOMPARE(window.windowTitle(), QStringLiteral("Crédits"));
         QCOMPARE(window.size(), QSize(4680 / 15, 3195 / 15));

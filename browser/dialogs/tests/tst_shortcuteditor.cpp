@@ -22,7 +22,7 @@ private:
     QString shortcutFile() const { return m_folder.filePath(QStringLiteral("raccourcis.txt")); }
     std::unique_ptr<ShortcutEditor> open()
     {
-        auto editor = std::make_unique<ShortcutEditor>(m_folder.path(), m_messages);
+        auto editor = std::make_unique<ShortcutEditor>(ProgramFolder(m_folder.path()), m_messages);
         editor->show();
         return editor;
     }
