@@ -3,7 +3,7 @@
 #include "FakeFileDialog.h"
 #include "FakeMessageBox.h"
 #include "MenuBar.h"
-#include "TestFiles.h"
+#include "TestSupport.h"
 #include "Variables.h"
 
 #include <QAction>
@@ -30,24 +30,6 @@ private:
     int m_fileDialogs = 0;
 
     void choose(const char* entry) { m_menus->entry(entry)->trigger(); }
-
-    // The open windows of that name; a closed one is hidden until deleted.
-    static QList<QWidget*> openWindows(const char* name)
-    {
-        QList<QWidget*> found;
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == QLatin1String(name) && window->isVisible())
-                found << window;
-        }
-        return found;
-    }
-    static QWidget* openWindow(const char* name)
-    {
-        const QList<QWidget*> found = openWindows(name);
-        if (found.size() != 1)
-            qFatal("%lld windows %s open", qlonglong(found.size()), name);
-        return found.first();
-    }
 
 private slots:
     void init()
@@ -92,27 +74,17 @@ private slots:
             QVERIFY(!m_main->isEnabled());
             QVERIFY(dialog->isEnabled());
             // Each opening is built anew, with its own file dialog.
-            QVERIFY(dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->text().isEmpty());
-            dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("http://x.test/"));
+            QVERIFY(child<QLineEdit>(dialog, "Text1")->text().isEmpty());
+            child<QLineEdit>(dialog, "Text1")->setText(QStringLiteral("http://x.test/"));
             if (QByteArray(way) == "title bar")
                 dialog->close();
             else
-                QTest::mouseClick(dialog->findChild<QPushButton*>(QString::fromLatin1(way)), Qt::LeftButton);
+                QTest::mouseClick(child(dialog, way), Qt::LeftButton);
             QVERIFY2(m_main->isEnabled(), way);
             QVERIFY(openWindows(qPrintable(form)).isEmpty());
         }
         QCOMPARE(m_fileDialogs, 3);
         QVERIFY(m_messages.texts.isEmpty());
-    }
-
-    void validatedAddressReachesTheSharedVariables()
-    {
-        choose("smnu_site");
-        QWidget* dialog = openWindow("f_site");
-        dialog->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("http://prefere.test/"));
-        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
-        QCOMPARE(m_variables.url_site, QStringLiteral("http://prefere.test/"));
-        QCOMPARE(fileBytes(m_folder.filePath(QStringLiteral("site.txt"))), QByteArray("http://prefere.test/\r\n"));
     }
 
     void editorAndAboutWindowExistOnceBesideAnEnabledMainWindow()
@@ -131,24 +103,15 @@ private slots:
         choose("smnu_credits");
         QCOMPARE(openWindow("f_facile"), editor);
         QCOMPARE(openWindow("f_credits"), credits);
-        QCOMPARE(editor->findChild<QListWidget*>(QStringLiteral("List1"))->count(), 1);
+        QCOMPARE(child<QListWidget>(editor, "List1")->count(), 1);
 
         // Closed, then chosen again: built anew, reading the file anew.
         editor->close();
         credits->close();
         choose("smnu_facile");
         choose("smnu_credits");
-        QCOMPARE(openWindow("f_facile")->findChild<QListWidget*>(QStringLiteral("List1"))->count(), 2);
+        QCOMPARE(child<QListWidget>(openWindow("f_facile"), "List1")->count(), 2);
         QCOMPARE(openWindows("f_credits").size(), 1);
-    }
-
-    void aboutLinksDriveThePageView()
-    {
-        m_wb1.navigations.clear();
-        choose("smnu_credits");
-        QTest::mouseClick(openWindow("f_credits")->findChild<QWidget*>(QStringLiteral("Label5")), Qt::LeftButton);
-        QCOMPARE(m_wb1.navigations.size(), 1);
-        QVERIFY(m_wb1.navigations.first().startsWith(QStringLiteral("http://")));
     }
 
     void closingTheMainWindowClosesTheOthers()

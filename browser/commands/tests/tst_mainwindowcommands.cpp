@@ -4,6 +4,7 @@
 #include "MainWindow.h"
 #include "MainWindowCommands.h"
 #include "MenuBar.h"
+#include "TestSupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,23 +27,6 @@ private:
     std::unique_ptr<MainWindow> m_window;
     FakeBrowserComponent* m_wb1 = nullptr;
     MainWindowCommands* m_commands = nullptr;
-
-    static QWidget* openWindow(const char* name)
-    {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == QLatin1String(name) && window->isVisible())
-                return window;
-        }
-        qFatal("window %s not open", name);
-    }
-    template <typename Control>
-    static Control* control(QWidget* window, const char* name)
-    {
-        auto* found = window->findChild<Control*>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
-    }
 
 private slots:
     void init()
@@ -73,12 +57,12 @@ private slots:
     {
         m_commands->menus().entry("smnu_facile")->trigger();
         QWidget* editor = openWindow("f_facile");
-        control<QLineEdit>(editor, "Text1")->setText(QStringLiteral("journal"));
-        control<QLineEdit>(editor, "Text2")->setText(QStringLiteral("http://journal.test/"));
-        QTest::mouseClick(control<QPushButton>(editor, "Command1"), Qt::LeftButton);
+        child<QLineEdit>(editor, "Text1")->setText(QStringLiteral("journal"));
+        child<QLineEdit>(editor, "Text2")->setText(QStringLiteral("http://journal.test/"));
+        QTest::mouseClick(child<QPushButton>(editor, "Command1"), Qt::LeftButton);
 
-        control<QLineEdit>(m_window.get(), "txt_facile")->setText(QStringLiteral("journal"));
-        QTest::mouseClick(control<QPushButton>(m_window.get(), "Command2"), Qt::LeftButton);
+        child<QLineEdit>(m_window.get(), "txt_facile")->setText(QStringLiteral("journal"));
+        QTest::mouseClick(child<QPushButton>(m_window.get(), "Command2"), Qt::LeftButton);
         QCOMPARE(m_wb1->navigations, QStringList{"http://journal.test/"});
     }
 
@@ -87,7 +71,7 @@ private slots:
         m_window->variables().url_erreur404 = QStringLiteral("http://remplacement.test/");
         m_commands->menus().entry("smnu_erreur404")->trigger();
         QVERIFY(!m_window->isEnabled());
-        QTest::mouseClick(control<QPushButton>(openWindow("f_erreur"), "Command1"), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(openWindow("f_erreur"), "Command1"), Qt::LeftButton);
         QVERIFY(m_window->isEnabled());
         QVERIFY(m_window->variables().url_erreur404.isEmpty());
     }
@@ -95,7 +79,7 @@ private slots:
     void aboutLinkNavigatesThePageView()
     {
         m_commands->menus().entry("smnu_credits")->trigger();
-        QTest::mouseClick(control<QWidget>(openWindow("f_credits"), "Label3"), Qt::LeftButton);
+        QTest::mouseClick(child<QWidget>(openWindow("f_credits"), "Label3"), Qt::LeftButton);
         QCOMPARE(m_wb1->navigations.size(), 1);
         QVERIFY(m_wb1->navigations.first().startsWith(QStringLiteral("mailto:")));
         QVERIFY(m_window->isEnabled());

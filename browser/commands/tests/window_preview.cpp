@@ -1,25 +1,30 @@
 // Shows one secondary window, or the main menu bar with a menu dropped down,
-// against fakes, for screenshots under Xvfb:
+// against a fake page view, for screenshots under Xvfb:
 //   tavrello_window_preview f_site|f_home|f_moteur|f_erreur|f_facile|f_credits|<menu name> [folder [button]]
 // A button named last is clicked once the window is up.
 #include "DialogEntries.h"
 #include "FakeBrowserComponent.h"
-#include "FakeFileDialog.h"
 #include "MenuBar.h"
+#include "QtFileDialog.h"
 #include "QtMessageBox.h"
 #include "Variables.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
 #include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
+#include <QTranslator>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QTranslator qtFrench;
+    if (qtFrench.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtFrench);
     const QString name = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("f_credits");
     const QString folder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QDir::currentPath();
     const QString button = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
@@ -33,7 +38,7 @@ int main(int argc, char** argv)
     auto* menus = new MenuBar;
     main.setMenuBar(menus);
     DialogEntries entries(*menus, main, variables, wb1, ProgramFolder(folder), messages,
-                          [] { return std::make_unique<FakeFileDialog>(); });
+                          [] { return std::make_unique<QtFileDialog>(); });
     main.move(0, 0);
     main.show();
 
