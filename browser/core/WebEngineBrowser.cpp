@@ -93,6 +93,7 @@ void WebEngineBrowser::navigate(const QString& address)
         QDesktopServices::openUrl(url);
         return;
     }
+    m_loadingErrorPage = false;
     m_view->setUrl(url);
 }
 
@@ -158,10 +159,10 @@ void WebEngineBrowser::onLoadFinished(bool ok)
     if (m_loadingErrorPage) {
         m_loadingErrorPage = false;
         emit statusTextChange(QStringLiteral("Terminé"));
-        // The page's name may equal the one shown before, in which case the
-        // engine reports no change; the main window must still hear of it.
-        if (!m_titleChangedDuringErrorPage)
-            emit titleChange(m_view->title());
+        // Told once the page is shown, not while it loads: a navigation asked
+        // for by a listener must not race the error page. The engine would
+        // also stay silent when the name equals the one shown before.
+        emit titleChange(m_view->title());
         emit loadFinished(false);
         return;
     }
@@ -180,9 +181,8 @@ void WebEngineBrowser::onLoadingChanged(const QWebEngineLoadingInfo& info)
 
 void WebEngineBrowser::onTitleChanged(const QString& title)
 {
-    if (m_loadingErrorPage)
-        m_titleChangedDuringErrorPage = true;
-    emit titleChange(title);
+    if (!m_loadingErrorPage)
+        emit titleChange(title);
 }
 
 void WebEngineBrowser::showErrorPage(const QUrl& failedUrl, int errorCode, const QString& errorText)
@@ -190,7 +190,6 @@ void WebEngineBrowser::showErrorPage(const QUrl& failedUrl, int errorCode, const
     m_failedUrl = failedUrl;
     m_loadingErrorPage = true;
     m_showingErrorPage = true;
-    m_titleChangedDuringErrorPage = false;
     const QString html = errorCode == errorNameNotResolved
         ? errorPageHtml(QString::fromUtf8(page_rules::notFoundTitle),
                         QStringLiteral("Le serveur de cette adresse est introuvable."), failedUrl)

@@ -45,5 +45,4 @@ private:
     QUrl m_failedUrl;             // address behind the error page being loaded or shown
     bool m_loadingErrorPage = false;
     bool m_showingErrorPage = false;
-    bool m_titleChangedDuringErrorPage = false;
 };
