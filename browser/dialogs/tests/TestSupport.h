@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 // Raw bytes of a data file, to check the on-disk format itself.
@@ -50,4 +51,15 @@ inline QWidget* openWindow(const char* name)
     if (found.size() != 1)
         qFatal("%lld windows %s open", qlonglong(found.size()), name);
     return found.first();
+}
+
+// Controls that take the keyboard focus but give a screen reader no name.
+inline QStringList unnamedControls(QWidget* window)
+{
+    QStringList unnamed;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        if (control->focusPolicy() != Qt::NoFocus && control->accessibleName().isEmpty())
+            unnamed << control->objectName();
+    }
+    return unnamed;
 }

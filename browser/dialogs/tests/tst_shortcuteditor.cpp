@@ -54,6 +54,7 @@ private slots:
         auto editor = open();
         QVERIFY(rows(editor.get(), "List1").isEmpty());
         QVERIFY(rows(editor.get(), "List2").isEmpty());
+        QCOMPARE(unnamedControls(editor.get()), QStringList());
         // The untouched initial texts are stored like any other pair.
         QTest::mouseClick(child<QPushButton>(editor.get(), "Command1"), Qt::LeftButton);
         QCOMPARE(fileBytes(shortcutFile()), QByteArray("Mot cl\xe9\r\nURL\r\n"));
