@@ -3,4 +3,11 @@
 set(UNINST_CORE_SOURCES
   AnsiText.cpp
   StringList.cpp
+  InsFile.cpp
+  SystemFolders.cpp
+  SharedLibraries.cpp
+  ProgressPlacement.cpp
+  SelfRemoval.cpp
+  UninstallDriver.cpp
+  Uninstaller.cpp
 )
