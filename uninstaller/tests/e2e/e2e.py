@@ -12,7 +12,7 @@ import argparse
 import shutil
 import subprocess
 import sys
-from pathlib import Path
+from pathlib import Path, PureWindowsPath
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import winerig  # noqa: E402
@@ -166,6 +166,25 @@ def check_nothing_changed(run, before, app):
     run.check(not run.temp_copy().exists(), "a temporary copy was made")
 
 
+def restart_deletions(prefix):
+    """File names the system will delete at its next start: delayed moves to nowhere in the
+    registry, and the NUL lines of WININIT.INI's [Rename] section."""
+    names = []
+    pending = prefix.registry().value(
+        "HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Session Manager",
+        "PendingFileRenameOperations", [])
+    # Sources and targets alternate; an empty target means deletion.
+    for i in range(0, len(pending), 2):
+        if i + 1 == len(pending) or not pending[i + 1]:
+            names.append(PureWindowsPath(pending[i]).name.lower())
+    for ini in prefix.unix("C:\\windows").iterdir():
+        if ini.name.lower() == "wininit.ini":
+            for line in ini.read_bytes().decode("cp1252").splitlines():
+                if line.upper().startswith("NUL="):
+                    names.append(PureWindowsPath(line[4:]).name.lower())
+    return names
+
+
 def scenario_complete(run):
     """Confirm, watch the progress window, OK the outcome; everything goes, and the
     temporary copy goes at the next start."""
@@ -192,10 +211,12 @@ def scenario_complete(run):
         c(not prefix.unix(desktop + "\\Demo App.lnk").exists(), "the desktop shortcut is still there")
         c(prefix.unix(desktop).is_dir() and prefix.unix(programs).is_dir(), "a system folder was removed")
         reg = prefix.registry()
-        for key in ("HKEY_CURRENT_USER\\" + VENDOR_KEY, "HKEY_LOCAL_MACHINE\\" + VENDOR_KEY,
-                    "HKEY_CLASSES_ROOT\\.demofile", "HKEY_CLASSES_ROOT\\DemoApp.Document",
+        for key in ("HKEY_CURRENT_USER\\" + VENDOR_KEY + "\\Demo App", "HKEY_LOCAL_MACHINE\\" + VENDOR_KEY,
+                    "HKEY_CLASSES_ROOT\\DemoApp.Document",
                     "HKEY_LOCAL_MACHINE\\" + UNINSTALL_KEY + "\\" + NAME):
             c(not reg.key_exists(key), f"{key} is still in the registry")
+        c(reg.key_exists("HKEY_CURRENT_USER\\" + VENDOR_KEY), "an unlisted parent key was deleted")
+        c(reg.values("HKEY_CLASSES_ROOT\\.demofile") == {}, "a listed default value is still there")
         c(reg.key_exists("HKEY_LOCAL_MACHINE\\" + UNINSTALL_KEY), "the uninstall registrations are gone")
         c(reg.value("HKEY_LOCAL_MACHINE\\" + SHARED_DLLS_KEY, APP + "\\unreg_probe.dll") is None,
           "the shared count of 1 was not removed")
@@ -203,10 +224,7 @@ def scenario_complete(run):
 
         copy = run.temp_copy()
         c(copy.is_file(), f"no temporary copy at {copy}")
-        wininit = prefix.unix("C:\\windows\\wininit.ini")
-        text = wininit.read_bytes().decode("cp1252") if wininit.exists() else ""
-        c("[rename]" in text.lower() and "_kvuidel.exe" in text.lower(),
-          f"no restart deletion request in wininit.ini: {text!r}")
+        c(restart_deletions(prefix) == ["_kvuidel.exe"], f"restart deletions: {restart_deletions(prefix)}")
         prefix.wine("wineboot", "-r")
         prefix.wait()
         c(not copy.exists(), "the temporary copy survived the restart")

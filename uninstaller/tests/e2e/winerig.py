@@ -231,6 +231,15 @@ class Registry:
             return _unescape(data[1:-1])
         if data.startswith('str(2):"'):
             return _unescape(data[8:-1])
+        if data.startswith(("hex(7):", 'str(7):"')):  # a list of strings with NUL separators
+            if data.startswith("hex"):
+                raw = bytes.fromhex(data[7:].replace(",", "").replace(" ", "")).decode("utf-16-le")
+            else:
+                raw = _unescape(data[8:-1])
+            items = raw.split("\0")
+            while items and not items[-1]:
+                items.pop()
+            return items
         return data
 
     def _split(self, path):

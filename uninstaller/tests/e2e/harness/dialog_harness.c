@@ -41,6 +41,8 @@ static FILE *transcript;
 struct found_windows {
     HWND progress;
     HWND box;
+    const HWND *answered;
+    int answered_count;
 };
 
 static void write_escaped(const char *text)
@@ -79,8 +81,13 @@ static BOOL CALLBACK collect(HWND window, LPARAM param)
         return TRUE;
     if (GetDlgItem(window, STATUS_ID) && GetDlgItem(window, BAR_ID))
         found->progress = window;
-    else if (GetDlgItem(window, STATIC_TEXT_ID))
+    else if (GetDlgItem(window, STATIC_TEXT_ID)) {
+        /* A box just answered may linger for a moment while it closes. */
+        for (int i = 0; i < found->answered_count; ++i)
+            if (found->answered[i] == window)
+                return TRUE;
         found->box = window;
+    }
     return TRUE;
 }
 
@@ -111,18 +118,23 @@ static void record_box(HWND box)
 
 /* The program's only thread runs no message loop while its progress window is up,
  * so a sent message may never be answered: ask once, briefly, and give up. */
-static int record_progress(HWND window, HWND *seen, char *last_status, int *bar_answers, int *last_pos)
+static int record_progress(HWND window, HWND *seen, char *last_caption, char *last_status, int *bar_answers,
+                           int *last_pos)
 {
     char text[512];
     int changed = 0;
     if (window != *seen) {
-        changed = 1;
         *seen = window;
         *bar_answers = 1;
         *last_pos = -1;
         last_status[0] = '\0';
-        GetWindowTextA(window, text, sizeof text);
+        last_caption[0] = '\0';
+    }
+    GetWindowTextA(window, text, sizeof text);
+    if (strcmp(text, last_caption) != 0) {
+        strcpy(last_caption, text);
         note("progress caption=", text);
+        changed = 1;
     }
     /* GetWindowTextA reads another process's control without sending it anything. */
     GetWindowTextA(GetDlgItem(window, STATUS_ID), text, sizeof text);
@@ -201,21 +213,18 @@ int main(int argc, char **argv)
     }
 
     int used = 0, unexpected = 0, bar_answers = 0, last_pos = -1;
-    HWND answered = NULL, progress_seen = NULL;
-    char last_status[512] = "";
+    HWND answered[MAX_ANSWERS], progress_seen = NULL;
+    int answered_count = 0;
+    char last_caption[512] = "", last_status[512] = "";
     DWORD last_event = GetTickCount();
     for (;;) {
         if (WaitForSingleObject(process.hProcess, POLL_MS) == WAIT_OBJECT_0)
             break;
-        struct found_windows found = { NULL, NULL };
+        struct found_windows found = { NULL, NULL, answered, answered_count };
         EnumWindows(collect, (LPARAM)&found);
-        if (found.progress && record_progress(found.progress, &progress_seen, last_status, &bar_answers, &last_pos))
+        if (found.progress && record_progress(found.progress, &progress_seen, last_caption, last_status, &bar_answers, &last_pos))
             last_event = GetTickCount();
-        /* A box just answered may linger for a moment; wait until it is gone. */
-        if (answered && IsWindow(answered) && IsWindowVisible(answered))
-            continue;
-        answered = NULL;
-        if (found.box) {
+        if (found.box && answered_count < MAX_ANSWERS) {
             record_box(found.box);
             int id = IDOK;
             if (used < answer_count) {
@@ -227,7 +236,7 @@ int main(int argc, char **argv)
             fprintf(transcript, "answer %d\r\n", id);
             fflush(transcript);
             PostMessageA(found.box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
-            answered = found.box;
+            answered[answered_count++] = found.box;
             last_event = GetTickCount();
             continue;
         }
