@@ -100,10 +100,13 @@ def in_order(seen, wanted):
 
 
 def install_demo(run, texts=None, extra=None):
+    return install_demo_app(run.prefix, run.args.uninstaller, run.tool("unreg_probe.dll"), texts, extra)
+
+
+def install_demo_app(prefix, uninstaller, probe_dll, texts=None, extra=None):
     """The demo application: files in nested folders, shortcuts in a Start Menu group and on
     the desktop, registry values and keys, a self-registering library counted once in
-    SharedDLLs, and its uninstall registration."""
-    prefix = run.prefix
+    SharedDLLs, and its uninstall registration. texts=False leaves out the log."""
     app = winerig.Installation(prefix, APP, NAME)
     if texts:
         app.texts = texts
@@ -114,7 +117,7 @@ def install_demo(run, texts=None, extra=None):
     app.file(APP + "\\data\\cities.dat", b"Paris\r\nLyon\r\n")
     app.file(APP + "\\data\\maps\\north.map", b"N")
     app.file(APP + "\\data\\maps\\south.map", b"S")
-    app.file(APP + "\\unreg_probe.dll", shared="dword:00000001", activex=True, source=run.tool("unreg_probe.dll"))
+    app.file(APP + "\\unreg_probe.dll", shared="dword:00000001", activex=True, source=probe_dll)
     app.folder_entry(APP)
     app.folder_entry(APP + "\\data")
     app.folder_entry(APP + "\\data\\maps")
@@ -130,7 +133,7 @@ def install_demo(run, texts=None, extra=None):
     app.key("HKEY_CLASSES_ROOT", "DemoApp.Document", subkeys=("shell\\open\\command",))
     if extra:
         extra(app)
-    app.write(run.args.uninstaller, log=texts is not False)
+    app.write(uninstaller, log=texts is not False)
     prefix.wait()
     return app, programs, desktop
 
@@ -336,8 +339,9 @@ def scenario_missing_log_french(run):
 
 def scenario_app_error(run):
     """A shared count stored as text makes the typed read fail: the outcome says the
-    uninstallation failed, the failure is reported, the exit code is 1, and the log is
-    still deleted and the temporary copy started."""
+    uninstallation failed, the failure is reported and the exit code is 1. The log and
+    the uninstaller stay so that the uninstall can be run again, and the unused
+    temporary copy goes."""
     def extra(app):
         app.file(APP + "\\broken.dll", shared='"three"')
 
@@ -353,9 +357,10 @@ def scenario_app_error(run):
             c(boxes[2][0] == "Erreur de l'application" and boxes[2][1] and boxes[2][3] == "1",
               f"failure box: {boxes[2]}")
         c(exit_code(lines) == 1, f"exit code {exit_code(lines)}")
-        c(not prefix.unix(APP + "\\UNINSTAL.DAT").exists(), "the log was not deleted")
+        c(prefix.unix(APP + "\\UNINSTAL.DAT").is_file(), "the log was deleted after a failed run")
+        c(prefix.unix(APP + "\\uninstal.exe").is_file(), "the uninstaller was deleted after a failed run")
         c(prefix.unix(APP + "\\demo.exe").is_file(), "files were removed after the failure")
-        c(run.temp_copy().is_file(), "no temporary copy")
+        c(not run.temp_copy().exists(), "the temporary copy was left behind")
 
 
 SCENARIOS = {name[len("scenario_"):]: fn for name, fn in globals().items() if name.startswith("scenario_")}

@@ -127,7 +127,10 @@ class Prefix:
     def create(self):
         self.home.mkdir(parents=True, exist_ok=True)
         self.wine("wineboot", "-i", timeout=300)
-        self.import_reg('[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\n"ShowCrashDialog"=dword:00000000\n')
+        # No crash dialog to hang a run; captions drawn by Wine itself, as Xvfb has no
+        # window manager to draw them.
+        self.import_reg('[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\n"ShowCrashDialog"=dword:00000000\n'
+                        '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Decorated"="N"\n')
         self.wine("cmd", "/c", "echo %TEMP%>C:\\e2e-temp-path")
         temp = (self.path / "drive_c" / "e2e-temp-path").read_bytes().decode("cp1252").strip()
         (self.path / "drive_c" / "e2e-temp-path").unlink()

@@ -5,6 +5,7 @@
  *
  * ANSWERS lists the button to press in each message box, in the order the boxes
  * appear, as comma-separated control ids (6 Yes, 7 No, 1 OK), or "-" for none.
+ * An id may carry a pause before the press, in milliseconds: 6@1500.
  * While waiting it also watches the program's progress window (a dialog holding
  * a status text 102 and a progress bar 100) and notes every status text shown.
  *
@@ -15,6 +16,7 @@
  *   position <n>                  (only when the progress bar answers)
  *   dialog caption=<caption> text=<text> buttons=<ids> icon=<0|1>
  *   answer <id>
+ *   time <ms>                     (after each dialog and answer: since the start)
  *   unexpected dialog             (a box beyond ANSWERS; it gets OK)
  *   timeout                       (nothing new for TIMEOUT_MS)
  *   exit <code>
@@ -159,7 +161,7 @@ static int record_progress(HWND window, HWND *seen, char *last_caption, char *la
     return changed;
 }
 
-static int parse_answers(const char *list, int *answers)
+static int parse_answers(const char *list, int *answers, DWORD *pauses)
 {
     int count = 0;
     if (strcmp(list, "-") == 0)
@@ -169,12 +171,25 @@ static int parse_answers(const char *list, int *answers)
         long id = strtol(p, &end, 10);
         if (end == p || id <= 0)
             return -1;
+        pauses[count] = 0;
+        if (*end == '@') {
+            const char *digits = end + 1;
+            pauses[count] = (DWORD)strtoul(digits, &end, 10);
+            if (end == digits)
+                return -1;
+        }
         answers[count++] = (int)id;
-        p = *end == ',' ? end + 1 : end;
         if (*end && *end != ',')
             return -1;
+        p = *end == ',' ? end + 1 : end;
     }
     return count;
+}
+
+static void note_time(DWORD start)
+{
+    fprintf(transcript, "time %lu\r\n", (unsigned long)(GetTickCount() - start));
+    fflush(transcript);
 }
 
 static void append_quoted(char *line, size_t size, const char *arg)
@@ -187,11 +202,12 @@ static void append_quoted(char *line, size_t size, const char *arg)
 int main(int argc, char **argv)
 {
     int answers[MAX_ANSWERS];
+    DWORD pauses[MAX_ANSWERS];
     if (argc < 5) {
         fprintf(stderr, "usage: %s TRANSCRIPT TIMEOUT_MS ANSWERS PROGRAM [ARGUMENT...]\n", argv[0]);
         return 5;
     }
-    int answer_count = parse_answers(argv[3], answers);
+    int answer_count = parse_answers(argv[3], answers, pauses);
     DWORD timeout = (DWORD)strtoul(argv[2], NULL, 10);
     transcript = fopen(argv[1], "wb");
     if (answer_count < 0 || timeout == 0 || !transcript) {
@@ -216,7 +232,8 @@ int main(int argc, char **argv)
     HWND answered[MAX_ANSWERS], progress_seen = NULL;
     int answered_count = 0;
     char last_caption[512] = "", last_status[512] = "";
-    DWORD last_event = GetTickCount();
+    const DWORD start = GetTickCount();
+    DWORD last_event = start;
     for (;;) {
         if (WaitForSingleObject(process.hProcess, POLL_MS) == WAIT_OBJECT_0)
             break;
@@ -226,16 +243,18 @@ int main(int argc, char **argv)
             last_event = GetTickCount();
         if (found.box && answered_count < MAX_ANSWERS) {
             record_box(found.box);
+            note_time(start);
             int id = IDOK;
             if (used < answer_count) {
+                Sleep(pauses[used]);
                 id = answers[used++];
             } else {
                 unexpected = 1;
                 note("unexpected dialog", NULL);
             }
             fprintf(transcript, "answer %d\r\n", id);
-            fflush(transcript);
             PostMessageA(found.box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+            note_time(start);
             answered[answered_count++] = found.box;
             last_event = GetTickCount();
             continue;
