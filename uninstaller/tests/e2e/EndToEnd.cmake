@@ -53,9 +53,12 @@ if(NOT _uninst_e2e_outputs OR NOT UNINST_E2E_PYTHON OR NOT UNINST_E2E_XVFB OR NO
 endif()
 add_custom_target(uninst_e2e_tools ALL DEPENDS ${_uninst_e2e_outputs})
 
+# The Win32 build (included before this file) names the uninstal.exe that Wine can run
+# on this machine: the 32-bit product, or its 64-bit build where the kernel runs no
+# 32-bit code.
 set(_program "${UNINST_E2E_PROGRAM}")
-if(NOT _program AND DEFINED UNINST_EXE)
-  set(_program "${UNINST_EXE}")
+if(NOT _program AND UNINST_WINE_ARCH AND UNINST_WINE_BIN_DIR)
+  set(_program "${UNINST_WINE_BIN_DIR}/uninstal.exe")
 endif()
 if(NOT _program)
   message(STATUS "uninstal end-to-end tests: off (no uninstal.exe is built in this tree)")

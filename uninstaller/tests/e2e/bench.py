@@ -54,6 +54,15 @@ def leftovers(prefix, files, folders, shortcuts):
     return sum(prefix.unix(p).exists() for p in files + folders[1:] + shortcuts)
 
 
+def timed_events(lines):
+    """(event line, ms since the harness started) for each event the harness timed."""
+    events = []
+    for previous, line in zip(lines, lines[1:]):
+        if line.startswith("time "):
+            events.append((previous, int(line.split()[1])))
+    return events
+
+
 def time_uninstal(prefix, args, files, folders, shortcuts):
     app = winerig.Installation(prefix, APP, "Bench App")
     lay_down(prefix, files, folders, shortcuts)
@@ -66,9 +75,13 @@ def time_uninstal(prefix, args, files, folders, shortcuts):
     code, lines, _ = winerig.run_harness(prefix, tool, [6, 1], APP + "\\uninstal.exe", timeout_ms=600000)
     if code != 0:
         raise RuntimeError("uninstal.exe did not run through: " + "; ".join(lines))
-    times = [int(line.split()[1]) for line in lines if line.startswith("time ")]
-    # time lines: confirmation seen, Yes pressed, outcome seen, OK pressed
-    work = (times[2] - times[1]) / 1000
+    events = timed_events(lines)
+    yes = next(t for line, t in events if line.startswith("answer 6"))
+    outcome = [t for line, t in events if line.startswith("dialog ")][1]
+    work = (outcome - yes) / 1000
+    if args.verbose:
+        print("   " + "  ".join(f"{line[7:]}: +{(t - yes) / 1000:.2f} s" for line, t in events
+                                 if line.startswith("status ")))
     # After the self-copy, at the start of the files and registry phases, after the
     # shortcut status text (shortcuts listed) and at the end of the work.
     pauses = 5
@@ -123,6 +136,7 @@ def main():
     parser.add_argument("--uninstaller", required=True)
     parser.add_argument("--tools", required=True)
     parser.add_argument("--work", required=True)
+    parser.add_argument("--verbose", action="store_true", help="also show when each status text appeared")
     parser.add_argument("sizes", nargs="*", type=int, default=[100, 1000, 10000])
     args = parser.parse_args()
 
@@ -130,7 +144,7 @@ def main():
     if not winerig.can_run(arch):
         print(f"this machine cannot run {arch} programs under Wine")
         return 1
-    work = Path(args.work)
+    work = Path(args.work).resolve()
     work.mkdir(parents=True, exist_ok=True)
     base = winerig.Prefix(work / f"prefix-{arch}", arch)
     with winerig.Display() as display:

@@ -83,6 +83,8 @@ def main():
             base.display = display
             base.create()
         prefix = base.copy_to(work / "demo-prefix", display)
+        if interactive:  # the base prefix is set up for Xvfb, which has no window manager
+            prefix.import_reg('[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Decorated"="Y"\n"Managed"="Y"\n')
         app, programs, desktop = e2e.install_demo_app(prefix, args.uninstaller, probe)
         print(f"installed {e2e.NAME} in {e2e.APP}, with shortcuts in {programs}\\{e2e.NAME} and on the desktop")
         if interactive:

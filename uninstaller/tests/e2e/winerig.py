@@ -84,7 +84,7 @@ class Prefix:
     """One Wine prefix with its own HOME, run on one display."""
 
     def __init__(self, path, arch, display=None):
-        self.path = Path(path)
+        self.path = Path(path).resolve()
         self.arch = arch
         self.display = display
         self.home = self.path.parent / (self.path.name + "-home")
@@ -127,10 +127,11 @@ class Prefix:
     def create(self):
         self.home.mkdir(parents=True, exist_ok=True)
         self.wine("wineboot", "-i", timeout=300)
-        # No crash dialog to hang a run; captions drawn by Wine itself, as Xvfb has no
-        # window manager to draw them.
+        # No crash dialog to hang a run. Xvfb has no window manager: Wine draws the
+        # captions itself, and does not wait (2 s each time) for a manager to confirm
+        # that a closed window was withdrawn.
         self.import_reg('[HKEY_CURRENT_USER\\Software\\Wine\\WineDbg]\n"ShowCrashDialog"=dword:00000000\n'
-                        '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Decorated"="N"\n')
+                        '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Decorated"="N"\n"Managed"="N"\n')
         self.wine("cmd", "/c", "echo %TEMP%>C:\\e2e-temp-path")
         temp = (self.path / "drive_c" / "e2e-temp-path").read_bytes().decode("cp1252").strip()
         (self.path / "drive_c" / "e2e-temp-path").unlink()

@@ -16,7 +16,8 @@
  *   position <n>                  (only when the progress bar answers)
  *   dialog caption=<caption> text=<text> buttons=<ids> icon=<0|1>
  *   answer <id>
- *   time <ms>                     (after each dialog and answer: since the start)
+ *   time <ms>                     (after each status, dialog and answer: when it was
+ *                                  seen or done, in ms since the start)
  *   unexpected dialog             (a box beyond ANSWERS; it gets OK)
  *   timeout                       (nothing new for TIMEOUT_MS)
  *   exit <code>
@@ -120,8 +121,14 @@ static void record_box(HWND box)
 
 /* The program's only thread runs no message loop while its progress window is up,
  * so a sent message may never be answered: ask once, briefly, and give up. */
+static void note_time(DWORD when)
+{
+    fprintf(transcript, "time %lu\r\n", (unsigned long)when);
+    fflush(transcript);
+}
+
 static int record_progress(HWND window, HWND *seen, char *last_caption, char *last_status, int *bar_answers,
-                           int *last_pos)
+                           int *last_pos, DWORD elapsed)
 {
     char text[512];
     int changed = 0;
@@ -143,6 +150,7 @@ static int record_progress(HWND window, HWND *seen, char *last_caption, char *la
     if (strcmp(text, last_status) != 0) {
         strcpy(last_status, text);
         note("status ", text);
+        note_time(elapsed);
         changed = 1;
     }
     if (*bar_answers) {
@@ -186,11 +194,6 @@ static int parse_answers(const char *list, int *answers, DWORD *pauses)
     return count;
 }
 
-static void note_time(DWORD start)
-{
-    fprintf(transcript, "time %lu\r\n", (unsigned long)(GetTickCount() - start));
-    fflush(transcript);
-}
 
 static void append_quoted(char *line, size_t size, const char *arg)
 {
@@ -239,11 +242,13 @@ int main(int argc, char **argv)
             break;
         struct found_windows found = { NULL, NULL, answered, answered_count };
         EnumWindows(collect, (LPARAM)&found);
-        if (found.progress && record_progress(found.progress, &progress_seen, last_caption, last_status, &bar_answers, &last_pos))
+        const DWORD seen = GetTickCount() - start;
+        if (found.progress && record_progress(found.progress, &progress_seen, last_caption, last_status,
+                                              &bar_answers, &last_pos, seen))
             last_event = GetTickCount();
         if (found.box && answered_count < MAX_ANSWERS) {
             record_box(found.box);
-            note_time(start);
+            note_time(seen);
             int id = IDOK;
             if (used < answer_count) {
                 Sleep(pauses[used]);
@@ -254,7 +259,7 @@ int main(int argc, char **argv)
             }
             fprintf(transcript, "answer %d\r\n", id);
             PostMessageA(found.box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
-            note_time(start);
+            note_time(GetTickCount() - start);
             answered[answered_count++] = found.box;
             last_event = GetTickCount();
             continue;
