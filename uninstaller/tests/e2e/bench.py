@@ -9,7 +9,7 @@ the press of Yes to the outcome box, less the fixed 300 ms pauses that it makes 
 number follows from the log's sections). Then the same installation is laid down again
 and removed by an NSIS uninstaller generated for exactly these items, run silently in
 place; its time is the wall time of the run less that of an NSIS uninstaller that
-removes nothing (process start and end).
+removes nothing (process start and end). Each is run --repeat times; the best run counts.
 """
 import argparse
 import shutil
@@ -93,7 +93,7 @@ def nsis_script(arch, files, folders, shortcuts):
     target = "amd64-unicode" if arch == "win64" else "x86-ansi"
     lines = [f"Target {target}", "Unicode " + ("true" if arch == "win64" else "false"),
              'Name "Bench"', 'OutFile "bench-setup.exe"', "RequestExecutionLevel user", "SilentInstall silent",
-             "Section", '  WriteUninstaller "C:\\nsis-bench\\uninstall.exe"', "SectionEnd",
+             "Section", '  WriteUninstaller "$EXEDIR\\uninstall.exe"', "SectionEnd",
              'Section "Uninstall"']
     lines += [f'  Delete "{p}"' for p in files]
     lines += [f'  RMDir "{p}"' for p in reversed(folders)]
@@ -105,30 +105,30 @@ def nsis_script(arch, files, folders, shortcuts):
 
 
 def nsis_uninstaller(prefix, work, name, arch, files, folders, shortcuts):
-    """Builds the uninstaller through makensis and lets its installer write it in place."""
+    """Builds the uninstaller through makensis and lets its installer write it into a
+    folder of its own; returns its path."""
     folder = work / f"nsis-{name}"
     folder.mkdir(parents=True, exist_ok=True)
     (folder / "bench.nsi").write_bytes(nsis_script(arch, files, folders, shortcuts).encode("cp1252"))
     subprocess.run(["makensis", "-V1", "bench.nsi"], cwd=folder, check=True)
-    target = prefix.unix("C:\\nsis-bench")
+    windows_folder = f"C:\\nsis-bench-{name}"
+    target = prefix.unix(windows_folder)
     if target.exists():
         shutil.rmtree(target)
     target.mkdir(parents=True)
     shutil.copyfile(folder / "bench-setup.exe", target / "bench-setup.exe")
-    prefix.wine("C:\\nsis-bench\\bench-setup.exe", "/S")
+    prefix.wine(windows_folder + "\\bench-setup.exe", "/S")
     prefix.wait()
-    shutil.copyfile(target / "uninstall.exe", target / f"uninstall-{name}.exe")
-    return f"C:\\nsis-bench\\uninstall-{name}.exe"
+    return windows_folder + "\\uninstall.exe"
 
 
-def time_nsis(prefix, exe, runs=1):
-    best = None
-    for _ in range(runs):
-        started = time.monotonic()
-        prefix.wine(exe, "/S", "_?=C:\\nsis-bench")
-        elapsed = time.monotonic() - started
-        best = elapsed if best is None else min(best, elapsed)
-    return best
+def time_nsis(prefix, exe, warm_up):
+    """Wall time of one silent run in place. A run of warm_up just before makes sure that
+    Wine's server and services are up, as they are for uninstal.exe when it is timed."""
+    prefix.wine(warm_up, "/S", "_?=" + warm_up.rsplit("\\", 1)[0])
+    started = time.monotonic()
+    prefix.wine(exe, "/S", "_?=" + exe.rsplit("\\", 1)[0])
+    return time.monotonic() - started
 
 
 def main():
@@ -136,6 +136,7 @@ def main():
     parser.add_argument("--uninstaller", required=True)
     parser.add_argument("--tools", required=True)
     parser.add_argument("--work", required=True)
+    parser.add_argument("--repeat", type=int, default=2, help="runs of each per size; the best counts")
     parser.add_argument("--verbose", action="store_true", help="also show when each status text appeared")
     parser.add_argument("sizes", nargs="*", type=int, default=[100, 1000, 10000])
     args = parser.parse_args()
@@ -158,24 +159,28 @@ def main():
         desktop = reg.value("HKEY_CURRENT_USER\\" + winerig.SHELL_FOLDERS, "Desktop")
 
         empty = nsis_uninstaller(prefix, work, "empty", arch, [], [], [])
-        time_nsis(prefix, empty)  # the first run warms Wine's caches
-        nsis_base = statistics.median(time_nsis(prefix, empty) for _ in range(3))
+        nsis_base = statistics.median(time_nsis(prefix, empty, empty) for _ in range(3))
 
         print(f"{'N files':>8} {'items':>7} | {'uninstal s':>10} {'pauses':>6} {'us/item':>8} | "
               f"{'NSIS s':>7} {'us/item':>8} | {'NSIS/uninstal':>13}")
         for n in args.sizes:
             files, folders, shortcuts = layout(n, programs, desktop)
             items = len(files) + len(folders) + len(shortcuts)
-            work_s, pauses, left = time_uninstal(prefix, args, files, folders, shortcuts)
-            ours = max(work_s - pauses * PAUSE_S, 0) / items
-            if left:
-                print(f"  uninstal.exe left {left} items behind")
             exe = nsis_uninstaller(prefix, work, str(n), arch, files, folders, shortcuts)
-            lay_down(prefix, files, folders, shortcuts)
-            nsis_s = time_nsis(prefix, exe)
-            left = leftovers(prefix, files, folders, shortcuts)
-            if left:
-                print(f"  the NSIS uninstaller left {left} items behind")
+            # The two take turns, so that a busy spell of the machine hits both; the best
+            # run of each counts.
+            work_s = nsis_s = float("inf")
+            for _ in range(args.repeat):
+                run_s, pauses, left = time_uninstal(prefix, args, files, folders, shortcuts)
+                work_s = min(work_s, run_s)
+                if left:
+                    print(f"  uninstal.exe left {left} items behind")
+                lay_down(prefix, files, folders, shortcuts)
+                nsis_s = min(nsis_s, time_nsis(prefix, exe, empty))
+                left = leftovers(prefix, files, folders, shortcuts)
+                if left:
+                    print(f"  the NSIS uninstaller left {left} items behind")
+            ours = max(work_s - pauses * PAUSE_S, 0) / items
             theirs = max(nsis_s - nsis_base, 0) / items
             ratio = theirs / ours if ours else float("inf")
             print(f"{n:>8} {items:>7} | {work_s:>10.2f} {pauses:>6} {ours * 1e6:>8.0f} | "
