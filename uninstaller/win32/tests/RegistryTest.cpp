@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
-#include <sddl.h>
 
 #include "TestPaths.h"
+// After windows.h, which it needs.
+#include <sddl.h>
 #include "UnexpectedFailure.h"
 #include "Win32Registry.h"
 
