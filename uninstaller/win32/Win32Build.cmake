@@ -34,13 +34,14 @@ else()
 endif()
 
 # One cross build per target architecture; BUILD_ALWAYS so that every source edit is seen.
-function(uninst_add_cross_build name toolchain)
+function(uninst_add_cross_build name toolchain with_tests)
   ExternalProject_Add(${name}
     SOURCE_DIR "${UNINST_WIN32_SOURCE_DIR}"
     BINARY_DIR "${CMAKE_BINARY_DIR}/${name}"
     CMAKE_ARGS
       "-DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/${toolchain}"
       "-DCMAKE_BUILD_TYPE=${uninst_cross_build_type}"
+      "-DUNINST_WIN32_TESTS=${with_tests}"
     BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --parallel 2
     INSTALL_COMMAND ""
     BUILD_ALWAYS ON
@@ -48,24 +49,29 @@ function(uninst_add_cross_build name toolchain)
   )
 endfunction()
 
-# The product.
-uninst_add_cross_build(uninstal_win32 mingw-i686.cmake)
-set(UNINSTAL_EXE "${CMAKE_BINARY_DIR}/uninstal_win32/bin/uninstal.exe")
-
 # Which Wine runs here. A kernel without 32-bit support cannot run Wine's 32-bit loader;
 # there the Windows-side tests run the same sources built for 64-bit Windows.
 execute_process(COMMAND "${UNINST_WINE_RIG}" arch
   OUTPUT_VARIABLE UNINST_WINE_ARCH OUTPUT_STRIP_TRAILING_WHITESPACE
   RESULT_VARIABLE uninst_wine_arch_result ERROR_QUIET)
 if(NOT uninst_wine_arch_result EQUAL 0)
-  message(WARNING "Wine cannot run here: the Windows-side tests are not registered")
   set(UNINST_WINE_ARCH "")
-  return()
 endif()
 
-if(UNINST_WINE_ARCH STREQUAL "win64")
+# The product, with its tests where they can run.
+if(UNINST_WINE_ARCH STREQUAL "win32")
+  uninst_add_cross_build(uninstal_win32 mingw-i686.cmake ON)
+else()
+  uninst_add_cross_build(uninstal_win32 mingw-i686.cmake OFF)
+endif()
+set(UNINSTAL_EXE "${CMAKE_BINARY_DIR}/uninstal_win32/bin/uninstal.exe")
+
+if(UNINST_WINE_ARCH STREQUAL "")
+  message(WARNING "Wine cannot run here: the Windows-side tests are not registered")
+  return()
+elseif(UNINST_WINE_ARCH STREQUAL "win64")
   message(STATUS "uninstal: this kernel runs no 32-bit code; Wine tests use a 64-bit build")
-  uninst_add_cross_build(uninstal_win64 mingw-x86_64.cmake)
+  uninst_add_cross_build(uninstal_win64 mingw-x86_64.cmake ON)
   set(UNINST_WINE_BUILD_TARGET uninstal_win64)
 else()
   set(UNINST_WINE_BUILD_TARGET uninstal_win32)
