@@ -2,6 +2,9 @@
 # build, and the Windows-side tests that run under Wine.
 #
 # For the end-to-end tests (included after this file) it sets:
+#   UNINSTAL_EXE             the product, the 32-bit uninstal.exe
+#   UNINST_EXE               the uninstal.exe that Wine runs on this machine (the product,
+#                            or its 64-bit build where the kernel runs no 32-bit code)
 #   UNINST_WINE_RIG          tests/wine-env.sh (its header tells how to use it)
 #   UNINST_WINE_BASE_PREFIX  the build tree's base prefix; copy it per scenario
 #   UNINST_WINE_FIXTURE      CTest fixture that creates that prefix (FIXTURES_REQUIRED)
@@ -65,6 +68,7 @@ else()
   uninst_add_cross_build(uninstal_win32 mingw-i686.cmake OFF)
 endif()
 set(UNINSTAL_EXE "${CMAKE_BINARY_DIR}/uninstal_win32/bin/uninstal.exe")
+set(UNINST_EXE "${UNINSTAL_EXE}")
 
 if(UNINST_WINE_ARCH STREQUAL "")
   message(WARNING "Wine cannot run here: the Windows-side tests are not registered")
@@ -77,6 +81,7 @@ else()
   set(UNINST_WINE_BUILD_TARGET uninstal_win32)
 endif()
 set(UNINST_WINE_BIN_DIR "${CMAKE_BINARY_DIR}/${UNINST_WINE_BUILD_TARGET}/bin")
+set(UNINST_EXE "${UNINST_WINE_BIN_DIR}/uninstal.exe")
 
 add_test(NAME uninst_wine_prefix COMMAND "${UNINST_WINE_RIG}" create "${UNINST_WINE_BASE_PREFIX}")
 set_tests_properties(uninst_wine_prefix PROPERTIES
