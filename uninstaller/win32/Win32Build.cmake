@@ -70,6 +70,11 @@ endif()
 set(UNINSTAL_EXE "${CMAKE_BINARY_DIR}/uninstal_win32/bin/uninstal.exe")
 set(UNINST_EXE "${UNINSTAL_EXE}")
 
+find_program(UNINST_MINGW_OBJDUMP i686-w64-mingw32-objdump)
+add_test(NAME uninst_program_file
+  COMMAND "${CMAKE_COMMAND}" "-DOBJDUMP=${UNINST_MINGW_OBJDUMP}" "-DPROGRAM=${UNINSTAL_EXE}"
+          -P "${UNINST_WIN32_SOURCE_DIR}/tests/CheckProgramFile.cmake")
+
 if(UNINST_WINE_ARCH STREQUAL "")
   message(WARNING "Wine cannot run here: the Windows-side tests are not registered")
   return()
