@@ -12,8 +12,9 @@ else()
   set(CMAKE_SYSTEM_PROCESSOR x86)
 endif()
 
-set(CMAKE_C_COMPILER ${MINGW_TRIPLET}-gcc)
-set(CMAKE_CXX_COMPILER ${MINGW_TRIPLET}-g++)
+# The posix thread model: GoogleTest needs std::mutex, which the win32 model lacks here.
+set(CMAKE_C_COMPILER ${MINGW_TRIPLET}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${MINGW_TRIPLET}-g++-posix)
 set(CMAKE_RC_COMPILER ${MINGW_TRIPLET}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_TRIPLET})

@@ -1,6 +1,6 @@
 #include "Cp1252Compare.h"
 
-namespace uninst::testing {
+namespace uninst::fakes {
 
 namespace {
 
@@ -36,4 +36,4 @@ int Cp1252Compare::CompareNoCase(const std::string& a, const std::string& b)
     return a.size() < b.size() ? -1 : 1;
 }
 
-}  // namespace uninst::testing
+}  // namespace uninst::fakes

@@ -4,7 +4,7 @@
 
 #include "TextCompare.h"
 
-namespace uninst::testing {
+namespace uninst::fakes {
 
 // Native stand-in for lstrcmpiA on a Windows-1252 system: folds A-Z and the accented
 // capitals (0xC0-0xDE except 0xD7) plus the few capitals of 0x8A-0x9F.
@@ -14,4 +14,4 @@ public:
     int calls = 0;
 };
 
-}  // namespace uninst::testing
+}  // namespace uninst::fakes

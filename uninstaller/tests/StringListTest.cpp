@@ -5,7 +5,7 @@
 #include "StringList.h"
 
 using uninst::StringList;
-using uninst::testing::Cp1252Compare;
+using uninst::fakes::Cp1252Compare;
 
 namespace {
 

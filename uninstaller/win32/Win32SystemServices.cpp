@@ -70,6 +70,7 @@ std::string Win32SystemServices::SystemLanguage()
 
 std::uint32_t Win32SystemServices::Launch(const std::string& commandLine, int showState)
 {
+    static_assert(sizeof(void*) != 4 || sizeof(STARTUPINFOA) == 68);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_FORCEONFEEDBACK;

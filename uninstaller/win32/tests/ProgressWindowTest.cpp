@@ -1,9 +1,10 @@
 #include <gtest/gtest.h>
-#include <commctrl.h>
 
 #include "ProgressPlacement.h"
 #include "Win32ProgressWindow.h"
 #include "resource.h"
+// After windows.h, which it needs.
+#include <commctrl.h>
 
 namespace uninst::win32 {
 namespace {

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
-#include <sddl.h>
 
 #include "TestPaths.h"
+// After windows.h, which it needs.
+#include <sddl.h>
 #include "UnexpectedFailure.h"
 #include "Win32Registry.h"
 
@@ -101,26 +102,25 @@ TEST(Win32Registry, NeverDeletesTheRootItself)
 TEST(Win32Registry, FallsBackToReadAccessWhenFullAccessIsRefused)
 {
     const std::string path = std::string(kTestKey) + "\\ReadOnly";
+    test::SetString(HKEY_CURRENT_USER, path, "name", std::string("kept\0", 5));
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     // Everyone may read; nobody may write.
     ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(
         "D:P(A;;KR;;;WD)", SDDL_REVISION_1, &descriptor, nullptr));
-    SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor, FALSE};
     HKEY raw = nullptr;
-    const LONG created = RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_READ,
-                                         &attributes, &raw, nullptr);
-    LocalFree(descriptor);
-    ASSERT_EQ(created, ERROR_SUCCESS);
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, WRITE_DAC, &raw), ERROR_SUCCESS);
+    const LONG secured = RegSetKeySecurity(raw, DACL_SECURITY_INFORMATION, descriptor);
     RegCloseKey(raw);
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_ALL_ACCESS, &raw) == ERROR_SUCCESS) {
-        RegCloseKey(raw);
-        GTEST_SKIP() << "this system grants full access to the key anyway";
-    }
+    LocalFree(descriptor);
+    ASSERT_EQ(secured, ERROR_SUCCESS);
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_ALL_ACCESS, &raw),
+              ERROR_ACCESS_DENIED);
 
     Win32Registry registry;
     ASSERT_TRUE(registry.OpenKey(path));
-    EXPECT_EQ(registry.ReadString("missing"), "");
+    EXPECT_EQ(registry.ReadString("name"), "kept");
     EXPECT_THROW(registry.WriteInteger("v", 1), UnexpectedFailure);
+    EXPECT_FALSE(registry.DeleteValue("name"));
 }
 
 }  // namespace

@@ -19,7 +19,8 @@ std::string FreshFolder(const std::string& name)
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     const std::string folder = std::string(temp) + "uninst-" + name + "-" +
-                               std::to_string(GetCurrentProcessId()) + "\\";
+                               std::to_string(GetCurrentProcessId()) + "-" +
+                               std::to_string(GetTickCount()) + "\\";
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder;
 }

@@ -12,5 +12,5 @@ extern "C" HRESULT WINAPI DllUnregisterServer()
                        sizeof one);
         RegCloseKey(key);
     }
-    return static_cast<HRESULT>(0x80040201L)  // SELFREG_E_CLASS;
+    return static_cast<HRESULT>(0x80040201L);  // SELFREG_E_CLASS
 }
