@@ -9,7 +9,7 @@
 #       kernel cannot run 32-bit code (Wine then runs only 64-bit programs, so the tests use
 #       the 64-bit build; see Win32Build.cmake).
 #   wine-env.sh create PREFIX
-#       Makes the base prefix at PREFIX unless it is already complete (about 6-11 s).
+#       Makes the base prefix at PREFIX unless an up-to-date one is there (15-20 s).
 #   wine-env.sh fresh BASE COPY
 #       Replaces COPY by a fresh copy of the prefix BASE (cp -a, well under a second).
 #   wine-env.sh fresh-run BASE COPY COMMAND [ARG...]
@@ -29,6 +29,8 @@
 set -euo pipefail
 
 wine32_loader=/usr/lib/wine/wine
+# Raised whenever create() changes, so that older prefixes are made anew.
+prefix_version=2
 wine64_loader=/usr/lib/wine/wine64
 
 die() {
@@ -70,7 +72,9 @@ use_prefix() {
 
 create() {
   local prefix=$1
-  [ -f "$prefix/.complete" ] && return 0
+  if [ "$(cat "$prefix/.complete" 2>/dev/null)" = "$prefix_version" ]; then
+    return 0
+  fi
   rm -rf "$prefix"
   mkdir -p "$prefix/home"
   use_prefix "$prefix"
@@ -88,7 +92,7 @@ create() {
       mkdir "$link"
     fi
   done
-  touch "$prefix/.complete"
+  echo "$prefix_version" >"$prefix/.complete"
 }
 
 fresh() {
