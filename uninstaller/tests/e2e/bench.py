@@ -63,6 +63,13 @@ def timed_events(lines):
     return events
 
 
+def pause_count(sections):
+    """The 300 ms pauses uninstal.exe makes for a log: after its self-copy, at the start of
+    the files and registry phases and at the end of the work, always; after the status
+    texts of the library and shortcut phases when those list anything."""
+    return 4 + bool(sections["ActiveX"]) + bool(sections["Icons"])
+
+
 def time_uninstal(prefix, args, files, folders, shortcuts):
     app = winerig.Installation(prefix, APP, "Bench App")
     lay_down(prefix, files, folders, shortcuts)
@@ -82,9 +89,7 @@ def time_uninstal(prefix, args, files, folders, shortcuts):
     if args.verbose:
         print("   " + "  ".join(f"{line[7:]}: +{(t - yes) / 1000:.2f} s" for line, t in events
                                  if line.startswith("status ")))
-    # After the self-copy, at the start of the files and registry phases, after the
-    # shortcut status text (shortcuts listed) and at the end of the work.
-    pauses = 5
+    pauses = pause_count(app.sections)
     prefix.wait()
     return work, pauses, leftovers(prefix, files, folders, shortcuts)
 

@@ -252,8 +252,9 @@ class Registry:
         return self.hives[hive], base + rest.lower()
 
     def key_exists(self, path):
+        # Wine writes no header for a key that holds only subkeys.
         hive, rest = self._split(path)
-        return rest in hive
+        return rest in hive or any(k.startswith(rest + "\\") for k in hive)
 
     def values(self, path):
         hive, rest = self._split(path)
