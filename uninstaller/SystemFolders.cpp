@@ -25,20 +25,27 @@ bool IsEmptyOrDriveRoot(const std::string& path)
     return drive && (path.size() == 2 || (path.size() == 3 && path[2] == '\\'));
 }
 
+constexpr int kFirstMachineFolder = 15;
+
+// The key holding the user's folders (indices 0-14) or the machine's (15-16), open;
+// null when it cannot be opened.
+std::unique_ptr<Registry> OpenFolderKey(RegistryFactory& registry, bool machine)
+{
+    auto reg = registry.CreateRegistry();
+    reg->SetRoot(machine ? kLocalMachine : kCurrentUser);
+    if (!reg->OpenKey(machine ? kCurrentVersionKey : kShellFoldersKey))
+        return nullptr;
+    return reg;
+}
+
 }  // namespace
 
 std::string ShellFolderPath(RegistryFactory& registry, int index)
 {
     if (index < 0 || index >= kShellFolderCount)
         return {};
-    auto reg = registry.CreateRegistry();
-    const bool machine = index >= 15;
-    reg->SetRoot(machine ? kLocalMachine : kCurrentUser);
-    if (!reg->OpenKey(machine ? kCurrentVersionKey : kShellFoldersKey))
-        return {};
-    std::string folder = reg->ReadString(kFolderValues[index]);
-    reg->CloseKey();
-    return folder;
+    auto reg = OpenFolderKey(registry, index >= kFirstMachineFolder);
+    return reg ? reg->ReadString(kFolderValues[index]) : std::string();
 }
 
 bool IsSystemFolder(RegistryFactory& registry, const std::string& path)
@@ -47,8 +54,20 @@ bool IsSystemFolder(RegistryFactory& registry, const std::string& path)
         return true;
     const bool pathEndsWithSeparator = path.back() == '\\';
     const std::string loweredPath = LowerAscii(path);
+    // Each key is opened once per call rather than once per value: opening dominates
+    // the cost of this guard, which runs for every folder and shortcut removed. The
+    // values themselves are read afresh on every call.
+    std::unique_ptr<Registry> keys[2];
+    bool opened[2] = {false, false};
     for (int index = 0; index < kShellFolderCount; ++index) {
-        std::string folder = ShellFolderPath(registry, index);
+        const int which = index >= kFirstMachineFolder ? 1 : 0;
+        if (!opened[which]) {
+            keys[which] = OpenFolderKey(registry, which == 1);
+            opened[which] = true;
+        }
+        if (!keys[which])
+            continue;
+        std::string folder = keys[which]->ReadString(kFolderValues[index]);
         if (folder.empty())
             continue;
         const bool folderEndsWithSeparator = folder.back() == '\\';
