@@ -4,6 +4,7 @@
 #include "PageRules.h"
 #include "WebAddresses.h"
 
+#include <QApplication>
 #include <QChildEvent>
 #include <QDesktopServices>
 #include <QEvent>
@@ -11,6 +12,7 @@
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
+#include <QTimer>
 #include <QWebEngineView>
 #include <QWidget>
 
@@ -58,19 +60,32 @@ QString errorPageHtml(const QString& title, const QString& message, const QUrl& 
 WebEngineBrowser::WebEngineBrowser(QObject* parent)
     : BrowserComponent(parent), m_view(new QWebEngineView)
 {
-    auto* page = new Page(m_view);
-    m_view->setPage(page);
+    // The view takes its place in the keyboard order before the engine gives
+    // it the widget that really receives the focus.
+    m_view->setFocusPolicy(Qt::StrongFocus);
+    watchForFocus(m_view);
+    connect(qApp, &QApplication::focusChanged, this, &WebEngineBrowser::onFocusChanged);
+}
+
+QWebEnginePage* WebEngineBrowser::page()
+{
+    if (m_page)
+        return m_page;
+    // Creating the first page starts the whole engine, which takes a while:
+    // it is done at the first use, not when the window is built.
+    m_page = new Page(m_view);
+    m_view->setPage(m_page);
     // Failures are shown by our own French pages, so that the server-not-found
     // page carries the name the main window recognises.
-    page->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
+    m_page->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
 
-    connect(page, &QWebEnginePage::loadStarted, this, &WebEngineBrowser::onLoadStarted);
-    connect(page, &QWebEnginePage::loadFinished, this, &WebEngineBrowser::onLoadFinished);
-    connect(page, &QWebEnginePage::loadingChanged, this, &WebEngineBrowser::onLoadingChanged);
-    connect(page, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::onTitleChanged);
-    connect(page, &QWebEnginePage::linkHovered, this,
+    connect(m_page, &QWebEnginePage::loadStarted, this, &WebEngineBrowser::onLoadStarted);
+    connect(m_page, &QWebEnginePage::loadFinished, this, &WebEngineBrowser::onLoadFinished);
+    connect(m_page, &QWebEnginePage::loadingChanged, this, &WebEngineBrowser::onLoadingChanged);
+    connect(m_page, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::onTitleChanged);
+    connect(m_page, &QWebEnginePage::linkHovered, this,
             [this](const QString& url) { emit statusTextChange(url); });
-    watchForFocus(m_view);
+    return m_page;
 }
 
 WebEngineBrowser::~WebEngineBrowser()
@@ -93,13 +108,28 @@ void WebEngineBrowser::navigate(const QString& address)
         QDesktopServices::openUrl(url);
         return;
     }
+    load(url);
+}
+
+void WebEngineBrowser::load(const QUrl& url)
+{
     m_loadingErrorPage = false;
-    m_view->setUrl(url);
+    // Asked for while the window is being built: the window is painted first,
+    // then the engine starts and loads the page.
+    QWidget* window = m_view->window();
+    if (!m_page && window != m_view && !window->isVisible()) {
+        if (m_pendingUrl.isEmpty())
+            window->installEventFilter(this);
+        m_pendingUrl = url;
+        return;
+    }
+    m_pendingUrl.clear();
+    page()->setUrl(url);
 }
 
 bool WebEngineBrowser::goBack()
 {
-    if (!m_view->history()->canGoBack())
+    if (!m_page || !m_page->history()->canGoBack())
         return false;
     m_view->back();
     return true;
@@ -107,7 +137,7 @@ bool WebEngineBrowser::goBack()
 
 bool WebEngineBrowser::goForward()
 {
-    if (!m_view->history()->canGoForward())
+    if (!m_page || !m_page->history()->canGoForward())
         return false;
     m_view->forward();
     return true;
@@ -117,13 +147,15 @@ void WebEngineBrowser::refresh()
 {
     if (m_showingErrorPage)
         m_view->setUrl(m_failedUrl);  // try the page that failed again
-    else
+    else if (m_page)
         m_view->reload();
 }
 
 void WebEngineBrowser::stop()
 {
-    m_view->stop();
+    m_pendingUrl.clear();
+    if (m_page)
+        m_view->stop();
 }
 
 void WebEngineBrowser::goHome()
@@ -138,12 +170,14 @@ void WebEngineBrowser::goSearch()
 
 QString WebEngineBrowser::locationUrl() const
 {
-    return (m_showingErrorPage ? m_failedUrl : m_view->url()).toString();
+    if (m_showingErrorPage)
+        return m_failedUrl.toString();
+    return m_page ? m_page->url().toString() : QString();
 }
 
 QString WebEngineBrowser::locationName() const
 {
-    return m_view->title();
+    return m_page ? m_page->title() : QString();
 }
 
 void WebEngineBrowser::onLoadStarted()
@@ -200,13 +234,22 @@ void WebEngineBrowser::showErrorPage(const QUrl& failedUrl, int errorCode, const
 
 bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event)
 {
+    if (!m_view)
+        return BrowserComponent::eventFilter(watched, event);
+    if (watched == m_view->window() && watched != m_view) {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                if (!m_pendingUrl.isEmpty())
+                    load(m_pendingUrl);
+            });
+        }
+        return BrowserComponent::eventFilter(watched, event);
+    }
     switch (event->type()) {
     case QEvent::ChildAdded:
     case QEvent::ChildPolished:
         watchForFocus(static_cast<QChildEvent*>(event)->child());
-        break;
-    case QEvent::FocusIn:
-        emit gotFocus();
         break;
     case QEvent::MouseButtonPress:
         // A click gives the focus even where the engine would not take it.
@@ -217,6 +260,19 @@ bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return BrowserComponent::eventFilter(watched, event);
+}
+
+void WebEngineBrowser::onFocusChanged(QWidget* old, QWidget* now)
+{
+    auto inView = [this](QWidget* w) { return w && (w == m_view || m_view->isAncestorOf(w)); };
+    if (!m_view || !inView(now) || inView(old))
+        return;
+    // The engine replaces the widget showing a page now and then; when that
+    // widget had the focus elsewhere, the focus moves on by itself, which is
+    // no choice of the user's.
+    if (old && !old->isVisible())
+        return;
+    emit gotFocus();
 }
 
 void WebEngineBrowser::watchForFocus(QObject* object)
