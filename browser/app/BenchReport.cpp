@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QDateTime>
-#include <QEvent>
 #include <QTimer>
 
 #include <cstdio>
@@ -19,23 +18,17 @@ void stamp(const char* what)
     std::fflush(stderr);
 }
 
-// Waits for the window's first paint, then visits the page.
+// Marks the window as shown, then visits the page.
 class Probe : public QObject {
 public:
     Probe(MainWindow& window, QString page) : QObject(&window), m_window(window), m_page(std::move(page))
     {
-        window.installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
+        // Same moment in both programs: the first turn of the event loop after
+        // show().
+        QTimer::singleShot(0, this, [this] {
             stamp("shown");
             QTimer::singleShot(0, this, [this] { visit(); });
-        }
-        return false;
+        });
     }
 
 private:

@@ -8,11 +8,11 @@
 #include <QChildEvent>
 #include <QDesktopServices>
 #include <QEvent>
+#include <QTimer>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
-#include <QTimer>
 #include <QWebEngineView>
 #include <QWidget>
 
@@ -64,6 +64,8 @@ WebEngineBrowser::WebEngineBrowser(QObject* parent)
     // it the widget that really receives the focus.
     m_view->setFocusPolicy(Qt::StrongFocus);
     watchForFocus(m_view);
+    // Our page before the view would make its default one when first shown.
+    page();
     connect(qApp, &QApplication::focusChanged, this, &WebEngineBrowser::onFocusChanged);
 }
 
@@ -71,8 +73,6 @@ QWebEnginePage* WebEngineBrowser::page()
 {
     if (m_page)
         return m_page;
-    // Creating the first page starts the whole engine, which takes a while:
-    // it is done at the first use, not when the window is built.
     m_page = new Page(m_view);
     m_view->setPage(m_page);
     // Failures are shown by our own French pages, so that the server-not-found
@@ -108,28 +108,29 @@ void WebEngineBrowser::navigate(const QString& address)
         QDesktopServices::openUrl(url);
         return;
     }
-    load(url);
-}
-
-void WebEngineBrowser::load(const QUrl& url)
-{
-    m_loadingErrorPage = false;
-    // Asked for while the window is being built: the window is painted first,
-    // then the engine starts and loads the page.
+    // Loading starts a renderer process, which holds up the first painting of
+    // a window still being built (the banner strip at start-up): such a page
+    // is loaded once the window has been painted.
     QWidget* window = m_view->window();
-    if (!m_page && window != m_view && !window->isVisible()) {
+    if (window != m_view && !window->isVisible()) {
         if (m_pendingUrl.isEmpty())
             window->installEventFilter(this);
         m_pendingUrl = url;
         return;
     }
+    load(url);
+}
+
+void WebEngineBrowser::load(QUrl url)
+{
     m_pendingUrl.clear();
-    page()->setUrl(url);
+    m_loadingErrorPage = false;
+    m_page->setUrl(url);
 }
 
 bool WebEngineBrowser::goBack()
 {
-    if (!m_page || !m_page->history()->canGoBack())
+    if (!m_page->history()->canGoBack())
         return false;
     m_view->back();
     return true;
@@ -137,7 +138,7 @@ bool WebEngineBrowser::goBack()
 
 bool WebEngineBrowser::goForward()
 {
-    if (!m_page || !m_page->history()->canGoForward())
+    if (!m_page->history()->canGoForward())
         return false;
     m_view->forward();
     return true;
@@ -147,15 +148,14 @@ void WebEngineBrowser::refresh()
 {
     if (m_showingErrorPage)
         m_view->setUrl(m_failedUrl);  // try the page that failed again
-    else if (m_page)
+    else
         m_view->reload();
 }
 
 void WebEngineBrowser::stop()
 {
     m_pendingUrl.clear();
-    if (m_page)
-        m_view->stop();
+    m_view->stop();
 }
 
 void WebEngineBrowser::goHome()
@@ -172,12 +172,12 @@ QString WebEngineBrowser::locationUrl() const
 {
     if (m_showingErrorPage)
         return m_failedUrl.toString();
-    return m_page ? m_page->url().toString() : QString();
+    return m_page->url().toString();
 }
 
 QString WebEngineBrowser::locationName() const
 {
-    return m_page ? m_page->title() : QString();
+    return m_page->title();
 }
 
 void WebEngineBrowser::onLoadStarted()

@@ -35,7 +35,7 @@ protected:
 
 private:
     QWebEnginePage* page();
-    void load(const QUrl& url);
+    void load(QUrl url);  // by value: may be given the pending address it clears
     void onLoadStarted();
     void onLoadFinished(bool ok);
     void onLoadingChanged(const QWebEngineLoadingInfo& info);

@@ -1,5 +1,6 @@
 #include "LocalHttpServer.h"
 #include "MainWindow.h"
+#include "WebAddresses.h"
 #include "WebEngineBrowser.h"
 
 #include <QComboBox>
@@ -154,7 +155,12 @@ private slots:
         writeBytes(program.filePath("erreur404.txt"), replacement.toLocal8Bit() + "\r\n");
         MainWindow window(ProgramFolder(program.path()), std::make_unique<WebEngineBrowser>(),
                           std::make_unique<WebEngineBrowser>());
+        // The banner asked for while the window was built loads once it is shown.
+        auto* banner = window.findChild<QWebEngineView*>("wb2");
+        QTest::qWait(100);
+        QVERIFY(banner->url().isEmpty());
         window.show();
+        QTRY_COMPARE_WITH_TIMEOUT(banner->url().toString(), web_addresses::bannerPicture(), loadTimeout);
         auto* combo = window.findChild<QComboBox*>("Combo1");
         const QString home = m_server.url("/");
 
