@@ -1,0 +1,13 @@
+# Sources of the portable core, relative to this folder. Shared by the native build
+# (unit tests) and the mingw-w64 build of uninstal.exe.
+set(UNINST_CORE_SOURCES
+  AnsiText.cpp
+  StringList.cpp
+  InsFile.cpp
+  SystemFolders.cpp
+  SharedLibraries.cpp
+  ProgressPlacement.cpp
+  SelfRemoval.cpp
+  UninstallDriver.cpp
+  Uninstaller.cpp
+)

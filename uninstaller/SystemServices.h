@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "TextCompare.h"
+
+namespace uninst {
+
+inline constexpr int kSwShow = 5;
+
+// Process and system facts and services.
+class SystemServices : public TextCompare {
+public:
+    virtual ~SystemServices() = default;
+
+    // Full path of the running program file.
+    virtual std::string ProgramPath() = 0;
+    // The raw command line (GetCommandLineA), program name included.
+    virtual std::string CommandLine() = 0;
+    // GetTempPathA: ends with "\".
+    virtual std::string TempFolder() = 0;
+    virtual std::string WindowsFolder() = 0;
+    // Abbreviated language name of the system default locale ("FRA", "ENU"...).
+    virtual std::string SystemLanguage() = 0;
+    // Starts a process; returns 0 or the system's error code.
+    virtual std::uint32_t Launch(const std::string& commandLine, int showState) = 0;
+    virtual void Wait(unsigned milliseconds) = 0;
+};
+
+}  // namespace uninst

@@ -1,0 +1,200 @@
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Cp1252Compare.h"
+#include "Platform.h"
+
+namespace uninst::fakes {
+
+// Everything the fakes were asked to do, in order, as short texts ("wait 300",
+// "status Removing Files", "erase C:\x"...), so tests can check sequences.
+using Journal = std::vector<std::string>;
+
+// In-memory registry. Key paths and value names ignore letter case, as the real one.
+class FakeRegistryStore : public RegistryFactory {
+public:
+    struct Value {
+        bool isInteger = false;
+        std::string text;
+        std::int32_t number = 0;
+    };
+
+    explicit FakeRegistryStore(Journal& journal) : journal_(journal) {}
+
+    std::unique_ptr<Registry> CreateRegistry() override;
+
+    void AddKey(RootKey root, const std::string& path);
+    void SetString(RootKey root, const std::string& path, const std::string& name, const std::string& text);
+    void SetInteger(RootKey root, const std::string& path, const std::string& name, std::int32_t number);
+    bool HasKey(RootKey root, const std::string& path) const;
+    bool HasValue(RootKey root, const std::string& path, const std::string& name) const;
+    std::optional<std::int32_t> Integer(RootKey root, const std::string& path, const std::string& name) const;
+
+    // Failure injection.
+    std::set<std::string> unopenableKeys;     // lower-cased paths
+    std::set<std::string> undeletableKeys;    // lower-cased paths
+    std::set<std::string> undeletableValues;  // lower-cased value names
+    bool failWrites = false;
+
+    int wrappersCreated = 0;
+    std::vector<std::string> openedKeys;  // "root:path" of every OpenKey call
+
+    // Internal access for the wrapper.
+    using KeyId = std::pair<RootKey, std::string>;
+    std::map<KeyId, std::map<std::string, Value>> keys;
+    Journal& journal_;
+};
+
+class FakeFiles : public FileSystem {
+public:
+    explicit FakeFiles(Journal& journal) : journal_(journal) {}
+
+    bool IsRegularFile(const std::string& path) override;
+    std::optional<std::string> ReadAll(const std::string& path) override;
+    bool WriteAll(const std::string& path, const std::string& bytes) override;
+    bool EraseFile(const std::string& path) override;
+    bool RemoveFolder(const std::string& path) override;
+    bool CopyOver(const std::string& from, const std::string& to) override;
+    bool DeleteAtNextStart(const std::string& path) override;
+    bool WriteIniString(const std::string& section, const std::string& key,
+                        const std::string& value, const std::string& file) override;
+
+    void AddFile(const std::string& path, const std::string& bytes = {});
+    void AddFolder(const std::string& path);
+    bool HasFile(const std::string& path) const;
+    bool HasFolder(const std::string& path) const;
+
+    std::set<std::string> unreadable;  // lower-cased paths that exist but cannot be opened
+    bool delayedDeletionWorks = true;
+    bool iniWritable = true;
+    int reads = 0;
+
+private:
+    static std::string Normal(const std::string& path);
+    bool FolderIsEmpty(const std::string& folder) const;
+
+    std::map<std::string, std::string> files_;  // by lower-cased path
+    std::set<std::string> folders_;             // lower-cased, without trailing "\"
+    Journal& journal_;
+};
+
+class FakeLibraries : public Libraries {
+public:
+    explicit FakeLibraries(Journal& journal) : journal_(journal) {}
+
+    std::uintptr_t Load(const std::string& path) override;
+    std::uintptr_t FindExport(std::uintptr_t library, const std::string& name) override;
+    std::int32_t CallExport(std::uintptr_t entry) override;
+    void Release(std::uintptr_t library) override;
+
+    struct Library {
+        bool hasUnregister = true;
+        std::int32_t status = 0;
+    };
+    std::map<std::string, Library> libraries;  // by path as given
+    std::vector<std::string> loaded;            // handle - 1 indexes this
+    int releases = 0;
+
+private:
+    Journal& journal_;
+};
+
+class FakeDialogs : public Dialogs {
+public:
+    explicit FakeDialogs(Journal& journal) : journal_(journal) {}
+
+    int ShowMessage(const std::string& text, const std::string& caption, std::uint32_t flags) override;
+    bool BeginWaitCursor() override;
+    void RestoreCursor() override;
+    std::string LoadText(unsigned id) override;
+
+    struct Shown {
+        std::string text;
+        std::string caption;
+        std::uint32_t flags;
+    };
+    std::vector<Shown> shown;
+    std::deque<int> answers;  // next results; IDOK (or IDYES for a question) when empty
+    std::map<unsigned, std::string> strings;
+    bool hadCursor = true;
+
+private:
+    Journal& journal_;
+};
+
+class FakeProgress : public ProgressWindow {
+public:
+    explicit FakeProgress(Journal& journal) : journal_(journal) {}
+
+    bool Create() override;
+    void SetCaption(const std::string& text) override;
+    WindowRect Bounds() override { return bounds; }
+    ScreenSize Screen() override { return screen; }
+    void MoveTo(int x, int y) override;
+    void Paint() override;
+    void SetStatus(const std::string& text) override;
+    void SetBar(int position) override;
+    void Destroy() override;
+
+    bool creates = true;
+    WindowRect bounds{0, 0, 280, 120};
+    ScreenSize screen{1024, 768};
+    std::vector<int> bar;
+
+private:
+    Journal& journal_;
+};
+
+class FakeSystem : public SystemServices {
+public:
+    explicit FakeSystem(Journal& journal) : journal_(journal) {}
+
+    std::string ProgramPath() override { return programPath; }
+    std::string CommandLine() override { return commandLine; }
+    std::string TempFolder() override { return tempFolder; }
+    std::string WindowsFolder() override { return windowsFolder; }
+    std::string SystemLanguage() override { return language; }
+    std::uint32_t Launch(const std::string& commandLine, int showState) override;
+    void Wait(unsigned milliseconds) override;
+    int CompareNoCase(const std::string& a, const std::string& b) override
+    {
+        return compare.CompareNoCase(a, b);
+    }
+
+    std::string programPath = "C:\\Program Files\\Appli\\uninstal.exe";
+    std::string commandLine = "\"C:\\Program Files\\Appli\\uninstal.exe\"";
+    std::string tempFolder = "C:\\TEMP\\";
+    std::string windowsFolder = "C:\\WINDOWS";
+    std::string language = "ENU";
+    std::vector<std::string> launches;
+    Cp1252Compare compare;
+
+private:
+    Journal& journal_;
+};
+
+// The full set of fakes, wired into one Platform.
+struct FakePlatform {
+    FakePlatform();
+
+    Journal journal;
+    FakeRegistryStore registry{journal};
+    FakeFiles files{journal};
+    FakeLibraries libraries{journal};
+    FakeDialogs dialogs{journal};
+    FakeProgress progress{journal};
+    FakeSystem system{journal};
+    Platform platform{registry, files, libraries, dialogs, progress, system};
+
+    // Journal entries that begin with the prefix.
+    std::vector<std::string> Entries(const std::string& prefix) const;
+};
+
+}  // namespace uninst::fakes

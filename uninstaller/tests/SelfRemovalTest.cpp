@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include "FakePlatform.h"
+#include "SelfRemoval.h"
+#include "UnexpectedFailure.h"
+#include "Uninstaller.h"
+
+using namespace uninst;
+using namespace uninst::fakes;
+
+TEST(SelfRemovalTest, StageFollowsTheProgramFileName)
+{
+    EXPECT_TRUE(IsCleanupStage("C:\\TEMP\\\\_kvuidel.exe"));
+    EXPECT_TRUE(IsCleanupStage("C:\\Appli\\_KVUIDEL.EXE"));
+    EXPECT_TRUE(IsCleanupStage("C:_KvuiDel.Exe"));
+    EXPECT_FALSE(IsCleanupStage("C:\\_kvuidel.exe\\uninstal.exe"));
+    EXPECT_FALSE(IsCleanupStage("C:\\Appli\\_kvuidel.exe.bak"));
+}
+
+TEST(SelfRemovalTest, FirstArgumentDropsQuotesAndSplitsAtSpacesAndControls)
+{
+    EXPECT_EQ(FirstArgument("C:\\TEMP\\\\_kvuidel.exe \"C:\\Program Files\\Appli\\uninstal.exe\""),
+              "C:\\Program Files\\Appli\\uninstal.exe");
+    EXPECT_EQ(FirstArgument("\"C:\\My Temp\\\\_kvuidel.exe\" \"C:\\A B\\uninstal.exe\""), "C:\\A B\\uninstal.exe");
+    EXPECT_EQ(FirstArgument("prog\t  C:\\Appli\\uninstal.exe second"), "C:\\Appli\\uninstal.exe");
+    EXPECT_EQ(FirstArgument("prog C:\\\"Mes Programmes\"\\x.exe"), "C:\\Mes Programmes\\x.exe");
+    EXPECT_EQ(FirstArgument("prog \"C:\\unterminated quote"), "C:\\unterminated quote");
+    EXPECT_EQ(FirstArgument("prog \xC9t\xE9.exe"), "\xC9t\xE9.exe");  // high bytes are no separators
+    EXPECT_EQ(FirstArgument("prog"), "");
+    EXPECT_EQ(FirstArgument("prog   "), "");
+}
+
+TEST(SelfRemovalTest, CopyAndHandOverUseTheTemporaryFolder)
+{
+    FakePlatform fakes;
+    PrepareSelfRemoval(fakes.platform);
+    HandOverToCleanup(fakes.platform);
+    EXPECT_EQ(fakes.journal,
+              (Journal{"copy C:\\Program Files\\Appli\\uninstal.exe -> C:\\TEMP\\\\_kvuidel.exe", "wait 300",
+                       "launch \"C:\\TEMP\\\\_kvuidel.exe\" \"C:\\Program Files\\Appli\\uninstal.exe\" /5"}));
+    EXPECT_TRUE(fakes.files.HasFile("C:\\TEMP\\_kvuidel.exe"));
+    // The copy finds the first stage's path whatever spaces the folders hold.
+    fakes.system.tempFolder = "C:\\Documents and Settings\\Jo\\Temp\\";
+    HandOverToCleanup(fakes.platform);
+    EXPECT_EQ(FirstArgument(fakes.system.launches.back()), fakes.system.programPath);
+}
+
+namespace {
+
+class CleanupStageTest : public ::testing::Test {
+protected:
+    CleanupStageTest()
+    {
+        fakes.system.programPath = "C:\\TEMP\\\\_kvuidel.exe";
+        fakes.system.commandLine = "C:\\TEMP\\\\_kvuidel.exe \"C:\\Program Files\\Appli\\uninstal.exe\"";
+        fakes.files.AddFile("C:\\Program Files\\Appli\\uninstal.exe");
+    }
+    FakePlatform fakes;
+};
+
+}  // namespace
+
+TEST_F(CleanupStageTest, DeletesTheFirstStageAndItsEmptyFolderThenAsksForItsOwnDeletion)
+{
+    EXPECT_EQ(RunUninstaller(fakes.platform), 0);
+    EXPECT_EQ(fakes.journal.front(), "wait 300");
+    EXPECT_FALSE(fakes.files.HasFile("C:\\Program Files\\Appli\\uninstal.exe"));
+    EXPECT_FALSE(fakes.files.HasFolder("C:\\Program Files\\Appli"));
+    EXPECT_EQ(fakes.Entries("delete at restart"), (std::vector<std::string>{"delete at restart C:\\TEMP\\\\_kvuidel.exe"}));
+    EXPECT_TRUE(fakes.Entries("ini").empty());
+    EXPECT_TRUE(fakes.dialogs.shown.empty());
+}
+
+TEST_F(CleanupStageTest, FolderWithOtherFilesStays)
+{
+    fakes.files.AddFile("C:\\Program Files\\Appli\\user.txt");
+    RunUninstaller(fakes.platform);
+    EXPECT_TRUE(fakes.files.HasFolder("C:\\Program Files\\Appli"));
+}
+
+TEST_F(CleanupStageTest, WithoutArgumentNothingIsDeleted)
+{
+    fakes.system.commandLine = "C:\\TEMP\\\\_kvuidel.exe";
+    EXPECT_EQ(RunUninstaller(fakes.platform), 0);
+    EXPECT_TRUE(fakes.Entries("erase").empty());
+    EXPECT_TRUE(fakes.Entries("rmdir").empty());
+    EXPECT_EQ(fakes.Entries("delete at restart").size(), 1u);
+}
+
+TEST_F(CleanupStageTest, FallsBackToWininitAndReportsWhenThatFailsToo)
+{
+    fakes.files.delayedDeletionWorks = false;
+    EXPECT_EQ(RunUninstaller(fakes.platform), 0);
+    EXPECT_EQ(fakes.Entries("ini"),
+              (std::vector<std::string>{"ini C:\\WINDOWS\\WININIT.INI [Rename] NUL=C:\\TEMP\\\\_kvuidel.exe"}));
+
+    fakes.files.iniWritable = false;
+    EXPECT_EQ(RunUninstaller(fakes.platform), 1);
+    ASSERT_EQ(fakes.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fakes.dialogs.shown[0].text, "Ne peut \xE9" "crire dans C:\\WINDOWS\\WININIT.INI");
+    EXPECT_EQ(fakes.dialogs.shown[0].caption, "Erreur de l'application");
+    EXPECT_EQ(fakes.dialogs.shown[0].flags, kMbTaskModalError);
+}

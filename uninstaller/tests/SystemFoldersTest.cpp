@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "AnsiText.h"
+#include "FakePlatform.h"
+#include "SystemFolders.h"
+#include "UnexpectedFailure.h"
+
+using namespace uninst;
+using namespace uninst::fakes;
+
+namespace {
+
+constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+constexpr const char* kCurrentVersion = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+
+class SystemFoldersTest : public ::testing::Test {
+protected:
+    SystemFoldersTest()
+    {
+        fakes.registry.SetString(kCurrentUser, kShellFolders, "Desktop", "C:\\WINDOWS\\Desktop");
+        fakes.registry.SetString(kCurrentUser, kShellFolders, "Programs", "C:\\WINDOWS\\Start Menu\\Programs\\");
+        fakes.registry.SetString(kLocalMachine, kCurrentVersion, "CommonFilesDir", "C:\\Program Files\\Common Files");
+    }
+    bool Guarded(const std::string& path) { return IsSystemFolder(fakes.registry, path); }
+
+    FakePlatform fakes;
+};
+
+}  // namespace
+
+TEST_F(SystemFoldersTest, ReadsEachFolderUnderItsOwnRoot)
+{
+    EXPECT_EQ(ShellFolderPath(fakes.registry, 1), "C:\\WINDOWS\\Desktop");
+    EXPECT_EQ(ShellFolderPath(fakes.registry, 16), "C:\\Program Files\\Common Files");
+    EXPECT_EQ(ShellFolderPath(fakes.registry, 15), "");  // value missing
+    EXPECT_EQ(ShellFolderPath(fakes.registry, 2), "");
+    fakes.registry.unopenableKeys.insert(LowerAscii(kShellFolders));
+    EXPECT_EQ(ShellFolderPath(fakes.registry, 1), "");
+}
+
+TEST_F(SystemFoldersTest, MatchIgnoresAToZCaseAndAgreesOnTheTrailingSeparator)
+{
+    EXPECT_TRUE(Guarded("C:\\Windows\\Desktop\\"));
+    EXPECT_TRUE(Guarded("c:\\windows\\desktop"));
+    EXPECT_TRUE(Guarded("C:\\WINDOWS\\Start Menu\\Programs"));
+    EXPECT_TRUE(Guarded("C:\\WINDOWS\\Start Menu\\Programs\\"));
+    EXPECT_TRUE(Guarded("C:\\PROGRAM FILES\\COMMON FILES\\"));
+    // Only one separator is taken off or added.
+    EXPECT_FALSE(Guarded("C:\\WINDOWS\\Desktop\\\\"));
+    // A folder inside a guarded one is not guarded itself.
+    EXPECT_FALSE(Guarded("C:\\WINDOWS\\Desktop\\Appli\\"));
+    EXPECT_FALSE(Guarded("C:\\WINDOWS\\"));
+}
+
+TEST_F(SystemFoldersTest, EmptyPathsAndDriveRootsAreAlwaysGuarded)
+{
+    EXPECT_TRUE(Guarded(""));
+    EXPECT_TRUE(Guarded("C:"));
+    EXPECT_TRUE(Guarded("d:\\"));
+    EXPECT_TRUE(Guarded("\\"));
+    EXPECT_FALSE(Guarded("C:\\Appli"));
+    EXPECT_FALSE(Guarded("C"));
+}
+
+TEST_F(SystemFoldersTest, NonStringFolderValueIsAnUnexpectedFailure)
+{
+    fakes.registry.SetInteger(kCurrentUser, kShellFolders, "Personal", 3);
+    EXPECT_THROW(Guarded("C:\\Appli"), UnexpectedFailure);
+}

@@ -1,0 +1,307 @@
+#include <gtest/gtest.h>
+
+#include "AnsiText.h"
+#include "FakePlatform.h"
+#include "Uninstaller.h"
+
+using namespace uninst;
+using namespace uninst::fakes;
+
+namespace {
+
+constexpr const char* kLog = "C:\\Program Files\\Appli\\uninstal.dat";
+constexpr const char* kCopy = "C:\\TEMP\\\\_kvuidel.exe";
+constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+constexpr const char* kSharedDlls = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
+constexpr const char* kUninstall = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+
+using V = std::vector<std::string>;
+
+class DriverTest : public ::testing::Test {
+protected:
+    DriverTest()
+    {
+        fakes.registry.SetString(kCurrentUser, kShellFolders, "Desktop", "C:\\WINDOWS\\Desktop");
+        fakes.files.AddFolder("C:\\WINDOWS\\Desktop");
+    }
+    void Log(const std::string& body) { fakes.files.AddFile(kLog, body); }
+    int Run() { return RunUninstaller(fakes.platform); }
+    const FakeDialogs::Shown& Outcome() const { return fakes.dialogs.shown.back(); }
+    // Nothing was touched: only the log was read and messages shown.
+    bool NothingChanged() const
+    {
+        for (const auto& entry : fakes.journal) {
+            if (entry.rfind("message ", 0) != 0)
+                return false;
+        }
+        return true;
+    }
+
+    FakePlatform fakes;
+};
+
+}  // namespace
+
+TEST_F(DriverTest, MissingLogIsReportedInTheSystemLanguage)
+{
+    EXPECT_EQ(Run(), 0);
+    ASSERT_EQ(fakes.dialogs.shown.size(), 1u);
+    EXPECT_EQ(Outcome().text, "File UNINSTAL.DAT not found. Cannot run UNINSTAL");
+    EXPECT_EQ(Outcome().caption, "Error");
+    EXPECT_EQ(Outcome().flags, kMbIconExclamation);
+
+    fakes.system.language = "FRA";
+    fakes.files.AddFolder("C:\\Program Files\\Appli\\uninstal.dat");  // a folder is no log
+    EXPECT_EQ(Run(), 0);
+    EXPECT_EQ(Outcome().text, "Le fichier UNINSTAL.DAT est introuvable. La d\xE9sinstallation est impossible");
+    EXPECT_EQ(Outcome().caption, "Erreur");
+    EXPECT_TRUE(NothingChanged());
+}
+
+TEST_F(DriverTest, OnlyAnExplicitYesStartsTheUninstall)
+{
+    Log("[Messages]\r\nConfirm=Vraiment ?\r\n[Titles]\r\nConfirmation=Question\r\n[Files]\r\nC:\\Appli\\a.exe=1\r\n");
+    fakes.files.AddFile("C:\\Appli\\a.exe");
+    // No, a box that could not be shown, and Wine's -1 without a display.
+    for (const int answer : {kIdNo, 0, -1}) {
+        fakes.dialogs.answers = {answer};
+        EXPECT_EQ(Run(), 0);
+        EXPECT_EQ(Outcome().text, "Vraiment ?");
+        EXPECT_EQ(Outcome().caption, "Question");
+        EXPECT_EQ(Outcome().flags, kMbYesNoQuestion);
+    }
+    EXPECT_TRUE(NothingChanged());
+    EXPECT_TRUE(fakes.files.HasFile("C:\\Appli\\a.exe"));
+    EXPECT_FALSE(fakes.files.HasFile(kCopy));
+}
+
+TEST_F(DriverTest, LogNamingOnlyTheApplicationRemovesItsRegistrationAndEndsCleanly)
+{
+    Log("[Application]\r\nName=Appli\r\n[Titles]\r\nUninstall=D\xE9sinstallation\r\nInformation=Info\r\n");
+    fakes.registry.AddKey(kLocalMachine, std::string(kUninstall) + "\\Appli\\Sub");
+    fakes.registry.AddKey(kLocalMachine, std::string(kUninstall) + "\\Other");
+
+    EXPECT_EQ(Run(), 0);
+    EXPECT_EQ(fakes.journal, (Journal{
+        "message Confirmation",
+        "copy C:\\Program Files\\Appli\\uninstal.exe -> C:\\TEMP\\\\_kvuidel.exe", "wait 300",
+        "wait cursor", "window create", "caption D\xE9sinstallation", "move 372,324", "paint",
+        "wait 300",  // files phase, always
+        "status Removing registry updates", "wait 300",
+        "reg delete key HKLM:" + LowerAscii(kUninstall) + "\\appli",
+        "status Uninstall complete", "wait 300",
+        "restore cursor", "window destroy", "message Info",
+        std::string("erase ") + kLog,
+        "launch \"C:\\TEMP\\\\_kvuidel.exe\" \"C:\\Program Files\\Appli\\uninstal.exe\" /5"}));
+    EXPECT_EQ(Outcome().text, "Uninstall complete");
+    EXPECT_EQ(Outcome().flags, kMbOk);
+    EXPECT_TRUE(fakes.registry.HasKey(kLocalMachine, std::string(kUninstall) + "\\Other"));
+}
+
+TEST_F(DriverTest, EmptyApplicationNameNeverTouchesTheUninstallKey)
+{
+    Log("[Application]\r\nName=\r\n");
+    fakes.registry.AddKey(kLocalMachine, std::string(kUninstall) + "\\Other");
+    EXPECT_EQ(Run(), 0);
+    EXPECT_TRUE(fakes.registry.HasKey(kLocalMachine, std::string(kUninstall) + "\\Other"));
+    EXPECT_TRUE(fakes.Entries("reg delete").empty());
+}
+
+TEST_F(DriverTest, BarMovesBeforeEachItemFromTheLastEntryUp)
+{
+    Log("[Files]\r\nC:\\Appli\\a=1\r\nC:\\Appli\\b=1\r\nC:\\Appli\\c=1\r\n");
+    for (const char* file : {"C:\\Appli\\a", "C:\\Appli\\b", "C:\\Appli\\c"})
+        fakes.files.AddFile(file);
+    Run();
+    EXPECT_EQ(fakes.progress.bar, (std::vector<int>{33, 66, 100}));
+    EXPECT_EQ(fakes.Entries("erase C:\\Appli"), (V{"erase C:\\Appli\\c", "erase C:\\Appli\\b", "erase C:\\Appli\\a"}));
+    EXPECT_EQ(Outcome().text, "Uninstall complete");
+}
+
+TEST_F(DriverTest, FileListedTwiceCountsAsLeft)
+{
+    Log("[Files]\r\nC:\\Appli\\a.exe=1\r\nc:\\appli\\A.EXE=1\r\n");
+    fakes.files.AddFile("C:\\Appli\\a.exe");
+    Run();
+    EXPECT_FALSE(fakes.files.HasFile("C:\\Appli\\a.exe"));
+    EXPECT_EQ(Outcome().text, "Some elements could not be deleted or restablished:\r\n* some application files");
+}
+
+TEST_F(DriverTest, SharedFilesAndLibrariesFollowTheirLoweredCounts)
+{
+    Log("[Reg_SharedDLLs]\r\nC:\\Sys\\busy.dll=1\r\nC:\\Sys\\last.ocx=1\r\n"
+        "[ActiveX]\r\nC:\\Sys\\busy.dll=1\r\nC:\\Sys\\last.ocx=1\r\n"
+        "[Files]\r\nC:\\Sys\\busy.dll=1\r\nC:\\Sys\\last.ocx=1\r\n");
+    fakes.registry.SetInteger(kLocalMachine, kSharedDlls, "C:\\Sys\\busy.dll", 3);
+    fakes.registry.SetInteger(kLocalMachine, kSharedDlls, "C:\\Sys\\last.ocx", 1);
+    fakes.files.AddFile("C:\\Sys\\busy.dll");
+    fakes.files.AddFile("C:\\Sys\\last.ocx");
+    fakes.libraries.libraries["C:\\Sys\\busy.dll"] = {};
+    fakes.libraries.libraries["C:\\Sys\\last.ocx"] = {};
+
+    Run();
+    EXPECT_EQ(fakes.registry.Integer(kLocalMachine, kSharedDlls, "C:\\Sys\\busy.dll"), 2);
+    EXPECT_EQ(fakes.Entries("unregister"), (V{"unregister C:\\Sys\\last.ocx"}));
+    EXPECT_TRUE(fakes.files.HasFile("C:\\Sys\\busy.dll"));
+    EXPECT_FALSE(fakes.files.HasFile("C:\\Sys\\last.ocx"));
+    EXPECT_NE(Outcome().text.find("* some application files"), std::string::npos);
+}
+
+TEST_F(DriverTest, FoldersGoDeepestFirstButSystemFoldersStay)
+{
+    Log("[Folders]\r\nC:\\Appli=1\r\nC:\\Appli\\Data=1\r\nC:\\WINDOWS\\DESKTOP=1\r\n=1\r\n");
+    fakes.files.AddFolder("C:\\Appli\\Data");
+    Run();
+    EXPECT_FALSE(fakes.files.HasFolder("C:\\Appli"));
+    EXPECT_TRUE(fakes.files.HasFolder("C:\\WINDOWS\\Desktop"));
+    EXPECT_EQ(fakes.Entries("rmdir"), (V{"rmdir C:\\Appli\\Data", "rmdir C:\\Appli"}));
+    EXPECT_EQ(Outcome().text, "Uninstall complete");  // folders are never counted
+}
+
+TEST_F(DriverTest, GroupFolderIsTheFirstListedShortcutsOwnFolderOutsideSystemFolders)
+{
+    Log("[Icons]\r\nd=C:\\WINDOWS\\Desktop\\Appli.lnk\r\na=C:\\Menu\\Appli\\a.lnk\r\nb=C:\\Menu\\Tools\\b.lnk\r\n");
+    for (const char* link : {"C:\\WINDOWS\\Desktop\\Appli.lnk", "C:\\Menu\\Appli\\a.lnk", "C:\\Menu\\Tools\\b.lnk"})
+        fakes.files.AddFile(link);
+    Run();
+    EXPECT_FALSE(fakes.files.HasFile("C:\\WINDOWS\\Desktop\\Appli.lnk"));
+    EXPECT_EQ(fakes.Entries("rmdir"), (V{"rmdir C:\\Menu\\Appli\\"}));
+    EXPECT_FALSE(fakes.files.HasFolder("C:\\Menu\\Appli"));
+    EXPECT_EQ(Outcome().text, "Uninstall complete");
+}
+
+TEST_F(DriverTest, GroupFolderHoldingOtherFilesCountsAsLinksLeft)
+{
+    Log("[Icons]\r\na=C:\\Menu\\Appli\\a.lnk\r\n");
+    fakes.files.AddFile("C:\\Menu\\Appli\\a.lnk");
+    fakes.files.AddFile("C:\\Menu\\Appli\\readme.lnk");
+    Run();
+    EXPECT_FALSE(fakes.files.HasFile("C:\\Menu\\Appli\\a.lnk"));
+    EXPECT_TRUE(fakes.files.HasFolder("C:\\Menu\\Appli"));
+    EXPECT_EQ(Outcome().text, "Some elements could not be deleted or restablished:\r\n* some application links");
+}
+
+TEST_F(DriverTest, UnknownRootNameKeepsTheRootOfTheEntryHandledBefore)
+{
+    // Handled from the last line up: HKLM\... first uses the registration's root.
+    Log("[Reg_CreateKey]\r\nk1=HKLM\\Software\\X\r\nk2=HKEY_CURRENT_USER\\Software\\Y\r\nk3=HKLM\\Software\\Z\r\n"
+        "[Reg_CreateValue]\r\nv1=hkey_users\\S-1\\Software\\Appli\\Path\r\n");
+    for (const RootKey root : {kLocalMachine, kCurrentUser}) {
+        for (const char* key : {"Software\\X", "Software\\Y", "Software\\Z"})
+            fakes.registry.AddKey(root, key);
+    }
+    fakes.registry.SetString(kLocalMachine, "S-1\\Software\\Appli", "Path", "C:\\Appli");
+
+    Run();
+    EXPECT_EQ(fakes.Entries("reg delete"),
+              (V{"reg delete value HKLM:s-1\\software\\appli:Path", "reg delete key HKLM:software\\z",
+                 "reg delete key HKCU:software\\y", "reg delete key HKCU:software\\x"}));
+    EXPECT_EQ(Outcome().text, "Uninstall complete");
+}
+
+TEST_F(DriverTest, EntriesAddressingARootItselfAreNeverApplied)
+{
+    Log("[Reg_CreateKey]\r\nk1=HKEY_CURRENT_USER\\\r\nk2=HKEY_CURRENT_USER\r\nk3=HKEY_CURRENT_USER\\\\\r\n"
+        "[Reg_CreateValue]\r\nv1=HKEY_CURRENT_USER\\Name\r\nv2=HKEY_CURRENT_USER\\\\Name\r\n");
+    fakes.registry.AddKey(kCurrentUser, "Software\\Keep");
+    fakes.registry.SetString(kCurrentUser, "", "Name", "x");
+    Run();
+    EXPECT_TRUE(fakes.registry.HasKey(kCurrentUser, "Software\\Keep"));
+    EXPECT_TRUE(fakes.registry.HasValue(kCurrentUser, "", "Name"));
+    EXPECT_EQ(Outcome().text, "Some elements could not be deleted or restablished:\r\n* some registry updates");
+}
+
+TEST_F(DriverTest, ValuesOfVanishedKeysCountAsRemovedAndVanishedValuesAsLeft)
+{
+    Log("[Reg_CreateValue]\r\ngone=HKEY_CURRENT_USER\\Software\\Gone\\V\r\n");
+    Run();
+    EXPECT_EQ(Outcome().text, "Uninstall complete");
+
+    Log("[Reg_CreateValue]\r\nleft=HKEY_CURRENT_USER\\Software\\Appli\\V\r\n");
+    fakes.registry.AddKey(kCurrentUser, "Software\\Appli");
+    Run();
+    EXPECT_EQ(Outcome().text, "Some elements could not be deleted or restablished:\r\n* some registry updates");
+}
+
+// Files, shortcuts and registry entries left, in every combination: each flag adds its
+// line, in a fixed order, below the log's own first line.
+class OutcomeTest : public DriverTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(OutcomeTest, ListsWhatWasLeftInOrder)
+{
+    const bool files = GetParam() & 1;
+    const bool links = GetParam() & 2;
+    const bool registry = GetParam() & 4;
+    std::string log = "[Messages]\r\nLogMsg=Restes :\r\nLogFiles=- fichiers\r\nLogLinks=- liens\r\n"
+                      "LogRegistry=- registre\r\nEndUninstall=Fini\r\n[Titles]\r\nInformation=Info\r\n";
+    // An entry that cannot be removed (its file or key does not exist) stays listed.
+    if (files)
+        log += "[Files]\r\nC:\\Appli\\absent.exe=1\r\n";
+    if (links)
+        log += "[Icons]\r\nx=C:\\Menu\\absent.lnk\r\n";
+    if (registry)
+        log += "[Reg_CreateKey]\r\nk=HKEY_CURRENT_USER\\Software\\Absent\r\n";
+    Log(log);
+
+    EXPECT_EQ(Run(), 0);
+    std::string expected = "Restes :";
+    if (files)
+        expected += "\r\n- fichiers";
+    if (links)
+        expected += "\r\n- liens";
+    if (registry)
+        expected += "\r\n- registre";
+    EXPECT_EQ(Outcome().text, GetParam() == 0 ? "Fini" : expected);
+    EXPECT_EQ(Outcome().caption, "Info");
+    EXPECT_EQ(Outcome().flags, kMbOk);
+    EXPECT_FALSE(fakes.files.HasFile(kLog));
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryCombination, OutcomeTest, ::testing::Range(0, 8));
+
+TEST_F(DriverTest, UnexpectedFailureRunsTheClosingStepsAndKeepsTheLog)
+{
+    Log("[Messages]\r\nUninstallError=Echec\r\n[Titles]\r\nError=Erreur\r\n"
+        "[Reg_SharedDLLs]\r\nC:\\Sys\\a.dll=1\r\n[Files]\r\nC:\\Appli\\a.exe=1\r\n");
+    fakes.registry.SetString(kLocalMachine, kSharedDlls, "C:\\Sys\\a.dll", "not a number");
+    fakes.files.AddFile("C:\\Appli\\a.exe");
+
+    EXPECT_EQ(Run(), 1);
+    const auto& shown = fakes.dialogs.shown;
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[1].text, "Echec");
+    EXPECT_EQ(shown[1].caption, "Erreur");
+    EXPECT_EQ(shown[1].flags, kMbIconExclamation);
+    EXPECT_EQ(shown[2].caption, "Erreur de l'application");
+    EXPECT_EQ(shown[2].flags, kMbTaskModalError);
+    EXPECT_NE(shown[2].text.find("C:\\Sys\\a.dll"), std::string::npos);
+
+    EXPECT_EQ(fakes.Entries("restore cursor").size(), 1u);
+    EXPECT_EQ(fakes.Entries("window destroy").size(), 1u);
+    // The rest of the work is abandoned, and the uninstall can be run again.
+    EXPECT_TRUE(fakes.files.HasFile("C:\\Appli\\a.exe"));
+    EXPECT_TRUE(fakes.files.HasFile(kLog));
+    EXPECT_FALSE(fakes.files.HasFile(kCopy));
+    EXPECT_TRUE(fakes.system.launches.empty());
+}
+
+TEST_F(DriverTest, UnreadableLogFailsBeforeAnythingChanges)
+{
+    Log("[Files]\r\nC:\\Appli\\a.exe=1\r\n");
+    fakes.files.unreadable.insert(LowerAscii(kLog));
+    EXPECT_EQ(Run(), 1);
+    ASSERT_EQ(fakes.dialogs.shown.size(), 1u);
+    EXPECT_EQ(Outcome().text, std::string("Ne peut ouvrir le fichier ") + kLog);
+    EXPECT_TRUE(NothingChanged());
+}
+
+TEST_F(DriverTest, MissingWindowAndCursorAreNotRestoredOrDestroyed)
+{
+    Log("[Files]\r\n");
+    fakes.progress.creates = false;
+    fakes.dialogs.hadCursor = false;
+    EXPECT_EQ(Run(), 0);
+    EXPECT_TRUE(fakes.Entries("window destroy").empty());
+    EXPECT_TRUE(fakes.Entries("restore cursor").empty());
+    EXPECT_EQ(fakes.system.launches.size(), 1u);
+}

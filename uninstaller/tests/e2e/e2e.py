@@ -1,0 +1,403 @@
+#!/usr/bin/env python3
+"""End-to-end runs of uninstal.exe under Wine, its dialogs answered by dialog_harness.
+
+    e2e.py --uninstaller EXE --tools DIR --work DIR prefix      # makes the shared prefix
+    e2e.py --uninstaller EXE --tools DIR --work DIR SCENARIO    # one scenario on a copy of it
+
+Each scenario installs a small application into a fresh copy of the prefix, runs the
+uninstaller on it inside a private Xvfb display and checks the disk, the registry and
+what the dialogs said. Exit code 77 means the machine cannot run this kind of program.
+"""
+import argparse
+import shutil
+import subprocess
+import sys
+from pathlib import Path, PureWindowsPath
+
+sys.path.insert(0, str(Path(__file__).resolve().parent))
+import winerig  # noqa: E402
+from winerig import SHARED_DLLS_KEY, UNINSTALL_KEY  # noqa: E402
+
+SKIP = 77
+IDOK, IDYES, IDNO = 1, 6, 7
+APP = "C:\\Program Files\\Demo App"
+NAME = "Demo App"
+VENDOR_KEY = "Software\\Demo Vendor"
+UNREGISTERED = "HKEY_CURRENT_USER\\Software\\UninstE2E\\Unregistered"
+
+
+class Check:
+    """Collects failed expectations so that one run reports all of them."""
+
+    def __init__(self):
+        self.failures = []
+
+    def __call__(self, condition, what):
+        if not condition:
+            self.failures.append(what)
+        return condition
+
+
+class Run:
+    def __init__(self, args, scenario):
+        self.args = args
+        self.arch = winerig.pe_machine(args.uninstaller)
+        self.tools = Path(args.tools)
+        self.work = Path(args.work) / scenario
+        self.base = winerig.Prefix(Path(args.work) / f"prefix-{self.arch}", self.arch)
+        self.check = Check()
+
+    def tool(self, name):
+        stem, ext = name.split(".")
+        return self.tools / f"{stem}-{self.arch}.{ext}"
+
+    def start(self, display):
+        if self.work.exists():
+            shutil.rmtree(self.work)
+        self.work.mkdir(parents=True)
+        self.prefix = self.base.copy_to(self.work / "prefix", display)
+        return self.prefix
+
+    def uninstall(self, answers, locale=None):
+        env = self.prefix.env(**locale) if locale else None
+        code, lines, _ = winerig.run_harness(self.prefix, self.tool("dialog_harness.exe"), answers,
+                                             APP + "\\uninstal.exe", env=env)
+        print("transcript:\n  " + "\n  ".join(lines))
+        self.check(code == 0, f"the harness ended with {code}")
+        self.prefix.wait()
+        return lines
+
+    def temp_copy(self):
+        return self.prefix.unix(self.prefix.temp_folder() + "_kvuidel.exe")
+
+
+def dialogs(lines):
+    """(caption, text, buttons, icon) of each message box in a transcript."""
+    found = []
+    for line in lines:
+        if line.startswith("dialog caption="):
+            rest = line[len("dialog caption="):]
+            caption, _, rest = rest.partition(" text=")
+            text, _, rest = rest.rpartition(" buttons=")
+            buttons, _, icon = rest.partition(" icon=")
+            found.append((caption, text, buttons, icon))
+    return found
+
+
+def statuses(lines):
+    return [line[len("status "):] for line in lines if line.startswith("status ")]
+
+
+def exit_code(lines):
+    codes = [int(line.split()[1]) for line in lines if line.startswith("exit ")]
+    return codes[-1] if codes else None
+
+
+def in_order(seen, wanted):
+    """Whether wanted occurs in seen in that order (other entries may come between)."""
+    it = iter(seen)
+    return all(any(s == w for s in it) for w in wanted)
+
+
+def install_demo(run, texts=None, extra=None):
+    return install_demo_app(run.prefix, run.args.uninstaller, run.tool("unreg_probe.dll"), texts, extra)
+
+
+def install_demo_app(prefix, uninstaller, probe_dll, texts=None, extra=None):
+    """The demo application: files in nested folders, shortcuts in a Start Menu group and on
+    the desktop, registry values and keys, a self-registering library counted once in
+    SharedDLLs, and its uninstall registration. texts=False leaves out the log."""
+    app = winerig.Installation(prefix, APP, NAME)
+    if texts:
+        app.texts = texts
+    programs = app.shell_folder("Programs")
+    desktop = app.shell_folder("Desktop")
+    app.file(APP + "\\demo.exe", b"MZ demo")
+    app.file(APP + "\\readme.txt", b"Demo App\r\n")
+    app.file(APP + "\\data\\cities.dat", b"Paris\r\nLyon\r\n")
+    app.file(APP + "\\data\\maps\\north.map", b"N")
+    app.file(APP + "\\data\\maps\\south.map", b"S")
+    app.file(APP + "\\unreg_probe.dll", shared="dword:00000001", activex=True, source=probe_dll)
+    app.folder_entry(APP)
+    app.folder_entry(APP + "\\data")
+    app.folder_entry(APP + "\\data\\maps")
+    app.icon(programs + "\\Demo App\\Demo App.lnk")
+    app.icon(programs + "\\Demo App\\Read me.lnk")
+    app.icon(desktop + "\\Demo App.lnk")
+    app.value("HKEY_CURRENT_USER", VENDOR_KEY + "\\Demo App\\Settings", "Window", '"maximised"')
+    app.value("HKEY_CURRENT_USER", VENDOR_KEY + "\\Demo App\\Settings", "", '"default"')
+    app.value("HKEY_CLASSES_ROOT", ".demofile", "", '"DemoApp.Document"')
+    app.key("HKEY_CURRENT_USER", VENDOR_KEY + "\\Demo App", subkeys=("Recent", "Recent\\Files"))
+    app.key("HKEY_LOCAL_MACHINE", VENDOR_KEY, subkeys=("Demo App", "Demo App\\1.0"),
+            values=(("Path", winerig.reg_string(APP)),))
+    app.key("HKEY_CLASSES_ROOT", "DemoApp.Document", subkeys=("shell\\open\\command",))
+    if extra:
+        extra(app)
+    app.write(uninstaller, log=texts is not False)
+    prefix.wait()
+    return app, programs, desktop
+
+
+def installed_state(run, app):
+    """Everything the installation put down: files under the app folder, shortcuts, and the
+    registry keys it touched with their values."""
+    prefix = run.prefix
+    prefix.wait()
+    files = {}
+    roots = [prefix.unix(APP)] + [prefix.unix(line.split("=", 1)[1]) for line in app.sections["Icons"]]
+    for root in roots:
+        paths = [root] if root.is_file() else sorted(p for p in root.rglob("*"))
+        for p in paths:
+            files[str(p)] = p.read_bytes() if p.is_file() else None
+    reg = prefix.registry()
+    keys = {}
+    for root, key in (("HKEY_CURRENT_USER", VENDOR_KEY), ("HKEY_LOCAL_MACHINE", VENDOR_KEY),
+                      ("HKEY_CLASSES_ROOT", ".demofile"), ("HKEY_CLASSES_ROOT", "DemoApp.Document"),
+                      ("HKEY_LOCAL_MACHINE", UNINSTALL_KEY + "\\" + NAME),
+                      ("HKEY_LOCAL_MACHINE", SHARED_DLLS_KEY)):
+        path = root + "\\" + key
+        for sub in [path] + reg.subkeys(path):
+            keys[sub] = dict(reg.values(sub)) if reg.key_exists(sub) else None
+    return files, keys
+
+
+def check_nothing_changed(run, before, app):
+    files, keys = installed_state(run, app)
+    changed = sorted(p for p in set(files) | set(before[0]) if files.get(p, 0) != before[0].get(p, 0))
+    run.check(not changed, f"installed files changed: {changed}")
+    run.check(keys == before[1], "installed registry entries changed")
+    run.check(not run.temp_copy().exists(), "a temporary copy was made")
+
+
+def restart_deletions(prefix):
+    """File names the system will delete at its next start: delayed moves to nowhere in the
+    registry, and the NUL lines of WININIT.INI's [Rename] section."""
+    names = []
+    pending = prefix.registry().value(
+        "HKEY_LOCAL_MACHINE\\System\\CurrentControlSet\\Control\\Session Manager",
+        "PendingFileRenameOperations", [])
+    # Sources and targets alternate; an empty target means deletion.
+    for i in range(0, len(pending), 2):
+        if i + 1 == len(pending) or not pending[i + 1]:
+            names.append(PureWindowsPath(pending[i]).name.lower())
+    for ini in prefix.unix("C:\\windows").iterdir():
+        if ini.name.lower() == "wininit.ini":
+            for line in ini.read_bytes().decode("cp1252").splitlines():
+                if line.upper().startswith("NUL="):
+                    names.append(PureWindowsPath(line[4:]).name.lower())
+    return names
+
+
+def scenario_complete(run):
+    """Confirm, watch the progress window, OK the outcome; everything goes, and the
+    temporary copy goes at the next start."""
+    with winerig.Display() as display:
+        prefix = run.start(display)
+        app, programs, desktop = install_demo(run)
+        reg = prefix.registry()
+        run.check(reg.value("HKEY_LOCAL_MACHINE\\" + SHARED_DLLS_KEY, APP + "\\unreg_probe.dll") == 1,
+                  "the installation did not count the library")
+        lines = run.uninstall([IDYES, IDOK])
+        c = run.check
+        boxes = dialogs(lines)
+        c(boxes[:1] == [("Confirmation", "Are you sure you want to uninstall this software?", "6,7", "1")],
+          f"confirmation box: {boxes[:1]}")
+        c(boxes[1:] == [("Information", "Uninstall complete", "1", "0")], f"outcome box: {boxes[1:]}")
+        c("progress caption=Uninstall" in lines, "no progress window captioned Uninstall")
+        c(in_order(statuses(lines), ["Unregistering ActiveX", "Removing Files", "Removing links"]),
+          f"status texts: {statuses(lines)}")
+        c(exit_code(lines) == 0, f"exit code {exit_code(lines)}")
+
+        c(not prefix.unix(APP).exists(), "the application folder is still there: "
+          + str(sorted(p.name for p in prefix.unix(APP).rglob("*")) if prefix.unix(APP).exists() else ""))
+        c(not prefix.unix(programs + "\\Demo App").exists(), "the Start Menu group is still there")
+        c(not prefix.unix(desktop + "\\Demo App.lnk").exists(), "the desktop shortcut is still there")
+        c(prefix.unix(desktop).is_dir() and prefix.unix(programs).is_dir(), "a system folder was removed")
+        reg = prefix.registry()
+        for key in ("HKEY_CURRENT_USER\\" + VENDOR_KEY + "\\Demo App", "HKEY_LOCAL_MACHINE\\" + VENDOR_KEY,
+                    "HKEY_CLASSES_ROOT\\DemoApp.Document",
+                    "HKEY_LOCAL_MACHINE\\" + UNINSTALL_KEY + "\\" + NAME):
+            c(not reg.key_exists(key), f"{key} is still in the registry")
+        c(reg.key_exists("HKEY_CURRENT_USER\\" + VENDOR_KEY), "an unlisted parent key was deleted")
+        c(reg.values("HKEY_CLASSES_ROOT\\.demofile") == {}, "a listed default value is still there")
+        c(reg.key_exists("HKEY_LOCAL_MACHINE\\" + UNINSTALL_KEY), "the uninstall registrations are gone")
+        c(reg.value("HKEY_LOCAL_MACHINE\\" + SHARED_DLLS_KEY, APP + "\\unreg_probe.dll") is None,
+          "the shared count of 1 was not removed")
+        c(reg.value(UNREGISTERED, "unreg_probe.dll") == 1, "DllUnregisterServer did not run exactly once")
+
+        copy = run.temp_copy()
+        c(copy.is_file(), f"no temporary copy at {copy}")
+        c(restart_deletions(prefix) == ["_kvuidel.exe"], f"restart deletions: {restart_deletions(prefix)}")
+        prefix.wine("wineboot", "-r")
+        prefix.wait()
+        c(not copy.exists(), "the temporary copy survived the restart")
+
+
+FRENCH_TEXTS = {
+    "Messages": {
+        "Confirm": "Voulez-vous vraiment désinstaller ce logiciel ?",
+        "UnRegActiveX": "Désenregistrement des contrôles",
+        "RemovingFiles": "Suppression des fichiers",
+        "RemovingLinks": "Suppression des raccourcis",
+        "UnRegistering": "Nettoyage du registre",
+        "LogMsg": "Certains éléments n'ont pu être supprimés :",
+        "LogFiles": "* des fichiers de l'application",
+        "LogLinks": "* des raccourcis",
+        "LogRegistry": "* des entrées du registre",
+    },
+    "Titles": {"Confirmation": "Désinstaller ?", "Uninstall": "Désinstallation « Démo »",
+               "Information": "Résultat", "Error": "Échec"},
+}
+
+
+def scenario_partial(run):
+    """Texts from the log (Windows-1252); a library still used by two other applications
+    stays registered and on disk, with its count lowered; a value already gone counts as
+    left; the folder that keeps the library stays, only the uninstaller's file goes."""
+    def extra(app):
+        app.file(APP + "\\common.dll", shared="dword:00000003", activex=True, source=run.tool("unreg_probe.dll"))
+        app.reg.append(f"[HKEY_CURRENT_USER\\{VENDOR_KEY}\\Kept]\n\"Other\"=dword:00000001\n")
+        app.sections["Reg_CreateValue"].append(f"Gone=HKEY_CURRENT_USER\\{VENDOR_KEY}\\Kept\\Gone")
+
+    with winerig.Display() as display:
+        prefix = run.start(display)
+        install_demo(run, texts=FRENCH_TEXTS, extra=extra)
+        lines = run.uninstall([IDYES, IDOK])
+        c = run.check
+        m, t = FRENCH_TEXTS["Messages"], FRENCH_TEXTS["Titles"]
+        boxes = dialogs(lines)
+        c(boxes[:1] == [(t["Confirmation"], m["Confirm"], "6,7", "1")], f"confirmation box: {boxes[:1]}")
+        outcome = m["LogMsg"] + "\r\n" + m["LogFiles"] + "\r\n" + m["LogRegistry"]
+        c(boxes[1:] == [(t["Information"], outcome, "1", "0")], f"outcome box: {boxes[1:]}")
+        c(f"progress caption={t['Uninstall']}" in lines, "no progress window with the log's caption")
+        c(in_order(statuses(lines), [m["UnRegActiveX"], m["RemovingFiles"], m["RemovingLinks"]]),
+          f"status texts: {statuses(lines)}")
+        c(exit_code(lines) == 0, f"exit code {exit_code(lines)}")
+
+        reg = prefix.registry()
+        c(reg.value("HKEY_LOCAL_MACHINE\\" + SHARED_DLLS_KEY, APP + "\\common.dll") == 2,
+          "the count of 3 was not lowered to 2")
+        c(reg.value(UNREGISTERED, "common.dll") is None, "a library still in use was unregistered")
+        c(reg.value(UNREGISTERED, "unreg_probe.dll") == 1, "the library counted once was not unregistered")
+        c(prefix.unix(APP + "\\common.dll").is_file(), "a library still in use was deleted")
+        remaining = sorted(p.name for p in prefix.unix(APP).iterdir()) if prefix.unix(APP).is_dir() else []
+        c(remaining == ["common.dll"], f"the application folder holds {remaining}")
+        c(reg.key_exists(f"HKEY_CURRENT_USER\\{VENDOR_KEY}\\Kept"), "an unlisted key was deleted")
+
+
+def scenario_decline(run):
+    """Answering No changes nothing and makes no temporary copy."""
+    with winerig.Display() as display:
+        run.start(display)
+        app, _, _ = install_demo(run)
+        before = installed_state(run, app)
+        lines = run.uninstall([IDNO])
+        run.check(len(dialogs(lines)) == 1, f"dialogs: {dialogs(lines)}")
+        run.check(exit_code(lines) == 0, f"exit code {exit_code(lines)}")
+        check_nothing_changed(run, before, app)
+
+
+def missing_log(run, locale, text, caption):
+    with winerig.Display() as display:
+        run.start(display)
+        app, _, _ = install_demo(run, texts=False)
+        before = installed_state(run, app)
+        lines = run.uninstall([IDOK], locale=locale)
+        run.check(dialogs(lines) == [(caption, text, "1", "1")], f"dialogs: {dialogs(lines)}")
+        run.check(exit_code(lines) == 0, f"exit code {exit_code(lines)}")
+        check_nothing_changed(run, before, app)
+
+
+def scenario_missing_log(run):
+    """Without UNINSTAL.DAT the program says so in English and changes nothing."""
+    missing_log(run, None, "File UNINSTAL.DAT not found. Cannot run UNINSTAL", "Error")
+
+
+def french_locale(work):
+    """An environment whose system locale is French, compiled into a private folder."""
+    locales = Path(work) / "locales"
+    target = locales / "fr_FR.UTF-8"
+    if not target.exists():
+        locales.mkdir(parents=True, exist_ok=True)
+        try:
+            subprocess.run(["localedef", "-i", "fr_FR", "-f", "UTF-8", str(target)], check=True,
+                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        except (OSError, subprocess.CalledProcessError):
+            return None
+    return {"LOCPATH": str(locales), "LANG": "fr_FR.UTF-8", "LC_ALL": "fr_FR.UTF-8"}
+
+
+def scenario_missing_log_french(run):
+    """On a French system the missing log is reported in French."""
+    extra = french_locale(run.work.parent)
+    if extra is None:
+        print("cannot compile the fr_FR locale (Debian package locales)")
+        return SKIP
+    missing_log(run, extra, "Le fichier UNINSTAL.DAT est introuvable. La désinstallation est impossible",
+                "Erreur")
+
+
+def scenario_app_error(run):
+    """A shared count stored as text makes the typed read fail: the outcome says the
+    uninstallation failed, the failure is reported and the exit code is 1. The log and
+    the uninstaller stay so that the uninstall can be run again, and the unused
+    temporary copy goes."""
+    def extra(app):
+        app.file(APP + "\\broken.dll", shared='"three"')
+
+    with winerig.Display() as display:
+        prefix = run.start(display)
+        install_demo(run, extra=extra)
+        lines = run.uninstall([IDYES, IDOK, IDOK])
+        c = run.check
+        boxes = dialogs(lines)
+        c(len(boxes) == 3, f"dialogs: {boxes}")
+        if len(boxes) == 3:
+            c(boxes[1] == ("Error", "Error during uninstallation", "1", "1"), f"outcome box: {boxes[1]}")
+            c(boxes[2][0] == "Erreur de l'application" and boxes[2][1] and boxes[2][3] == "1",
+              f"failure box: {boxes[2]}")
+        c(exit_code(lines) == 1, f"exit code {exit_code(lines)}")
+        c(prefix.unix(APP + "\\UNINSTAL.DAT").is_file(), "the log was deleted after a failed run")
+        c(prefix.unix(APP + "\\uninstal.exe").is_file(), "the uninstaller was deleted after a failed run")
+        c(prefix.unix(APP + "\\demo.exe").is_file(), "files were removed after the failure")
+        c(not run.temp_copy().exists(), "the temporary copy was left behind")
+
+
+SCENARIOS = {name[len("scenario_"):]: fn for name, fn in globals().items() if name.startswith("scenario_")}
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--uninstaller", required=True, help="uninstal.exe")
+    parser.add_argument("--tools", required=True, help="folder of dialog_harness-ARCH.exe and unreg_probe-ARCH.dll")
+    parser.add_argument("--work", required=True, help="working folder (prefixes, scenario copies)")
+    parser.add_argument("what", choices=["prefix"] + sorted(SCENARIOS))
+    args = parser.parse_args()
+
+    run = Run(args, args.what)
+    if not winerig.can_run(run.arch):
+        print(f"this machine cannot run {run.arch} programs under Wine; skipped")
+        return SKIP
+    if args.what == "prefix":
+        if run.base.path.exists():
+            shutil.rmtree(run.base.path)
+        with winerig.Display() as display:
+            run.base.display = display
+            run.base.create()
+        return 0
+    if not run.base.path.is_dir():
+        print(f"no prefix at {run.base.path}: run the 'prefix' step first")
+        return 1
+    result = SCENARIOS[args.what](run)
+    if result == SKIP:
+        return SKIP
+    if run.check.failures:
+        print("FAILED:\n  " + "\n  ".join(run.check.failures))
+        return 1
+    shutil.rmtree(run.work, ignore_errors=True)
+    print("passed")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

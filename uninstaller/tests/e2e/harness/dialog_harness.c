@@ -1,0 +1,284 @@
+/*
+ * dialog_harness: starts a program and plays the user in front of its dialogs.
+ *
+ *   dialog_harness.exe TRANSCRIPT TIMEOUT_MS ANSWERS PROGRAM [ARGUMENT...]
+ *
+ * ANSWERS lists the button to press in each message box, in the order the boxes
+ * appear, as comma-separated control ids (6 Yes, 7 No, 1 OK), or "-" for none.
+ * An id may carry a pause before the press, in milliseconds: 6@1500.
+ * While waiting it also watches the program's progress window (a dialog holding
+ * a status text 102 and a progress bar 100) and notes every status text shown.
+ *
+ * The transcript (one event a line, ANSI text, CR/LF inside texts written as
+ * \r and \n) reads:
+ *   progress caption=<caption>
+ *   status <text>
+ *   position <n>                  (only when the progress bar answers)
+ *   dialog caption=<caption> text=<text> buttons=<ids> icon=<0|1>
+ *   answer <id>
+ *   time <ms>                     (after each status, dialog and answer: when it was
+ *                                  seen or done, in ms since the start)
+ *   unexpected dialog             (a box beyond ANSWERS; it gets OK)
+ *   timeout                       (nothing new for TIMEOUT_MS)
+ *   exit <code>
+ *
+ * Exit code: 0 when every answer was used and the program ended, 2 on a
+ * timeout (the program is then terminated), 3 when the program ended before
+ * all answers were used, 4 after an unexpected dialog, 5 on bad usage.
+ */
+#include <windows.h>
+#include <commctrl.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+#define MAX_ANSWERS 16
+#define STATIC_TEXT_ID 0xFFFF
+#define MSGBOX_ICON_ID 0x0440
+#define STATUS_ID 102
+#define BAR_ID 100
+#define POLL_MS 15
+
+static FILE *transcript;
+
+struct found_windows {
+    HWND progress;
+    HWND box;
+    const HWND *answered;
+    int answered_count;
+};
+
+static void write_escaped(const char *text)
+{
+    for (const char *p = text; *p; ++p) {
+        if (*p == '\r')
+            fputs("\\r", transcript);
+        else if (*p == '\n')
+            fputs("\\n", transcript);
+        else if (*p == '\\')
+            fputs("\\\\", transcript);
+        else
+            fputc(*p, transcript);
+    }
+}
+
+static void note(const char *label, const char *text)
+{
+    fputs(label, transcript);
+    if (text)
+        write_escaped(text);
+    fputs("\r\n", transcript);
+    fflush(transcript);
+}
+
+static int has_class(HWND window, const char *name)
+{
+    char cls[64];
+    return GetClassNameA(window, cls, sizeof cls) > 0 && strcmp(cls, name) == 0;
+}
+
+static BOOL CALLBACK collect(HWND window, LPARAM param)
+{
+    struct found_windows *found = (struct found_windows *)param;
+    if (!IsWindowVisible(window) || !has_class(window, "#32770"))
+        return TRUE;
+    if (GetDlgItem(window, STATUS_ID) && GetDlgItem(window, BAR_ID))
+        found->progress = window;
+    else if (GetDlgItem(window, STATIC_TEXT_ID)) {
+        /* A box just answered may linger for a moment while it closes. */
+        for (int i = 0; i < found->answered_count; ++i)
+            if (found->answered[i] == window)
+                return TRUE;
+        found->box = window;
+    }
+    return TRUE;
+}
+
+static void record_box(HWND box)
+{
+    static const int ids[] = { IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO };
+    char caption[512], text[4096], buttons[64] = "";
+    GetWindowTextA(box, caption, sizeof caption);
+    GetWindowTextA(GetDlgItem(box, STATIC_TEXT_ID), text, sizeof text);
+    for (size_t i = 0; i < sizeof ids / sizeof ids[0]; ++i) {
+        HWND button = GetDlgItem(box, ids[i]);
+        if (button && IsWindowVisible(button)) {
+            char id[8];
+            snprintf(id, sizeof id, "%s%d", buttons[0] ? "," : "", ids[i]);
+            strcat(buttons, id);
+        }
+    }
+    /* The box runs its own message loop, so it answers a sent message. */
+    DWORD_PTR icon = 0;
+    SendMessageTimeoutA(GetDlgItem(box, MSGBOX_ICON_ID), STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, 1000, &icon);
+    fputs("dialog caption=", transcript);
+    write_escaped(caption);
+    fputs(" text=", transcript);
+    write_escaped(text);
+    fprintf(transcript, " buttons=%s icon=%d\r\n", buttons, icon ? 1 : 0);
+    fflush(transcript);
+}
+
+/* The program's only thread runs no message loop while its progress window is up,
+ * so a sent message may never be answered: ask once, briefly, and give up. */
+static void note_time(DWORD when)
+{
+    fprintf(transcript, "time %lu\r\n", (unsigned long)when);
+    fflush(transcript);
+}
+
+static int record_progress(HWND window, HWND *seen, char *last_caption, char *last_status, int *bar_answers,
+                           int *last_pos, DWORD elapsed)
+{
+    char text[512];
+    int changed = 0;
+    if (window != *seen) {
+        *seen = window;
+        *bar_answers = 1;
+        *last_pos = -1;
+        last_status[0] = '\0';
+        last_caption[0] = '\0';
+    }
+    GetWindowTextA(window, text, sizeof text);
+    if (strcmp(text, last_caption) != 0) {
+        strcpy(last_caption, text);
+        note("progress caption=", text);
+        changed = 1;
+    }
+    /* GetWindowTextA reads another process's control without sending it anything. */
+    GetWindowTextA(GetDlgItem(window, STATUS_ID), text, sizeof text);
+    if (strcmp(text, last_status) != 0) {
+        strcpy(last_status, text);
+        note("status ", text);
+        note_time(elapsed);
+        changed = 1;
+    }
+    if (*bar_answers) {
+        DWORD_PTR pos = 0;
+        if (SendMessageTimeoutA(GetDlgItem(window, BAR_ID), PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 50, &pos)) {
+            if ((int)pos != *last_pos) {
+                *last_pos = (int)pos;
+                changed = 1;
+                fprintf(transcript, "position %d\r\n", (int)pos);
+                fflush(transcript);
+            }
+        } else {
+            *bar_answers = 0;
+        }
+    }
+    return changed;
+}
+
+static int parse_answers(const char *list, int *answers, DWORD *pauses)
+{
+    int count = 0;
+    if (strcmp(list, "-") == 0)
+        return 0;
+    for (const char *p = list; *p && count < MAX_ANSWERS;) {
+        char *end;
+        long id = strtol(p, &end, 10);
+        if (end == p || id <= 0)
+            return -1;
+        pauses[count] = 0;
+        if (*end == '@') {
+            const char *digits = end + 1;
+            pauses[count] = (DWORD)strtoul(digits, &end, 10);
+            if (end == digits)
+                return -1;
+        }
+        answers[count++] = (int)id;
+        if (*end && *end != ',')
+            return -1;
+        p = *end == ',' ? end + 1 : end;
+    }
+    return count;
+}
+
+
+static void append_quoted(char *line, size_t size, const char *arg)
+{
+    size_t len = strlen(line);
+    int quote = strchr(arg, ' ') != NULL || arg[0] == '\0';
+    snprintf(line + len, size - len, "%s%s%s%s", len ? " " : "", quote ? "\"" : "", arg, quote ? "\"" : "");
+}
+
+int main(int argc, char **argv)
+{
+    int answers[MAX_ANSWERS];
+    DWORD pauses[MAX_ANSWERS];
+    if (argc < 5) {
+        fprintf(stderr, "usage: %s TRANSCRIPT TIMEOUT_MS ANSWERS PROGRAM [ARGUMENT...]\n", argv[0]);
+        return 5;
+    }
+    int answer_count = parse_answers(argv[3], answers, pauses);
+    DWORD timeout = (DWORD)strtoul(argv[2], NULL, 10);
+    transcript = fopen(argv[1], "wb");
+    if (answer_count < 0 || timeout == 0 || !transcript) {
+        fprintf(stderr, "dialog_harness: bad answers, timeout or transcript path\n");
+        return 5;
+    }
+
+    char command[4096] = "";
+    for (int i = 4; i < argc; ++i)
+        append_quoted(command, sizeof command, argv[i]);
+    STARTUPINFOA startup;
+    ZeroMemory(&startup, sizeof startup);
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process;
+    if (!CreateProcessA(NULL, command, NULL, NULL, FALSE, 0, NULL, NULL, &startup, &process)) {
+        fprintf(transcript, "cannot start %s (error %lu)\r\n", command, GetLastError());
+        fclose(transcript);
+        return 5;
+    }
+
+    int used = 0, unexpected = 0, bar_answers = 0, last_pos = -1;
+    HWND answered[MAX_ANSWERS], progress_seen = NULL;
+    int answered_count = 0;
+    char last_caption[512] = "", last_status[512] = "";
+    const DWORD start = GetTickCount();
+    DWORD last_event = start;
+    for (;;) {
+        if (WaitForSingleObject(process.hProcess, POLL_MS) == WAIT_OBJECT_0)
+            break;
+        struct found_windows found = { NULL, NULL, answered, answered_count };
+        EnumWindows(collect, (LPARAM)&found);
+        const DWORD seen = GetTickCount() - start;
+        if (found.progress && record_progress(found.progress, &progress_seen, last_caption, last_status,
+                                              &bar_answers, &last_pos, seen))
+            last_event = GetTickCount();
+        if (found.box && answered_count < MAX_ANSWERS) {
+            record_box(found.box);
+            note_time(seen);
+            int id = IDOK;
+            if (used < answer_count) {
+                Sleep(pauses[used]);
+                id = answers[used++];
+            } else {
+                unexpected = 1;
+                note("unexpected dialog", NULL);
+            }
+            fprintf(transcript, "answer %d\r\n", id);
+            PostMessageA(found.box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+            note_time(GetTickCount() - start);
+            answered[answered_count++] = found.box;
+            last_event = GetTickCount();
+            continue;
+        }
+        if (GetTickCount() - last_event > timeout) {
+            note("timeout", NULL);
+            TerminateProcess(process.hProcess, 99);
+            fclose(transcript);
+            return 2;
+        }
+    }
+
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    fprintf(transcript, "exit %lu\r\n", code);
+    fclose(transcript);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    if (unexpected)
+        return 4;
+    return used < answer_count ? 3 : 0;
+}

@@ -1,0 +1,97 @@
+#include "Win32SystemServices.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "Win32Handles.h"
+
+namespace uninst::win32 {
+
+namespace {
+
+// The folders are fetched with the classic 260-character limit.
+constexpr DWORD kPathLimit = MAX_PATH;
+
+// A buffer result of the usual Win32 shape: the length written, 0 on failure, and a
+// length of the size or more when the text did not fit.
+std::string Truncated(const char* buffer, DWORD length, DWORD size)
+{
+    return length == 0 || length >= size ? std::string() : std::string(buffer, length);
+}
+
+}  // namespace
+
+int Win32SystemServices::CompareNoCase(const std::string& a, const std::string& b)
+{
+    return lstrcmpiA(a.c_str(), b.c_str());
+}
+
+std::string Win32SystemServices::ProgramPath()
+{
+    // Grow until the whole path fits: GetModuleFileNameA truncates silently.
+    for (DWORD size = MAX_PATH;; size *= 2) {
+        std::vector<char> buffer(size);
+        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), size);
+        if (length == 0) {
+            return {};
+        }
+        if (length < size) {
+            return std::string(buffer.data(), length);
+        }
+    }
+}
+
+std::string Win32SystemServices::CommandLine()
+{
+    return GetCommandLineA();
+}
+
+std::string Win32SystemServices::TempFolder()
+{
+    char buffer[kPathLimit];
+    return Truncated(buffer, GetTempPathA(kPathLimit, buffer), kPathLimit);
+}
+
+std::string Win32SystemServices::WindowsFolder()
+{
+    char buffer[kPathLimit];
+    return Truncated(buffer, GetWindowsDirectoryA(buffer, kPathLimit), kPathLimit);
+}
+
+std::string Win32SystemServices::SystemLanguage()
+{
+    char buffer[16];
+    const int length = GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_SABBREVLANGNAME, buffer,
+                                      sizeof buffer);
+    // The length counts the terminating NUL.
+    return length > 1 ? std::string(buffer, static_cast<std::size_t>(length - 1)) : std::string();
+}
+
+std::uint32_t Win32SystemServices::Launch(const std::string& commandLine, int showState)
+{
+    static_assert(sizeof(void*) != 4 || sizeof(STARTUPINFOA) == 68);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_FORCEONFEEDBACK;
+    startup.wShowWindow = static_cast<WORD>(showState);
+    PROCESS_INFORMATION process{};
+    // CreateProcessA may write into the command line.
+    std::vector<char> line(commandLine.begin(), commandLine.end());
+    line.push_back('\0');
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
+                        nullptr, nullptr, &startup, &process)) {
+        return GetLastError();
+    }
+    // The new process is neither waited for nor watched; only our handles to it go.
+    UniqueFile processHandle(process.hProcess);
+    UniqueFile threadHandle(process.hThread);
+    return 0;
+}
+
+void Win32SystemServices::Wait(unsigned milliseconds)
+{
+    Sleep(milliseconds);
+}
+
+}  // namespace uninst::win32

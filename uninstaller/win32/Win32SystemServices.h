@@ -1,0 +1,19 @@
+#pragma once
+
+#include "SystemServices.h"
+
+namespace uninst::win32 {
+
+class Win32SystemServices : public SystemServices {
+public:
+    int CompareNoCase(const std::string& a, const std::string& b) override;
+    std::string ProgramPath() override;
+    std::string CommandLine() override;
+    std::string TempFolder() override;
+    std::string WindowsFolder() override;
+    std::string SystemLanguage() override;
+    std::uint32_t Launch(const std::string& commandLine, int showState) override;
+    void Wait(unsigned milliseconds) override;
+};
+
+}  // namespace uninst::win32

@@ -1,0 +1,145 @@
+// The core's guards over the real registry and real libraries.
+#include <gtest/gtest.h>
+
+#include "SharedLibraries.h"
+#include "SystemFolders.h"
+#include "TestPaths.h"
+#include "UnexpectedFailure.h"
+#include "Win32Libraries.h"
+#include "Win32Registry.h"
+#include "Win32SystemServices.h"
+
+namespace uninst::win32 {
+namespace {
+
+const char* const kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+const char* const kSharedDlls = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
+
+std::string RawString(HKEY root, const char* path, const char* name)
+{
+    char buffer[MAX_PATH] = {};
+    DWORD size = sizeof buffer;
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS) {
+        return {};
+    }
+    RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size);
+    RegCloseKey(key);
+    return buffer;
+}
+
+std::string Upper(std::string text)
+{
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') {
+            c = static_cast<char>(c - 'a' + 'A');
+        }
+    }
+    return text;
+}
+
+TEST(SystemFolderGuard, ReadsTheStandardFoldersOfThisSystem)
+{
+    Win32RegistryFactory registry;
+    const std::string desktop = RawString(HKEY_CURRENT_USER, kShellFolders, "Desktop");
+    ASSERT_FALSE(desktop.empty());
+    EXPECT_EQ(ShellFolderPath(registry, 1), desktop);
+    EXPECT_EQ(ShellFolderPath(registry, 0), RawString(HKEY_CURRENT_USER, kShellFolders, "Programs"));
+    EXPECT_EQ(ShellFolderPath(registry, 15),
+              RawString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
+                        "ProgramFilesDir"));
+
+    EXPECT_TRUE(IsSystemFolder(registry, desktop));
+    EXPECT_TRUE(IsSystemFolder(registry, Upper(desktop) + "\\"));
+    EXPECT_FALSE(IsSystemFolder(registry, desktop + "\\Korvalis"));
+    EXPECT_FALSE(IsSystemFolder(registry, desktop + "\\Korvalis\\"));
+}
+
+class SharedCounts : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        test::SetDword(HKEY_LOCAL_MACHINE, kSharedDlls, "C:\\Shared\\three.dll", 3);
+        test::SetDword(HKEY_LOCAL_MACHINE, kSharedDlls, "C:\\Shared\\one.dll", 1);
+        test::SetDword(HKEY_LOCAL_MACHINE, kSharedDlls, "C:\\Shared\\zero.dll", 0);
+    }
+    void TearDown() override
+    {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSharedDlls, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
+            for (const char* name : {"C:\\Shared\\three.dll", "C:\\Shared\\one.dll",
+                                     "C:\\Shared\\zero.dll", "C:\\Shared\\text.dll"}) {
+                RegDeleteValueA(key, name);
+            }
+            RegCloseKey(key);
+        }
+    }
+    Win32RegistryFactory registry;
+};
+
+TEST_F(SharedCounts, ReleaseLowersCountsAndDropsTheLastReference)
+{
+    EXPECT_EQ(SharedDllRefCount(registry, "C:\\Shared\\three.dll"), 3);
+    EXPECT_EQ(SharedDllRefCount(registry, "C:\\Shared\\missing.dll"), -1);
+
+    Win32SystemServices system;
+    StringList paths(system);
+    for (const char* path : {"C:\\Shared\\three.dll", "C:\\Shared\\one.dll", "C:\\Shared\\zero.dll",
+                             "C:\\Shared\\missing.dll"}) {
+        paths.Add(path);
+    }
+    ReleaseSharedReferences(registry, paths);
+
+    EXPECT_EQ(SharedDllRefCount(registry, "C:\\Shared\\three.dll"), 2);
+    EXPECT_EQ(SharedDllRefCount(registry, "C:\\Shared\\one.dll"), -1);
+    EXPECT_FALSE(test::ValuePresent(HKEY_LOCAL_MACHINE, kSharedDlls, "C:\\Shared\\one.dll"));
+    EXPECT_EQ(SharedDllRefCount(registry, "C:\\Shared\\zero.dll"), 0);
+    EXPECT_FALSE(test::ValuePresent(HKEY_LOCAL_MACHINE, kSharedDlls, "C:\\Shared\\missing.dll"));
+}
+
+TEST_F(SharedCounts, ACountThatIsNoIntegerIsAnUnexpectedFailure)
+{
+    test::SetString(HKEY_LOCAL_MACHINE, kSharedDlls, "C:\\Shared\\text.dll", std::string("2\0", 2));
+    EXPECT_THROW(SharedDllRefCount(registry, "C:\\Shared\\text.dll"), UnexpectedFailure);
+}
+
+class Unregistration : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, test::kTestKey, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
+            RegDeleteValueA(key, "unreg_ok");
+            RegDeleteValueA(key, "unreg_fail");
+            RegCloseKey(key);
+        }
+    }
+    bool Ran(const char* name) { return test::ValuePresent(HKEY_CURRENT_USER, test::kTestKey, name); }
+    bool Loaded(const char* name) { return GetModuleHandleA(name) != nullptr; }
+    Win32Libraries libraries;
+};
+
+TEST_F(Unregistration, CallsTheLibrarysEntryAndReportsItsStatus)
+{
+    EXPECT_TRUE(UnregisterLibrary(libraries, test::BinFolder() + "unreg_ok.dll"));
+    EXPECT_TRUE(Ran("unreg_ok"));
+    EXPECT_FALSE(Loaded("unreg_ok.dll"));
+
+    EXPECT_FALSE(UnregisterLibrary(libraries, test::BinFolder() + "unreg_fail.dll"));
+    EXPECT_TRUE(Ran("unreg_fail"));
+    EXPECT_FALSE(Loaded("unreg_fail.dll"));
+}
+
+TEST_F(Unregistration, SkipsLibrariesWithoutTheEntryOrThatDoNotLoad)
+{
+    EXPECT_FALSE(UnregisterLibrary(libraries, test::BinFolder() + "unreg_none.dll"));
+    EXPECT_FALSE(Loaded("unreg_none.dll"));
+    EXPECT_FALSE(UnregisterLibrary(libraries, test::BinFolder() + "absent.dll"));
+    // A file that is no library at all.
+    const std::string folder = test::FreshFolder("notalib");
+    test::WriteFileBytes(folder + "fake.dll", "not a library");
+    EXPECT_FALSE(UnregisterLibrary(libraries, folder + "fake.dll"));
+}
+
+}  // namespace
+}  // namespace uninst::win32
