@@ -65,14 +65,12 @@ WebEngineBrowser::WebEngineBrowser(QObject* parent)
     m_view->setFocusPolicy(Qt::StrongFocus);
     watchForFocus(m_view);
     // Our page before the view would make its default one when first shown.
-    page();
+    createPage();
     connect(qApp, &QApplication::focusChanged, this, &WebEngineBrowser::onFocusChanged);
 }
 
-QWebEnginePage* WebEngineBrowser::page()
+void WebEngineBrowser::createPage()
 {
-    if (m_page)
-        return m_page;
     m_page = new Page(m_view);
     m_view->setPage(m_page);
     // Failures are shown by our own French pages, so that the server-not-found
@@ -85,7 +83,6 @@ QWebEnginePage* WebEngineBrowser::page()
     connect(m_page, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::onTitleChanged);
     connect(m_page, &QWebEnginePage::linkHovered, this,
             [this](const QString& url) { emit statusTextChange(url); });
-    return m_page;
 }
 
 WebEngineBrowser::~WebEngineBrowser()

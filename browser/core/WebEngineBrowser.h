@@ -34,7 +34,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QWebEnginePage* page();
+    void createPage();
     void load(QUrl url);  // by value: may be given the pending address it clears
     void onLoadStarted();
     void onLoadFinished(bool ok);
