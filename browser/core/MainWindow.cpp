@@ -14,6 +14,7 @@
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -65,6 +66,9 @@ MainWindow::MainWindow(ProgramFolder folder, std::unique_ptr<BrowserComponent> p
     setWindowTitle(QStringLiteral("Bienvenue sur Tavrello"));
     createControls();
     setTabOrderOfControls();
+    wb1->widget()->setFocus();
+    wb1->widget()->installEventFilter(this);
+    wb2->widget()->installEventFilter(this);
     connectControls();
     load();
 }
@@ -141,7 +145,20 @@ void MainWindow::setTabOrderOfControls()
                                 Command5, Command6, Command7};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order.at(i), order.at(i + 1));
-    wb1->widget()->setFocus();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A browser component may give its widget new inner widgets, which join
+    // the keyboard order at its end; put the order right once they are in.
+    if (event->type() == QEvent::ChildAdded && !m_tabOrderQueued) {
+        m_tabOrderQueued = true;
+        QTimer::singleShot(0, this, [this] {
+            m_tabOrderQueued = false;
+            setTabOrderOfControls();
+        });
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::connectControls()

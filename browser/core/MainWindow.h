@@ -42,6 +42,9 @@ public:
     void followShortcut();
     void searchWeb();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void createControls();
     void setTabOrderOfControls();
@@ -53,7 +56,8 @@ private:
     ProgramFolder m_folder;
     Variables m_variables;
     qint16 history_slot = 0;
-    QString m_historyNotice;  // shown in front of the status texts after a failed history write
+    QString m_historyNotice;
+    bool m_tabOrderQueued = false;  // shown in front of the status texts after a failed history write
 
     BrowserComponent* wb1;
     BrowserComponent* wb2;

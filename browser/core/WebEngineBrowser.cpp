@@ -4,9 +4,11 @@
 #include "PageRules.h"
 #include "WebAddresses.h"
 
+#include <QApplication>
 #include <QChildEvent>
 #include <QDesktopServices>
 #include <QEvent>
+#include <QTimer>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
@@ -58,19 +60,29 @@ QString errorPageHtml(const QString& title, const QString& message, const QUrl& 
 WebEngineBrowser::WebEngineBrowser(QObject* parent)
     : BrowserComponent(parent), m_view(new QWebEngineView)
 {
-    auto* page = new Page(m_view);
-    m_view->setPage(page);
+    // The view takes its place in the keyboard order before the engine gives
+    // it the widget that really receives the focus.
+    m_view->setFocusPolicy(Qt::StrongFocus);
+    watchForFocus(m_view);
+    // Our page before the view would make its default one when first shown.
+    createPage();
+    connect(qApp, &QApplication::focusChanged, this, &WebEngineBrowser::onFocusChanged);
+}
+
+void WebEngineBrowser::createPage()
+{
+    m_page = new Page(m_view);
+    m_view->setPage(m_page);
     // Failures are shown by our own French pages, so that the server-not-found
     // page carries the name the main window recognises.
-    page->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
+    m_page->settings()->setAttribute(QWebEngineSettings::ErrorPageEnabled, false);
 
-    connect(page, &QWebEnginePage::loadStarted, this, &WebEngineBrowser::onLoadStarted);
-    connect(page, &QWebEnginePage::loadFinished, this, &WebEngineBrowser::onLoadFinished);
-    connect(page, &QWebEnginePage::loadingChanged, this, &WebEngineBrowser::onLoadingChanged);
-    connect(page, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::onTitleChanged);
-    connect(page, &QWebEnginePage::linkHovered, this,
+    connect(m_page, &QWebEnginePage::loadStarted, this, &WebEngineBrowser::onLoadStarted);
+    connect(m_page, &QWebEnginePage::loadFinished, this, &WebEngineBrowser::onLoadFinished);
+    connect(m_page, &QWebEnginePage::loadingChanged, this, &WebEngineBrowser::onLoadingChanged);
+    connect(m_page, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::onTitleChanged);
+    connect(m_page, &QWebEnginePage::linkHovered, this,
             [this](const QString& url) { emit statusTextChange(url); });
-    watchForFocus(m_view);
 }
 
 WebEngineBrowser::~WebEngineBrowser()
@@ -93,13 +105,29 @@ void WebEngineBrowser::navigate(const QString& address)
         QDesktopServices::openUrl(url);
         return;
     }
+    // Loading starts a renderer process, which holds up the first painting of
+    // a window still being built (the banner strip at start-up): such a page
+    // is loaded once the window has been painted.
+    QWidget* window = m_view->window();
+    if (window != m_view && !window->isVisible()) {
+        if (m_pendingUrl.isEmpty())
+            window->installEventFilter(this);
+        m_pendingUrl = url;
+        return;
+    }
+    load(url);
+}
+
+void WebEngineBrowser::load(QUrl url)
+{
+    m_pendingUrl.clear();
     m_loadingErrorPage = false;
-    m_view->setUrl(url);
+    m_page->setUrl(url);
 }
 
 bool WebEngineBrowser::goBack()
 {
-    if (!m_view->history()->canGoBack())
+    if (!m_page->history()->canGoBack())
         return false;
     m_view->back();
     return true;
@@ -107,7 +135,7 @@ bool WebEngineBrowser::goBack()
 
 bool WebEngineBrowser::goForward()
 {
-    if (!m_view->history()->canGoForward())
+    if (!m_page->history()->canGoForward())
         return false;
     m_view->forward();
     return true;
@@ -123,6 +151,7 @@ void WebEngineBrowser::refresh()
 
 void WebEngineBrowser::stop()
 {
+    m_pendingUrl.clear();
     m_view->stop();
 }
 
@@ -138,12 +167,14 @@ void WebEngineBrowser::goSearch()
 
 QString WebEngineBrowser::locationUrl() const
 {
-    return (m_showingErrorPage ? m_failedUrl : m_view->url()).toString();
+    if (m_showingErrorPage)
+        return m_failedUrl.toString();
+    return m_page->url().toString();
 }
 
 QString WebEngineBrowser::locationName() const
 {
-    return m_view->title();
+    return m_page->title();
 }
 
 void WebEngineBrowser::onLoadStarted()
@@ -200,13 +231,22 @@ void WebEngineBrowser::showErrorPage(const QUrl& failedUrl, int errorCode, const
 
 bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event)
 {
+    if (!m_view)
+        return BrowserComponent::eventFilter(watched, event);
+    if (watched == m_view->window() && watched != m_view) {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                if (!m_pendingUrl.isEmpty())
+                    load(m_pendingUrl);
+            });
+        }
+        return BrowserComponent::eventFilter(watched, event);
+    }
     switch (event->type()) {
     case QEvent::ChildAdded:
     case QEvent::ChildPolished:
         watchForFocus(static_cast<QChildEvent*>(event)->child());
-        break;
-    case QEvent::FocusIn:
-        emit gotFocus();
         break;
     case QEvent::MouseButtonPress:
         // A click gives the focus even where the engine would not take it.
@@ -217,6 +257,19 @@ bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return BrowserComponent::eventFilter(watched, event);
+}
+
+void WebEngineBrowser::onFocusChanged(QWidget* old, QWidget* now)
+{
+    auto inView = [this](QWidget* w) { return w && (w == m_view || m_view->isAncestorOf(w)); };
+    if (!m_view || !inView(now) || inView(old))
+        return;
+    // The engine replaces the widget showing a page now and then; when that
+    // widget had the focus elsewhere, the focus moves on by itself, which is
+    // no choice of the user's.
+    if (old && !old->isVisible())
+        return;
+    emit gotFocus();
 }
 
 void WebEngineBrowser::watchForFocus(QObject* object)

@@ -34,14 +34,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void createPage();
+    void load(QUrl url);  // by value: may be given the pending address it clears
     void onLoadStarted();
     void onLoadFinished(bool ok);
     void onLoadingChanged(const QWebEngineLoadingInfo& info);
     void onTitleChanged(const QString& title);
     void showErrorPage(const QUrl& failedUrl, int errorCode, const QString& errorText);
+    void onFocusChanged(QWidget* old, QWidget* now);
     void watchForFocus(QObject* object);
 
     QPointer<QWebEngineView> m_view;
+    QWebEnginePage* m_page = nullptr;
+    QUrl m_pendingUrl;            // asked for before the window was first painted
     QUrl m_failedUrl;             // address behind the error page being loaded or shown
     bool m_loadingErrorPage = false;
     bool m_showingErrorPage = false;

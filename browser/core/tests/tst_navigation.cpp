@@ -105,19 +105,6 @@ private slots:
         QCOMPARE(readBytes(m_history), QByteArray("http://new.test/\r\n"));
     }
 
-    void unwritableHistoryStillVisits()
-    {
-        QVERIFY(QDir(m_dir->path()).mkdir("historique.txt"));  // a folder cannot be appended to
-        QStandardItemModel list;
-        FakeBrowserComponent wb1;
-        qint16 slot = 0;
-        const auto outcome = AddressBar::visit(list, slot, "http://a.test/", m_history, wb1);
-        QVERIFY(!outcome.historySaved);
-        QVERIFY(!outcome.historyError.isEmpty());
-        QCOMPARE(entriesOf(list), QStringList{"http://a.test/"});
-        QCOMPARE(wb1.navigations, QStringList{"http://a.test/"});
-    }
-
     void shortcutLookup_data()
     {
         QTest::addColumn<QStringList>("lines");
@@ -133,7 +120,6 @@ private slots:
             << QStringList{"m", "http://first.test/", "x", "y", "m", "http://second.test/"} << "m"
             << "http://second.test/";
         QTest::newRow("keyword on last line") << QStringList{"a", "b", "m"} << "m" << QString();
-        QTest::newRow("empty keyword and address") << QStringList{"", ""} << "" << "";
         QTest::newRow("empty file") << QStringList{} << "m" << QString();
     }
     void shortcutLookup()
@@ -145,17 +131,6 @@ private slots:
         QCOMPARE(found.has_value(), !address.isNull());
         if (found)
             QCOMPARE(*found, address);
-    }
-
-    void shortcutsFromFile()
-    {
-        QVERIFY(!ShortcutTable::read(m_dir->filePath("raccourcis.txt")).addressFor("x"));
-        QFile f(m_dir->filePath("raccourcis.txt"));
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write("caf\xe9\r\nhttp://caf\xe9.test/\r\n");
-        f.close();
-        QCOMPARE(ShortcutTable::read(f.fileName()).addressFor(QStringLiteral("café")).value_or(QString()),
-                 QStringLiteral("http://café.test/"));
     }
 
     void searchAddressIsNotEncoded()
@@ -182,8 +157,6 @@ private slots:
                                                << "http://erreur.test/" << true;
         QTest::newRow("replacement itself not found") << notFound << "http://erreur.invalid/"
                                                       << "http://erreur.invalid/" << false;
-        QTest::newRow("replacement typed without scheme") << notFound << "http://erreur.invalid/"
-                                                          << "erreur.invalid" << false;
         QTest::newRow("local replacement not found") << notFound << "file:///tmp/erreur.html"
                                                      << "/tmp/erreur.html" << false;
     }

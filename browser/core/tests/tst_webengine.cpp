@@ -1,5 +1,6 @@
 #include "LocalHttpServer.h"
 #include "MainWindow.h"
+#include "WebAddresses.h"
 #include "WebEngineBrowser.h"
 
 #include <QComboBox>
@@ -154,12 +155,29 @@ private slots:
         writeBytes(program.filePath("erreur404.txt"), replacement.toLocal8Bit() + "\r\n");
         MainWindow window(ProgramFolder(program.path()), std::make_unique<WebEngineBrowser>(),
                           std::make_unique<WebEngineBrowser>());
+        // The banner asked for while the window was built loads once it is shown.
+        auto* banner = window.findChild<QWebEngineView*>("wb2");
+        QTest::qWait(100);
+        QVERIFY(banner->url().isEmpty());
         window.show();
+        QTRY_COMPARE_WITH_TIMEOUT(banner->url().toString(), web_addresses::bannerPicture(), loadTimeout);
         auto* combo = window.findChild<QComboBox*>("Combo1");
         const QString home = m_server.url("/");
 
         combo->setEditText(home);
         QTest::keyClick(combo, Qt::Key_Return);
+        // The engine takes its place in the keyboard order without changing it.
+        QTRY_VERIFY_WITH_TIMEOUT(window.pageView().widget()->focusProxy(), loadTimeout);
+        QStringList order;
+        for (QWidget* w = window.pageView().widget(); order.size() < 4; w = w->nextInFocusChain()) {
+            if (!w->isVisible() || w->focusPolicy() == Qt::NoFocus || w == window.pageView().widget())
+                continue;
+            // Inner widgets (the engine's, the address bar's editor) go by their owner's name.
+            const QString name = w->objectName().isEmpty() ? w->parentWidget()->objectName() : w->objectName();
+            if (order.isEmpty() || order.last() != name)
+                order.append(name);
+        }
+        QCOMPARE(order, (QStringList{"wb1", "Combo1", "Command1", "wb2"}));
         QTRY_COMPARE_WITH_TIMEOUT(window.windowTitle(), QStringLiteral("Tavrello - Accueil"), loadTimeout);
         QCOMPARE(readBytes(m_dir->filePath("historique.txt")), home.toLatin1() + "\r\n");
         QCOMPARE(combo->itemText(0), home);
