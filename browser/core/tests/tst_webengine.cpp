@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "TestFiles.h"
 #include <QWebEngineView>
 
 #include <memory>
@@ -18,19 +20,6 @@ namespace {
 
 constexpr int loadTimeout = 30000;
 const QString notFound = QStringLiteral("Impossible de trouver le serveur");
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 QByteArray page(const char* title)
 {
