@@ -10,6 +10,8 @@ namespace {
 
 // Subkey names are at most 255 characters.
 constexpr DWORD kMaxKeyName = 256;
+// Room for a path of MAX_PATH characters and then some, in one query.
+constexpr DWORD kShortValue = 1024;
 
 bool DeleteTree(HKEY root, const std::string& path)
 {
@@ -92,20 +94,31 @@ std::string Win32Registry::ReadString(const std::string& name)
     if (!key_) {
         return {};
     }
+    // Every query is a round trip to the registry, and the folder guard reads up to 17
+    // values per call: one query with a buffer that fits a path is enough, and only a
+    // longer value is asked for again at its size.
+    char buffer[kShortValue];
     DWORD type = 0;
-    DWORD size = 0;
-    if (RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
+    DWORD size = sizeof buffer;
+    const LONG status = RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type,
+                                         reinterpret_cast<BYTE*>(buffer), &size);
+    if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA) {
         return {};
     }
     if (type != REG_SZ && type != REG_EXPAND_SZ) {
         throw UnexpectedFailure::InvalidValueType(name);
     }
-    std::string data(size, '\0');
-    if (size > 0 && RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type,
-                                     reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS) {
-        return {};
+    std::string data;
+    if (status == ERROR_SUCCESS) {
+        data.assign(buffer, size);
+    } else {
+        data.assign(size, '\0');
+        if (RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type,
+                             reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS) {
+            return {};
+        }
+        data.resize(size);
     }
-    data.resize(size);
     // Taken up to its first NUL: the stored size may count the terminator and more.
     return data.substr(0, data.find('\0'));
 }

@@ -56,6 +56,12 @@ class Run:
             shutil.rmtree(self.work)
         self.work.mkdir(parents=True)
         self.prefix = self.base.copy_to(self.work / "prefix", display)
+        # Scenarios run side by side: what one installs must be out of the others' reach.
+        reg = self.prefix.registry()
+        for name in ("Desktop", "Programs", "Personal"):
+            folder = reg.value("HKEY_CURRENT_USER\\" + winerig.SHELL_FOLDERS, name)
+            self.check(folder and self.prefix.private_folder(folder),
+                       f"the {name} folder {folder} is shared with other prefixes")
         return self.prefix
 
     def uninstall(self, answers, locale=None):

@@ -146,7 +146,31 @@ class Prefix:
                 shutil.rmtree(target)
         subprocess.run(["cp", "-a", str(self.path), str(path)], check=True)
         copy.home.mkdir(parents=True)
+        copy._relink_home(self.home)
         return copy
+
+    def _relink_home(self, old_home):
+        """Points the user folders that Wine links to HOME (Desktop, Documents, ...) at this
+        prefix's own HOME. A copy still links to the HOME of the prefix it was copied from:
+        copies run side by side would then share one desktop, and one run would delete the
+        shortcut that another run's installation had just put there."""
+        for folder, dirs, files in os.walk(self.path / "drive_c" / "users"):
+            for name in dirs + files:
+                link = Path(folder) / name
+                if not link.is_symlink():
+                    continue
+                target = Path(os.readlink(link))
+                if not target.is_relative_to(old_home):
+                    continue
+                new_target = self.home / target.relative_to(old_home)
+                new_target.mkdir(parents=True, exist_ok=True)
+                link.unlink()
+                link.symlink_to(new_target, target_is_directory=True)
+
+    def private_folder(self, windows_path):
+        """Whether a folder of this prefix lies, links resolved, inside the prefix or its HOME."""
+        real = self.unix(windows_path).resolve()
+        return real.is_relative_to(self.path) or real.is_relative_to(self.home.resolve())
 
     def temp_folder(self):
         """The temporary folder that GetTempPathA reports inside this prefix, with its backslash."""

@@ -22,6 +22,12 @@ TEST(Win32Registry, ReadsStringsAndIntegersAsTheTypesAllow)
     test::SetString(HKEY_CURRENT_USER, kValues, "empty", "");
     test::SetString(HKEY_CURRENT_USER, kValues, "binary", "\x01\x02", REG_BINARY);
     test::SetDword(HKEY_CURRENT_USER, kValues, "count", static_cast<DWORD>(-5));
+    // Around the size of the buffer that one query reads, and far beyond it.
+    const std::string fits(1023, 'f'), overflows(1024, 'o'), longValue(5000, 'l');
+    test::SetString(HKEY_CURRENT_USER, kValues, "fits", fits + '\0');
+    test::SetString(HKEY_CURRENT_USER, kValues, "overflows", overflows + '\0');
+    test::SetString(HKEY_CURRENT_USER, kValues, "long", longValue + '\0', REG_EXPAND_SZ);
+    test::SetString(HKEY_CURRENT_USER, kValues, "longBinary", std::string(3000, 'b'), REG_BINARY);
 
     Win32Registry registry;
     EXPECT_EQ(registry.Root(), kCurrentUser);
@@ -31,6 +37,9 @@ TEST(Win32Registry, ReadsStringsAndIntegersAsTheTypesAllow)
     EXPECT_EQ(registry.ReadString("twoParts"), "ab");
     EXPECT_EQ(registry.ReadString("empty"), "");
     EXPECT_EQ(registry.ReadString("missing"), "");
+    EXPECT_EQ(registry.ReadString("fits"), fits);
+    EXPECT_EQ(registry.ReadString("overflows"), overflows);
+    EXPECT_EQ(registry.ReadString("long"), longValue);
     EXPECT_EQ(registry.ReadInteger("count"), -5);
     EXPECT_TRUE(registry.ValueExists("count"));
     EXPECT_FALSE(registry.ValueExists("missing"));
@@ -39,6 +48,7 @@ TEST(Win32Registry, ReadsStringsAndIntegersAsTheTypesAllow)
     EXPECT_THROW(registry.ReadInteger("missing"), UnexpectedFailure);
     EXPECT_THROW(registry.ReadString("count"), UnexpectedFailure);
     EXPECT_THROW(registry.ReadString("binary"), UnexpectedFailure);
+    EXPECT_THROW(registry.ReadString("longBinary"), UnexpectedFailure);
 }
 
 TEST(Win32Registry, OpensOnlyExistingKeysUnderItsRoot)
