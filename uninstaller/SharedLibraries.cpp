@@ -29,7 +29,10 @@ void ReleaseSharedReferences(RegistryFactory& registry, const StringList& paths)
     reg->SetRoot(kLocalMachine);
     if (!reg->OpenKey(kSharedDllsKey))
         return;
-    for (const std::string& path : paths.Items()) {
+    // Last to first, like every list of the run: when a count turns out not to be an
+    // integer, the entries after it are the ones already released.
+    for (auto it = paths.Items().rbegin(); it != paths.Items().rend(); ++it) {
+        const std::string& path = *it;
         if (!reg->ValueExists(path))
             continue;
         const std::int32_t count = reg->ReadInteger(path);

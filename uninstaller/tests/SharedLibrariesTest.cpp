@@ -72,7 +72,13 @@ TEST_F(SharedLibrariesTest, NonIntegerCountOrFailedWriteIsAnUnexpectedFailure)
     EXPECT_THROW(SharedDllRefCount(fakes.registry, "C:\\Sys\\text.dll"), UnexpectedFailure);
     EXPECT_THROW(Release({"C:\\Sys\\text.dll"}), UnexpectedFailure);
 
+    // The list is walked from its end: entries after the bad one are already released.
     fakes.registry.SetInteger(kLocalMachine, kSharedDlls, "C:\\Sys\\a.dll", 2);
+    fakes.registry.SetInteger(kLocalMachine, kSharedDlls, "C:\\Sys\\b.dll", 3);
+    EXPECT_THROW(Release({"C:\\Sys\\a.dll", "C:\\Sys\\text.dll", "C:\\Sys\\b.dll"}), UnexpectedFailure);
+    EXPECT_EQ(Count("C:\\Sys\\b.dll"), 2);
+    EXPECT_EQ(Count("C:\\Sys\\a.dll"), 2);
+
     fakes.registry.failWrites = true;
     EXPECT_THROW(Release({"C:\\Sys\\a.dll"}), UnexpectedFailure);
 }
