@@ -19,15 +19,6 @@ static void initResources()
 
 namespace {
 
-template <typename Control>
-Control* place(Control* control, const char* name, int left, int top, int width, int height)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                         twipsToPixels(height));
-    return control;
-}
-
 void paintText(QWidget* control, const QColor& colour)
 {
     QPalette palette = control->palette();
@@ -56,21 +47,21 @@ CreditsWindow::CreditsWindow(BrowserComponent& wb1)
     const QString authorName = QString::fromUtf8(endpoints::authorName);
     const QString authorEmail = QString::fromUtf8(endpoints::authorEmail);
 
-    Label1 = place(new QLabel(authorName, this), "Label1", 480, 240, 2055, 255);
+    Label1 = placeInTwips(new QLabel(authorName, this), "Label1", 480, 240, 2055, 255);
     Label1->setFont(windowFont("MS Sans Serif", true, false));
     paintText(Label1, QColor(255, 0, 0));
 
-    Label2 = place(new QLabel(QStringLiteral("Webmaster du site Dovrane"), this), "Label2", 480, 600, 2055, 255);
+    Label2 = placeInTwips(new QLabel(QStringLiteral("Webmaster du site Dovrane"), this), "Label2", 480, 600, 2055, 255);
     paintText(Label2, QColor(0, 128, 0));
 
-    Label3 = place(new LinkLabel(authorEmail, this), "Label3", 480, 960, 2055, 255);
+    Label3 = placeInTwips(new LinkLabel(authorEmail, this), "Label3", 480, 960, 2055, 255);
     Label3->setFont(windowFont("MS Sans Serif", false, true));
     paintText(Label3, linkBlue);
 
-    Label4 = place(new QLabel(QStringLiteral("Groupe Dovrane"), this), "Label4", 480, 1440, 1935, 255);
+    Label4 = placeInTwips(new QLabel(QStringLiteral("Groupe Dovrane"), this), "Label4", 480, 1440, 1935, 255);
     Label4->setFont(windowFont("MS Sans Serif", true, false));
 
-    Label5 = place(new LinkLabel(QStringLiteral(
+    Label5 = placeInTwips(new LinkLabel(QStringLiteral(
                        "Moteur de recherche, classement de sites, réseau d'échange de bannières, "
                        "référencement gratuit, annuaire de sites gratuits et bien d'autres tels que "
                        "météo, actualité etc... Cliquez ici!!"), this),
@@ -80,10 +71,10 @@ CreditsWindow::CreditsWindow(BrowserComponent& wb1)
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     paintText(Label5, linkBlue);
 
-    Command1 = place(new QPushButton(QStringLiteral("Fermer la fenêtre"), this), "Command1", 2040, 2880, 2535, 255);
+    Command1 = placeInTwips(new QPushButton(QStringLiteral("Fermer la fenêtre"), this), "Command1", 2040, 2880, 2535, 255);
     Command1->setAutoDefault(false);
 
-    Image1 = place(new QLabel(this), "Image1", 2760, 120, 1335, 1695);
+    Image1 = placeInTwips(new QLabel(this), "Image1", 2760, 120, 1335, 1695);
     Image1->setPixmap(QPixmap(QStringLiteral(":/dialogs/auteur.jpg")));
     Image1->setScaledContents(true);
 

@@ -19,11 +19,8 @@ template <typename Control>
 Control* place(Control* control, const char* name, const PreferredAddressMember& member,
                int left, int top, int width, int height)
 {
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(twipsToPixels(left + member.offsetAcross),
-                         twipsToPixels(top + member.offsetDown), twipsToPixels(width),
-                         twipsToPixels(height));
-    return control;
+    return placeInTwips(control, name, left + member.offsetAcross, top + member.offsetDown, width,
+                        height);
 }
 
 QLabel* centredLabel(const QString& text, QWidget* parent)

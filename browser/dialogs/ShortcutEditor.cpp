@@ -17,15 +17,6 @@ namespace {
 
 constexpr int maxLines = 1001;
 
-template <typename Control>
-Control* place(Control* control, const char* name, int left, int top, int width, int height)
-{
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(twipsToPixels(left), twipsToPixels(top), twipsToPixels(width),
-                         twipsToPixels(height));
-    return control;
-}
-
 }  // namespace
 
 ShortcutEditor::ShortcutEditor(const ProgramFolder& folder, MessageBox& messages)
@@ -38,13 +29,13 @@ ShortcutEditor::ShortcutEditor(const ProgramFolder& folder, MessageBox& messages
     setFont(windowFont());
     setFixedSize(twipsToPixels(3480), twipsToPixels(3105));
 
-    List1 = place(new QListWidget(this), "List1", 120, 120, 855, 2595);
-    Text1 = place(new QLineEdit(QStringLiteral("Mot clé"), this), "Text1", 2040, 120, 1335, 285);
-    Text2 = place(new QLineEdit(QStringLiteral("URL"), this), "Text2", 2040, 600, 1335, 285);
-    Command1 = place(new QPushButton(QStringLiteral("&Valider"), this), "Command1", 2040, 1080, 1335, 255);
-    Label1 = place(new QLabel(this), "Label1", 2040, 1680, 1335, 1215);
-    List2 = place(new QListWidget(this), "List2", 1080, 120, 855, 2595);
-    Command2 = place(new QPushButton(QStringLiteral("Fermer la fenêtre"), this), "Command2", 120, 2760, 1695, 255);
+    List1 = placeInTwips(new QListWidget(this), "List1", 120, 120, 855, 2595);
+    Text1 = placeInTwips(new QLineEdit(QStringLiteral("Mot clé"), this), "Text1", 2040, 120, 1335, 285);
+    Text2 = placeInTwips(new QLineEdit(QStringLiteral("URL"), this), "Text2", 2040, 600, 1335, 285);
+    Command1 = placeInTwips(new QPushButton(QStringLiteral("&Valider"), this), "Command1", 2040, 1080, 1335, 255);
+    Label1 = placeInTwips(new QLabel(this), "Label1", 2040, 1680, 1335, 1215);
+    List2 = placeInTwips(new QListWidget(this), "List2", 1080, 120, 855, 2595);
+    Command2 = placeInTwips(new QPushButton(QStringLiteral("Fermer la fenêtre"), this), "Command2", 120, 2760, 1695, 255);
 
     Text1->setToolTip(QStringLiteral(
         "C'est par ce mot que vous accederez à l'url du champs de saisie ci-dessous."));
