@@ -58,7 +58,7 @@ QString errorPageHtml(const QString& title, const QString& message, const QUrl& 
 }  // namespace
 
 WebEngineBrowser::WebEngineBrowser(QObject* parent)
-    : BrowserComponent(parent), m_view(new QWebEngineView)
+    : BrowserComponent(parent), m_view(new QWebEngineView), m_viewWidget(m_view.data())
 {
     // The view takes its place in the keyboard order before the engine gives
     // it the widget that really receives the focus.
@@ -231,9 +231,9 @@ void WebEngineBrowser::showErrorPage(const QUrl& failedUrl, int errorCode, const
 
 bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!m_view)
+    if (!m_viewWidget)
         return BrowserComponent::eventFilter(watched, event);
-    if (watched == m_view->window() && watched != m_view) {
+    if (watched == m_viewWidget->window() && watched != m_viewWidget) {
         if (event->type() == QEvent::Paint) {
             watched->removeEventFilter(this);
             QTimer::singleShot(0, this, [this] {
@@ -250,7 +250,7 @@ bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::MouseButtonPress:
         // A click gives the focus even where the engine would not take it.
-        if (auto* w = qobject_cast<QWidget*>(watched); w && !w->hasFocus() && w != m_view)
+        if (auto* w = qobject_cast<QWidget*>(watched); w && !w->hasFocus() && w != m_viewWidget)
             w->setFocus(Qt::MouseFocusReason);
         break;
     default:
@@ -261,8 +261,8 @@ bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event)
 
 void WebEngineBrowser::onFocusChanged(QWidget* old, QWidget* now)
 {
-    auto inView = [this](QWidget* w) { return w && (w == m_view || m_view->isAncestorOf(w)); };
-    if (!m_view || !inView(now) || inView(old))
+    auto inView = [this](QWidget* w) { return w && (w == m_viewWidget || m_viewWidget->isAncestorOf(w)); };
+    if (!m_viewWidget || !inView(now) || inView(old))
         return;
     // The engine replaces the widget showing a page now and then; when that
     // widget had the focus elsewhere, the focus moves on by itself, which is

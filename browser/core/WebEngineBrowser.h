@@ -45,6 +45,9 @@ private:
     void watchForFocus(QObject* object);
 
     QPointer<QWebEngineView> m_view;
+    // The same view seen as a plain widget: the focus and event handlers also run
+    // while it is being destroyed, when it is no longer a QWebEngineView.
+    QPointer<QWidget> m_viewWidget;
     QWebEnginePage* m_page = nullptr;
     QUrl m_pendingUrl;            // asked for before the window was first painted
     QUrl m_failedUrl;             // address behind the error page being loaded or shown
