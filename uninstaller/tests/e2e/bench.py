@@ -151,13 +151,10 @@ def main():
     parser.add_argument("sizes", nargs="*", type=int, default=[100, 1000, 10000])
     args = parser.parse_args()
 
-    arch = winerig.pe_machine(args.uninstaller)
-    if not winerig.can_run(arch):
-        print(f"this machine cannot run {arch} programs under Wine")
+    base = winerig.base_prefix(args.uninstaller, args.work)
+    if base is None:
         return 1
-    work = Path(args.work).resolve()
-    work.mkdir(parents=True, exist_ok=True)
-    base = winerig.Prefix(work / f"prefix-{arch}", arch)
+    arch, work = base.arch, base.path.parent
     with winerig.Display() as display:
         if not (base.path / "e2e-temp-path").exists():
             print("creating the Wine prefix ...", flush=True)

@@ -66,12 +66,10 @@ def main():
     parser.add_argument("--xvfb", action="store_true", help="use a private Xvfb server even with $DISPLAY set")
     args = parser.parse_args()
 
-    arch = winerig.pe_machine(args.uninstaller)
-    if not winerig.can_run(arch):
-        print(f"this machine cannot run {arch} programs under Wine")
+    base = winerig.base_prefix(args.uninstaller, args.work)
+    if base is None:
         return 1
-    work = Path(args.work).resolve()
-    base = winerig.Prefix(work / f"prefix-{arch}", arch)
+    arch, work = base.arch, base.path.parent
     probe = Path(args.tools) / f"unreg_probe-{arch}.dll"
     harness = Path(args.tools) / f"dialog_harness-{arch}.exe"
     interactive = bool(os.environ.get("DISPLAY")) and not args.xvfb

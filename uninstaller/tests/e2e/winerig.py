@@ -197,6 +197,18 @@ class Prefix:
         return Registry(self.path)
 
 
+def base_prefix(program, work):
+    """The base prefix in the work folder for running a program under this machine's
+    Wine, or None, once said why, when this machine cannot run it."""
+    arch = pe_machine(program)
+    if not can_run(arch):
+        print(f"this machine cannot run {arch} programs under Wine")
+        return None
+    work = Path(work).resolve()
+    work.mkdir(parents=True, exist_ok=True)
+    return Prefix(work / f"prefix-{arch}", arch)
+
+
 def reg_string(text):
     return '"' + text.replace("\\", "\\\\").replace('"', '\\"') + '"'
 
