@@ -1,4 +1,5 @@
 #include "BenchReport.h"
+#include "DataFolder.h"
 #include "MainWindow.h"
 #include "MainWindowCommands.h"
 #include "QtFileDialog.h"
@@ -19,7 +20,7 @@ int main(int argc, char* argv[])
     if (qtFrench.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtFrench);
 
-    MainWindow window(ProgramFolder::ofExecutable(), std::make_unique<WebEngineBrowser>(),
+    MainWindow window(DataFolder::forRunningProgram(), std::make_unique<WebEngineBrowser>(),
                       std::make_unique<WebEngineBrowser>());
     new MainWindowCommands(window, std::make_unique<QtMessageBox>(),
                            [] { return std::make_unique<QtFileDialog>(); });

@@ -75,6 +75,9 @@ add_test(NAME uninst_program_file
   COMMAND "${CMAKE_COMMAND}" "-DOBJDUMP=${UNINST_MINGW_OBJDUMP}" "-DPROGRAM=${UNINSTAL_EXE}"
           -P "${UNINST_WIN32_SOURCE_DIR}/tests/CheckProgramFile.cmake")
 
+# The zip that ships uninstal.exe to installer writers.
+include("${UNINST_WIN32_SOURCE_DIR}/../package/Zip.cmake")
+
 if(UNINST_WINE_ARCH STREQUAL "")
   message(WARNING "Wine cannot run here: the Windows-side tests are not registered")
   return()

@@ -1,0 +1,68 @@
+#include "DataFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QIODevice>
+#include <QStandardPaths>
+
+namespace {
+
+// Copies each data file that `to` lacks. The copies are new files of the user's
+// (created, not cloned), so the user can rewrite them whatever the permissions of
+// the installed defaults.
+void fillMissing(const QString& from, const QString& to)
+{
+    if (!QDir().mkpath(to))
+        return;  // the readers then find nothing and give empty values, as for any missing file
+    for (const QString& name : DataFolder::fileNames()) {
+        QFile source(QDir(from).filePath(name));
+        if (!source.open(QIODevice::ReadOnly))
+            continue;
+        QFile target(QDir(to).filePath(name));
+        if (!target.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            continue;  // the user's own file stays as it is
+        const QByteArray bytes = source.readAll();
+        if (target.write(bytes) != bytes.size() || !target.flush())
+            target.remove();  // a cut copy would pass for the user's file at the next start
+    }
+}
+
+}  // namespace
+
+const QStringList& DataFolder::fileNames()
+{
+    static const QStringList names{
+        QStringLiteral("home.txt"),      QStringLiteral("site.txt"),
+        QStringLiteral("moteur.txt"),    QStringLiteral("erreur404.txt"),
+        QStringLiteral("skins.txt"),     QStringLiteral("raccourcis.txt"),
+    };
+    return names;
+}
+
+DataFolder::Places DataFolder::ofRunningProgram()
+{
+    const QString program = ProgramFolder::ofExecutable().path();
+    return Places{
+        program,
+        QDir::cleanPath(QDir(program).filePath(QStringLiteral(TAVRELLO_INSTALLED_DEFAULTS))),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+    };
+}
+
+ProgramFolder DataFolder::choose(const Places& places, bool programFolderWritable)
+{
+    // An installed copy never writes beside its executable, even when it could
+    // (run by root): the data files are each user's own.
+    const bool installed = QFileInfo(places.defaults).isDir();
+    if (programFolderWritable && !installed)
+        return ProgramFolder(places.program);
+    fillMissing(installed ? places.defaults : places.program, places.user);
+    return ProgramFolder(places.user);
+}
+
+ProgramFolder DataFolder::forRunningProgram()
+{
+    const Places places = ofRunningProgram();
+    return choose(places, QFileInfo(places.program).isWritable());
+}

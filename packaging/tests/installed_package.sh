@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a configured build tree, checks it with lintian
+# and desktop-file-validate, unpacks it into a private root and starts the unpacked
+# program the way its desktop entry does, under Xvfb with a fresh HOME: its main
+# window must appear with its caption, and the default data files must land in the
+# user's data folder, not beside the program.
+#   installed_package.sh BUILD_DIR WORK_DIR
+set -euo pipefail
+build_dir=$1
+work=$2
+
+rm -rf "$work"
+mkdir -p "$work/package" "$work/root" "$work/home"
+
+cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" \
+  || { cat "$work/cpack.log"; exit 1; }
+deb=$(ls "$work"/package/tavrello_*.deb)
+echo "package: $deb"
+
+fail() { echo "FAIL: $*"; exit 1; }
+
+# lintian ends with a failure status on any error.
+lintian "$deb" || fail "lintian reports errors"
+
+dpkg-deb -x "$deb" "$work/root"
+entry="$work/root/usr/share/applications/tavrello.desktop"
+desktop-file-validate "$entry" || fail "desktop entry does not validate"
+grep -qx 'Categories=Network;WebBrowser;' "$entry" || fail "desktop entry: categories"
+! grep -q '^MimeType=' "$entry" || fail "desktop entry claims file types"
+exec_line=$(sed -n 's/^Exec=//p' "$entry")
+
+# The user's world: nothing but an empty home.
+export HOME="$work/home"
+unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME
+export PATH="$work/root/usr/bin:$PATH"
+if [ "$(id -u)" -eq 0 ]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi
+export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:-} --disable-gpu"
+unset QT_QPA_PLATFORM
+cd "$HOME"
+
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  set -u
+  sh -c "exec $1" &
+  pid=$!
+  window=$(timeout 60 xdotool search --sync --onlyvisible --name "Tavrello" | head -n 1)
+  if [ -n "$window" ]; then
+    xdotool getwindowname "$window" >"$2/caption.txt"
+    sleep 1
+    import -window root "$2/screenshot.png"
+  fi
+  kill "$pid" 2>/dev/null
+  wait "$pid" 2>/dev/null
+  true
+' check "$exec_line" "$work"
+
+[ -s "$work/caption.txt" ] || fail "no Tavrello window appeared"
+caption=$(cat "$work/caption.txt")
+[ "$caption" = "Bienvenue sur Tavrello" ] || fail "caption is '$caption'"
+echo "window: $caption"
+
+data="$HOME/.local/share/Tavrello"
+for f in home.txt site.txt moteur.txt erreur404.txt skins.txt raccourcis.txt; do
+  cmp -s "$work/root/usr/share/tavrello/$f" "$data/$f" || fail "$f not copied to $data"
+  [ ! -e "$work/root/usr/bin/$f" ] || fail "$f written beside the program"
+done
+echo "data files: $(ls "$data" | tr '\n' ' ')"
