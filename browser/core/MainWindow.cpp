@@ -53,10 +53,12 @@ QPushButton* navigationButton(QWidget* parent, const char* name, const QString& 
 
 }  // namespace
 
-MainWindow::MainWindow(ProgramFolder folder, std::unique_ptr<BrowserComponent> pageView,
+MainWindow::MainWindow(ProgramFolder folder, Variables& variables,
+                       std::unique_ptr<BrowserComponent> pageView,
                        std::unique_ptr<BrowserComponent> bannerStrip, QWidget* parent)
     : QMainWindow(parent),
       m_folder(std::move(folder)),
+      m_variables(variables),
       wb1(pageView.release()),
       wb2(bannerStrip.release())
 {

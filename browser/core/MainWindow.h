@@ -21,14 +21,13 @@ class QPushButton;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Takes both browser components; runs the load step before returning.
-    MainWindow(ProgramFolder folder, std::unique_ptr<BrowserComponent> pageView,
+    // Takes both browser components; runs the load step, which fills the
+    // shared variables, before returning. The variables outlive the window.
+    MainWindow(ProgramFolder folder, Variables& variables, std::unique_ptr<BrowserComponent> pageView,
                std::unique_ptr<BrowserComponent> bannerStrip, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Variables& variables() { return m_variables; }
-    const ProgramFolder& programFolder() const { return m_folder; }
-    BrowserComponent& pageView() { return *wb1; }
+    // The address-bar list position filled last.
     qint16 historySlot() const { return history_slot; }
     // Buffer of the page-saving command.
     QPlainTextEdit* text1() const { return Text1; }
@@ -54,7 +53,7 @@ private:
     void onTitleChange();
 
     ProgramFolder m_folder;
-    Variables m_variables;
+    Variables& m_variables;
     qint16 history_slot = 0;
     QString m_historyNotice;
     bool m_tabOrderQueued = false;  // shown in front of the status texts after a failed history write
