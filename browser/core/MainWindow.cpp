@@ -2,10 +2,13 @@
 
 #include "AddressBar.h"
 #include "BrowserComponent.h"
+#include "DataFiles.h"
 #include "PageRules.h"
 #include "ShortcutTable.h"
 #include "StartupFiles.h"
+#include "Twips.h"
 #include "WebAddresses.h"
+#include "WindowFont.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -17,13 +20,6 @@
 #include <QTimer>
 
 namespace {
-
-// Positions and sizes are kept in twips, at 15 twips per pixel.
-QRect fromTwips(int left, int top, int width, int height)
-{
-    auto px = [](int twips) { return qRound(twips / 15.0); };
-    return QRect(px(left), px(top), px(width), px(height));
-}
 
 template <typename W>
 W* place(QWidget* parent, const char* name, QRect geometry)
@@ -44,10 +40,7 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, Q
 QPushButton* navigationButton(QWidget* parent, const char* name, const QString& caption, QRect geometry)
 {
     auto* b = button(parent, name, caption, geometry);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    font.setBold(true);
-    b->setFont(font);
+    b->setFont(windowFont("MS Sans Serif", true, false));
     return b;
 }
 
@@ -81,61 +74,61 @@ void MainWindow::createControls()
 {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(fromTwips(0, 0, 11865, 8310).size());
+    client->setFixedSize(twipsToPixels(0, 0, 11865, 8310).size());
     setCentralWidget(client);
     // Fixed size, whatever menu bar is added above the client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // The skin picture lies under every other control.
-    Image1 = place<QLabel>(client, "Image1", fromTwips(0, 0, 750, 750));
+    Image1 = place<QLabel>(client, "Image1", twipsToPixels(0, 0, 750, 750));
     Image1->setScaledContents(true);
     Image1->setAccessibleName(QStringLiteral("Habillage"));
 
     QWidget* page = wb1->widget();
     page->setParent(client);
     page->setObjectName(QStringLiteral("wb1"));
-    page->setGeometry(fromTwips(120, 1440, 11655, 6495));
+    page->setGeometry(twipsToPixels(120, 1440, 11655, 6495));
     page->setAccessibleName(QStringLiteral("Page affichée"));
 
-    Combo1 = place<QComboBox>(client, "Combo1", fromTwips(1320, 960, 2535, 330));
+    Combo1 = place<QComboBox>(client, "Combo1", twipsToPixels(1320, 960, 2535, 330));
     Combo1->setEditable(true);
     // Only a visit from the address bar changes the list.
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     Combo1->setAccessibleName(QStringLiteral("Adresse"));
 
-    Command1 = button(client, "Command1", QStringLiteral("GO"), fromTwips(3960, 960, 495, 315));
+    Command1 = button(client, "Command1", QStringLiteral("GO"), twipsToPixels(3960, 960, 495, 315));
 
-    Label1 = place<QLabel>(client, "Label1", fromTwips(120, 960, 1095, 255));
+    Label1 = place<QLabel>(client, "Label1", twipsToPixels(120, 960, 1095, 255));
     Label1->setText(QStringLiteral("URL"));
     Label1->setBuddy(Combo1);
 
     QWidget* banner = wb2->widget();
     banner->setParent(client);
     banner->setObjectName(QStringLiteral("wb2"));
-    banner->setGeometry(fromTwips(4560, 0, 7200, 1260));
+    banner->setGeometry(twipsToPixels(4560, 0, 7200, 1260));
     banner->setAccessibleName(QStringLiteral("Bannière"));
 
-    Label2 = place<QLabel>(client, "Label2", fromTwips(120, 8040, 7335, 255));
+    Label2 = place<QLabel>(client, "Label2", twipsToPixels(120, 8040, 7335, 255));
     Label2->setAccessibleName(QStringLiteral("Barre d'état"));
 
-    txt_rechercher = place<QLineEdit>(client, "txt_rechercher", fromTwips(0, 120, 1935, 285));
+    txt_rechercher = place<QLineEdit>(client, "txt_rechercher", twipsToPixels(0, 120, 1935, 285));
     txt_rechercher->setAccessibleName(QStringLiteral("Mots à rechercher sur le Web"));
-    txt_facile = place<QLineEdit>(client, "txt_facile", fromTwips(0, 480, 1935, 285));
+    txt_facile = place<QLineEdit>(client, "txt_facile", twipsToPixels(0, 480, 1935, 285));
     txt_facile->setAccessibleName(QStringLiteral("Mot-clé du raccourci"));
 
-    Command2 = button(client, "Command2", QStringLiteral("Raccourcis"), fromTwips(2160, 480, 2295, 255));
-    Command3 = button(client, "Command3", QStringLiteral("Rechercher sur le Web"), fromTwips(2160, 120, 2295, 255));
+    Command2 = button(client, "Command2", QStringLiteral("Raccourcis"), twipsToPixels(2160, 480, 2295, 255));
+    Command3 = button(client, "Command3", QStringLiteral("Rechercher sur le Web"), twipsToPixels(2160, 120, 2295, 255));
 
     // Buffer of the page-saving command; it lies over the page view, so it
     // stays hidden.
-    Text1 = place<QPlainTextEdit>(client, "Text1", fromTwips(5640, 1320, 975, 1215));
+    Text1 = place<QPlainTextEdit>(client, "Text1", twipsToPixels(5640, 1320, 975, 1215));
     Text1->setAccessibleName(QStringLiteral("Texte de la page à enregistrer"));
     Text1->hide();
 
-    Command4 = navigationButton(client, "Command4", QStringLiteral("Actualiser"), fromTwips(10800, 7920, 975, 375));
-    Command5 = navigationButton(client, "Command5", QStringLiteral("Stopper"), fromTwips(9840, 7920, 855, 375));
-    Command6 = navigationButton(client, "Command6", QStringLiteral("Suivante"), fromTwips(8760, 7920, 975, 375));
-    Command7 = navigationButton(client, "Command7", QStringLiteral("Précedente"), fromTwips(7440, 7920, 1215, 375));
+    Command4 = navigationButton(client, "Command4", QStringLiteral("Actualiser"), twipsToPixels(10800, 7920, 975, 375));
+    Command5 = navigationButton(client, "Command5", QStringLiteral("Stopper"), twipsToPixels(9840, 7920, 855, 375));
+    Command6 = navigationButton(client, "Command6", QStringLiteral("Suivante"), twipsToPixels(8760, 7920, 975, 375));
+    Command7 = navigationButton(client, "Command7", QStringLiteral("Précedente"), twipsToPixels(7440, 7920, 1215, 375));
 
     Image1->lower();
 }
@@ -184,7 +177,7 @@ void MainWindow::connectControls()
 void MainWindow::load()
 {
     wb2->navigate(web_addresses::bannerPicture());
-    Combo1->addItems(startup_files::readHistory(ProgramFolder::historyPath()));
+    Combo1->addItems(startup_files::readHistory(data_files::pathOf(data_files::historique, m_folder)));
     // Adding items selects the first; the address bar starts empty.
     Combo1->setCurrentIndex(-1);
     Combo1->clearEditText();
@@ -203,7 +196,8 @@ void MainWindow::showSkin(const QString& picturePath)
 void MainWindow::visitFromAddressBar()
 {
     const AddressBar::Outcome outcome = AddressBar::visit(
-        *Combo1->model(), history_slot, Combo1->currentText(), ProgramFolder::historyPath(), *wb1);
+        *Combo1->model(), history_slot, Combo1->currentText(),
+        data_files::pathOf(data_files::historique, m_folder), *wb1);
     if (outcome.historySaved) {
         m_historyNotice.clear();
     } else {
@@ -215,7 +209,7 @@ void MainWindow::visitFromAddressBar()
 
 void MainWindow::followShortcut()
 {
-    const ShortcutTable table = ShortcutTable::read(m_folder.filePath(QStringLiteral("raccourcis.txt")));
+    const ShortcutTable table = ShortcutTable::read(data_files::pathOf(data_files::raccourcis, m_folder));
     if (const auto address = table.addressFor(txt_facile->text()))
         wb1->navigate(*address);
 }

@@ -4,6 +4,7 @@
 #include "Endpoints.h"
 #include "LinkLabel.h"
 #include "Twips.h"
+#include "WebAddresses.h"
 #include "WindowFont.h"
 
 #include <QLabel>
@@ -98,7 +99,7 @@ CreditsWindow::CreditsWindow(BrowserComponent& wb1)
         m_wb1.navigate(QStringLiteral("mailto:") + authorEmail);
     });
     connect(Label5, &LinkLabel::clicked, this, [this] {
-        m_wb1.navigate(QStringLiteral("http://") + QString::fromUtf8(endpoints::directoryHost));
+        m_wb1.navigate(web_addresses::directorySite());
     });
     connect(Command1, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -1,6 +1,7 @@
 #include "PreferredAddressDialog.h"
 
 #include "DataFile.h"
+#include "DataFiles.h"
 #include "FileDialog.h"
 #include "MessageBox.h"
 #include "Twips.h"
@@ -41,7 +42,7 @@ PreferredAddressDialog::PreferredAddressDialog(const PreferredAddressMember& mem
     : QWidget(nullptr, Qt::Window)
     , m_member(member)
     , m_variables(variables)
-    , m_filePath(folder.filePath(QString::fromLatin1(member.fileName)))
+    , m_filePath(data_files::pathOf(member.file, folder))
     , m_mainWindow(mainWindow)
     , m_cd1(std::move(cd1))
     , m_messages(messages)

@@ -1,6 +1,7 @@
 #include "ShortcutEditor.h"
 
 #include "DataFile.h"
+#include "DataFiles.h"
 #include "MessageBox.h"
 #include "Twips.h"
 #include "WindowFont.h"
@@ -13,15 +14,9 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace {
-
-constexpr int maxLines = 1001;
-
-}  // namespace
-
 ShortcutEditor::ShortcutEditor(const ProgramFolder& folder, MessageBox& messages)
     : QWidget(nullptr, Qt::Window)
-    , m_filePath(folder.filePath(QStringLiteral("raccourcis.txt")))
+    , m_filePath(data_files::pathOf(data_files::raccourcis, folder))
     , m_messages(messages)
 {
     setObjectName(QStringLiteral("f_facile"));
@@ -73,7 +68,7 @@ void ShortcutEditor::load()
 {
     // Lines are paired by position only: keywords at even positions, addresses
     // at odd ones. A missing file lists nothing.
-    const QStringList lines = DataFile(m_filePath).readLines(maxLines);
+    const QStringList lines = DataFile(m_filePath).readLines(data_files::raccourcis.maxLines);
     for (qsizetype i = 0; i < lines.size(); ++i)
         (i % 2 == 0 ? List1 : List2)->addItem(lines.at(i));
 }
