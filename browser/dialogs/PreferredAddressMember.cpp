@@ -2,8 +2,8 @@
 
 namespace {
 
-// The three address dialogs start on "Parcourir"; the error-page dialog
-// starts on the address box.
+// The three address dialogs start on "Parcourir", the error-page dialog on
+// the address box; kept: users rely on this keyboard order.
 constexpr std::array<const char*, 9> browseFirst{
     "Command4", "Command2", "Command1", "Text2", "opt2", "opt1", "Text1", "Label2", "Label1"};
 constexpr std::array<const char*, 9> addressFirst{
