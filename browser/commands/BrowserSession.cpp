@@ -12,11 +12,11 @@ BrowserSession::BrowserSession(Parts parts)
     , m_variables()
     , m_messages(std::move(parts.messages))
     , m_cd1(std::move(parts.cd1))
-    , m_wb1(*parts.pageView)
+    , m_pageView(*parts.pageView)
     , m_window(std::make_unique<MainWindow>(m_folder, m_variables, std::move(parts.pageView),
                                             std::move(parts.bannerStrip)))
     , m_menus(new MenuBar)
-    , m_services{*m_window, m_variables, m_wb1, m_folder, *m_messages, *m_cd1,
+    , m_services{*m_window, m_variables, m_pageView, m_folder, *m_messages, *m_cd1,
                  std::move(parts.makeFileDialog)}
 {
     m_window->setMenuBar(m_menus);

@@ -41,7 +41,7 @@ private:
     Variables m_variables;
     std::unique_ptr<MessageBox> m_messages;
     std::unique_ptr<FileDialog> m_cd1;
-    BrowserComponent& m_wb1;
+    BrowserComponent& m_pageView;
     // Goes first, with the secondary windows that use what is above.
     std::unique_ptr<MainWindow> m_window;
     MenuBar* m_menus;

@@ -191,8 +191,8 @@ void MainWindow::visitFromAddressBar()
     if (outcome.historySaved) {
         m_historyNotice.clear();
     } else {
-        m_historyNotice = QStringLiteral("Adresse non enregistrée dans historique.txt (%1).")
-                              .arg(outcome.historyError);
+        m_historyNotice = QStringLiteral("Adresse non enregistrée dans %1 (%2).")
+                              .arg(QLatin1String(data_files::historique.name), outcome.historyError);
         m_statusLine->setText(m_historyNotice);
     }
 }
