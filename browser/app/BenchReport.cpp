@@ -1,11 +1,11 @@
 #include "BenchReport.h"
 
 #include "BrowserComponent.h"
-#include "MainWindow.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QTimer>
+#include <QWidget>
 
 #include <cstdio>
 
@@ -21,7 +21,8 @@ void stamp(const char* what)
 // Marks the window as shown, then visits the page.
 class Probe : public QObject {
 public:
-    Probe(MainWindow& window, QString page) : QObject(&window), m_window(window), m_page(std::move(page))
+    Probe(QWidget& window, BrowserComponent& pageView, QString page)
+        : QObject(&window), m_pageView(pageView), m_page(std::move(page))
     {
         // Same moment in both programs: the first turn of the event loop after
         // show().
@@ -34,25 +35,25 @@ public:
 private:
     void visit()
     {
-        connect(&m_window.pageView(), &BrowserComponent::loadFinished, this, [](bool) {
+        connect(&m_pageView, &BrowserComponent::loadFinished, this, [](bool) {
             stamp("loaded");
             // Leave time for the memory to be sampled.
             QTimer::singleShot(1500, qApp, &QApplication::quit);
         });
-        m_window.pageView().navigate(m_page);
+        m_pageView.navigate(m_page);
     }
 
-    MainWindow& m_window;
+    BrowserComponent& m_pageView;
     QString m_page;
 };
 
 }  // namespace
 
-void attachIfRequested(MainWindow& window)
+void attachIfRequested(QWidget& window, BrowserComponent& pageView)
 {
     const QString page = qEnvironmentVariable("TAVRELLO_BENCH");
     if (!page.isEmpty())
-        new Probe(window, page);
+        new Probe(window, pageView, page);
 }
 
 }  // namespace BenchReport

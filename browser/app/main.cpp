@@ -1,7 +1,7 @@
 #include "BenchReport.h"
+#include "BrowserSession.h"
 #include "DataFolder.h"
 #include "MainWindow.h"
-#include "MainWindowCommands.h"
 #include "QtFileDialog.h"
 #include "QtMessageBox.h"
 #include "WebEngineBrowser.h"
@@ -20,11 +20,15 @@ int main(int argc, char* argv[])
     if (qtFrench.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtFrench);
 
-    MainWindow window(DataFolder::forRunningProgram(), std::make_unique<WebEngineBrowser>(),
-                      std::make_unique<WebEngineBrowser>());
-    new MainWindowCommands(window, std::make_unique<QtMessageBox>(),
-                           [] { return std::make_unique<QtFileDialog>(); });
-    window.show();
-    BenchReport::attachIfRequested(window);
+    BrowserSession session({
+        .folder = DataFolder::forRunningProgram(),
+        .pageView = std::make_unique<WebEngineBrowser>(),
+        .bannerStrip = std::make_unique<WebEngineBrowser>(),
+        .messages = std::make_unique<QtMessageBox>(),
+        .cd1 = std::make_unique<QtFileDialog>(),
+        .makeFileDialog = [] { return std::make_unique<QtFileDialog>(); },
+    });
+    session.window().show();
+    BenchReport::attachIfRequested(session.window(), session.services().wb1);
     return app.exec();
 }

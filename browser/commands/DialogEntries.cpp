@@ -2,72 +2,89 @@
 
 #include "CreditsWindow.h"
 #include "FileDialog.h"
+#include "MainWindow.h"
 #include "MenuBar.h"
 #include "PreferredAddressDialog.h"
 #include "ShortcutEditor.h"
+#include "SingleWindow.h"
+#include "WindowServices.h"
 
-#include <QAction>
 #include <QEvent>
 
-#include <utility>
+#include <array>
+#include <memory>
+#include <vector>
 
-DialogEntries::DialogEntries(MenuBar& menus, QWidget& mainWindow, Variables& variables,
-                             BrowserComponent& wb1, ProgramFolder folder,
-                             MessageBox& messages, FileDialogFactory makeFileDialog)
-    : QObject(&mainWindow)
-    , m_mainWindow(mainWindow)
-    , m_variables(variables)
-    , m_wb1(wb1)
-    , m_folder(std::move(folder))
-    , m_messages(messages)
-    , m_makeFileDialog(std::move(makeFileDialog))
-    , f_site(preferredAddress(preferred_address::site))
-    , f_home(preferredAddress(preferred_address::home))
-    , f_moteur(preferredAddress(preferred_address::moteur))
-    , f_erreur(preferredAddress(preferred_address::erreur))
-    , f_facile([this] { return new ShortcutEditor(m_folder, m_messages); })
-    , f_credits([this] { return new CreditsWindow(m_wb1); })
-{
-    bindPreferredAddress(menus, "smnu_site", f_site);
-    bindPreferredAddress(menus, "smnu_home", f_home);
-    bindPreferredAddress(menus, "smnu_moteur", f_moteur);
-    bindPreferredAddress(menus, "smnu_erreur404", f_erreur);
-    bindWindow(menus, "smnu_facile", f_facile);
-    bindWindow(menus, "smnu_credits", f_credits);
-    mainWindow.installEventFilter(this);
-}
+namespace {
 
-DialogEntries::~DialogEntries() = default;
+struct PreferredAddressEntry {
+    const char* entry;
+    const PreferredAddressMember* member;
+};
 
-SingleWindow::Builder DialogEntries::preferredAddress(const PreferredAddressMember& member)
-{
-    return [this, &member] {
-        return new PreferredAddressDialog(member, m_variables, m_folder, &m_mainWindow,
-                                          m_makeFileDialog(), m_messages);
-    };
-}
+constexpr std::array<PreferredAddressEntry, 4> preferredAddressEntries{{
+    {"smnu_site", &preferred_address::site},
+    {"smnu_home", &preferred_address::home},
+    {"smnu_moteur", &preferred_address::moteur},
+    {"smnu_erreur404", &preferred_address::erreur},
+}};
 
-void DialogEntries::bindPreferredAddress(MenuBar& menus, const char* entry, SingleWindow& window)
-{
-    connect(menus.entry(entry), &QAction::triggered, this, [this, &window] {
-        window.show();
-        // The dialog enables the main window again on its way out.
-        m_mainWindow.setEnabled(false);
-    });
-}
-
-void DialogEntries::bindWindow(MenuBar& menus, const char* entry, SingleWindow& window)
-{
-    connect(menus.entry(entry), &QAction::triggered, this, [&window] { window.show(); });
-}
-
-bool DialogEntries::eventFilter(QObject* watched, QEvent* event)
-{
-    // Without this the editor or the about window would keep the program
-    // running, windowless, after the main window was closed.
-    if (watched == &m_mainWindow && event->type() == QEvent::Close) {
-        for (SingleWindow* window : {&f_site, &f_home, &f_moteur, &f_erreur, &f_facile, &f_credits})
-            window->close();
+// The secondary windows opened from the menus, alive as long as the main
+// window. Without closing them with it, the editor or the about window would
+// keep the program running, windowless, after the main window was closed.
+class SecondaryWindows : public QObject {
+public:
+    explicit SecondaryWindows(QWidget& mainWindow)
+        : QObject(&mainWindow)
+        , m_mainWindow(mainWindow)
+    {
+        mainWindow.installEventFilter(this);
     }
-    return QObject::eventFilter(watched, event);
+
+    SingleWindow& add(SingleWindow::Builder build)
+    {
+        return *m_windows.emplace_back(std::make_unique<SingleWindow>(std::move(build)));
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == &m_mainWindow && event->type() == QEvent::Close) {
+            for (const auto& window : m_windows)
+                window->close();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget& m_mainWindow;
+    std::vector<std::unique_ptr<SingleWindow>> m_windows;
+};
+
+}  // namespace
+
+void bindDialogEntries(MenuBar& menus, WindowServices& services)
+{
+    QWidget& mainWindow = services.window;
+    auto* windows = new SecondaryWindows(mainWindow);
+
+    for (const PreferredAddressEntry& row : preferredAddressEntries) {
+        SingleWindow& dialog = windows->add([&services, member = row.member] {
+            return new PreferredAddressDialog(*member, services.variables, services.folder,
+                                              &services.window, services.makeFileDialog(),
+                                              services.messages);
+        });
+        menus.bind(row.entry, windows, [&dialog, &mainWindow] {
+            dialog.show();
+            // The dialog enables the main window again on its way out.
+            mainWindow.setEnabled(false);
+        });
+    }
+
+    SingleWindow& editor = windows->add(
+        [&services] { return new ShortcutEditor(services.folder, services.messages); });
+    menus.bind("smnu_facile", windows, [&editor] { editor.show(); });
+
+    SingleWindow& credits = windows->add([&services] { return new CreditsWindow(services.wb1); });
+    menus.bind("smnu_credits", windows, [&credits] { credits.show(); });
 }

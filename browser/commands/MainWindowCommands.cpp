@@ -1,18 +1,8 @@
 #include "MainWindowCommands.h"
 
-#include "MainWindow.h"
-#include "MenuBar.h"
-#include "MessageBox.h"
+#include "DialogEntries.h"
 
-MainWindowCommands::MainWindowCommands(MainWindow& window, std::unique_ptr<MessageBox> messages,
-                                       DialogEntries::FileDialogFactory makeFileDialog)
-    : QObject(&window)
-    , m_messages(std::move(messages))
-    , m_menus(new MenuBar)
+void bindMainWindowCommands(MenuBar& menus, WindowServices& services)
 {
-    window.setMenuBar(m_menus);
-    new DialogEntries(*m_menus, window, window.variables(), window.pageView(),
-                      window.programFolder(), *m_messages, std::move(makeFileDialog));
+    bindDialogEntries(menus, services);
 }
-
-MainWindowCommands::~MainWindowCommands() = default;

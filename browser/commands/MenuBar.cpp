@@ -2,8 +2,9 @@
 
 #include "MenuTree.h"
 
-#include <QAction>
 #include <QMenu>
+
+#include <stdexcept>
 
 MenuBar::MenuBar(QWidget* parent)
     : QMenuBar(parent)
@@ -27,6 +28,20 @@ QMenu* MenuBar::createMenu(const MenuItem& item)
 QAction* MenuBar::entry(const char* name) const
 {
     auto* action = findChild<QAction*>(QString::fromLatin1(name));
-    Q_ASSERT(action);
+    if (!action)
+        throw std::invalid_argument(std::string("no menu entry named ") + name);
     return action;
+}
+
+QAction* MenuBar::claim(const char* name)
+{
+    QAction* action = entry(name);
+    if (!m_bound.insert(name).second)
+        throw std::invalid_argument(std::string("menu entry bound twice: ") + name);
+    return action;
+}
+
+bool MenuBar::isBound(const char* name) const
+{
+    return m_bound.count(name) > 0;
 }

@@ -9,6 +9,8 @@ const std::vector<MenuItem>& menuTree()
           {"smnu_ouvrir", "&Ouvrir"},
           {"smnu_quitter", "&Quitter"}}},
         {"mnu_navigation", "&Navigation",
+         // Entries that share an access key (P here, S and A below) are
+         // reached by pressing it again; kept: users rely on these captions.
          {{"smnu_precedente", "&Page précédente"},
           {"smnu_suivante", "&Page suivante"},
           {"smnu_actualiser", "&Actualiser"},
@@ -29,6 +31,7 @@ const std::vector<MenuItem>& menuTree()
         {"mnu_rechercher", "&Rechercher",
          {{"smnu_meta", "Rechercher avec Ferrovane"},
           {"smnu_rechercherdovrane", "Rechercher avec Dovrane"},
+          // "gratut" as written; kept: users rely on this caption.
           {"smnu_searchquillabo", "Rechercher un site gratut avec Quillabo"},
           {"smnu_searchtessaly", "Rechercher de nombreux sites utiles avec Tessaly"},
           {"smnu_brumolo", "Rechercher de nombreux sites utiles aux webmasters avec Brumolo"},

@@ -23,6 +23,8 @@ AddressBar::Outcome AddressBar::visit(QAbstractItemModel& list, qint16& historyS
                                       BrowserComponent& browser)
 {
     Outcome outcome;
+    // The first empty entry is reused wherever it lies, even one loaded from
+    // an empty history line; kept: stored files and users rely on this.
     int position = -1;
     for (int i = 0; i <= lastHistoryPosition; ++i) {
         if (entryAt(list, i).isEmpty()) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DataFiles.h"
+
 #include <QString>
 
 class BrowserComponent;
@@ -16,7 +18,7 @@ public:
         QString historyError;    // why historique.txt could not be written
     };
 
-    static constexpr int lastHistoryPosition = 1000;
+    static constexpr int lastHistoryPosition = data_files::historique.maxLines - 1;
 
     static Outcome visit(QAbstractItemModel& list, qint16& historySlot, const QString& typed,
                          const QString& historyPath, BrowserComponent& browser);

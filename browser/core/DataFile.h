@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DataFiles.h"
+
 #include <QIODevice>
 #include <QString>
 #include <QStringList>
@@ -16,7 +18,7 @@ public:
     // First line, or an empty text when the file is missing, empty or unreadable.
     QString readFirstLine() const;
     // Lines 0 to maxLines - 1, stopping quietly at the end of the file.
-    QStringList readLines(int maxLines = 1001) const;
+    QStringList readLines(int maxLines = data_files::listLimit) const;
 
     // Creates the file or empties it, then writes the line and CR LF.
     bool replaceWithLine(const QString& line);

@@ -1,5 +1,7 @@
 #include "DataFolder.h"
 
+#include "DataFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,11 +34,14 @@ void fillMissing(const QString& from, const QString& to)
 
 const QStringList& DataFolder::fileNames()
 {
-    static const QStringList names{
-        QStringLiteral("home.txt"),      QStringLiteral("site.txt"),
-        QStringLiteral("moteur.txt"),    QStringLiteral("erreur404.txt"),
-        QStringLiteral("skins.txt"),     QStringLiteral("raccourcis.txt"),
-    };
+    static const QStringList names = [] {
+        QStringList program;
+        for (const data_files::Entry* file : data_files::all) {
+            if (file->folder == data_files::Folder::Program)
+                program << QString::fromLatin1(file->name);
+        }
+        return program;
+    }();
     return names;
 }
 

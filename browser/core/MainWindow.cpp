@@ -2,10 +2,13 @@
 
 #include "AddressBar.h"
 #include "BrowserComponent.h"
+#include "DataFiles.h"
 #include "PageRules.h"
 #include "ShortcutTable.h"
 #include "StartupFiles.h"
+#include "Twips.h"
 #include "WebAddresses.h"
+#include "WindowFont.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -18,57 +21,41 @@
 
 namespace {
 
-// Positions and sizes are kept in twips, at 15 twips per pixel.
-QRect fromTwips(int left, int top, int width, int height)
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                    int width, int height)
 {
-    auto px = [](int twips) { return qRound(twips / 15.0); };
-    return QRect(px(left), px(top), px(width), px(height));
+    return placeInTwips(new QPushButton(caption, parent), name, left, top, width, height);
 }
 
-template <typename W>
-W* place(QWidget* parent, const char* name, QRect geometry)
+QPushButton* navigationButton(QWidget* parent, const char* name, const QString& caption, int left,
+                              int top, int width, int height)
 {
-    auto* w = new W(parent);
-    w->setObjectName(QLatin1String(name));
-    w->setGeometry(geometry);
-    return w;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, QRect geometry)
-{
-    auto* b = place<QPushButton>(parent, name, geometry);
-    b->setText(caption);
-    return b;
-}
-
-QPushButton* navigationButton(QWidget* parent, const char* name, const QString& caption, QRect geometry)
-{
-    auto* b = button(parent, name, caption, geometry);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSizeF(8.25);
-    font.setBold(true);
-    b->setFont(font);
+    QPushButton* b = button(parent, name, caption, left, top, width, height);
+    b->setFont(windowFont("MS Sans Serif", true, false));
     return b;
 }
 
 }  // namespace
 
-MainWindow::MainWindow(ProgramFolder folder, std::unique_ptr<BrowserComponent> pageView,
+MainWindow::MainWindow(ProgramFolder folder, Variables& variables,
+                       std::unique_ptr<BrowserComponent> pageView,
                        std::unique_ptr<BrowserComponent> bannerStrip, QWidget* parent)
     : QMainWindow(parent),
       m_folder(std::move(folder)),
-      wb1(pageView.release()),
-      wb2(bannerStrip.release())
+      m_variables(variables),
+      m_pageView(pageView.release()),
+      m_bannerStrip(bannerStrip.release())
 {
-    wb1->setParent(this);
-    wb2->setParent(this);
+    m_pageView->setParent(this);
+    m_bannerStrip->setParent(this);
     setObjectName(QStringLiteral("f_exe"));
+    // Until the first status text of the page view.
     setWindowTitle(QStringLiteral("Bienvenue sur Tavrello"));
     createControls();
     setTabOrderOfControls();
-    wb1->widget()->setFocus();
-    wb1->widget()->installEventFilter(this);
-    wb2->widget()->installEventFilter(this);
+    m_pageView->widget()->setFocus();
+    m_pageView->widget()->installEventFilter(this);
+    m_bannerStrip->widget()->installEventFilter(this);
     connectControls();
     load();
 }
@@ -79,70 +66,68 @@ void MainWindow::createControls()
 {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(fromTwips(0, 0, 11865, 8310).size());
+    client->setFixedSize(twipsToPixels(0, 0, 11865, 8310).size());
     setCentralWidget(client);
     // Fixed size, whatever menu bar is added above the client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     // The skin picture lies under every other control.
-    Image1 = place<QLabel>(client, "Image1", fromTwips(0, 0, 750, 750));
-    Image1->setScaledContents(true);
-    Image1->setAccessibleName(QStringLiteral("Habillage"));
+    m_skin = placeInTwips(new QLabel(client), "Image1", 0, 0, 750, 750);
+    m_skin->setScaledContents(true);
+    m_skin->setAccessibleName(QStringLiteral("Habillage"));
 
-    QWidget* page = wb1->widget();
+    QWidget* page = m_pageView->widget();
     page->setParent(client);
-    page->setObjectName(QStringLiteral("wb1"));
-    page->setGeometry(fromTwips(120, 1440, 11655, 6495));
+    placeInTwips(page, "wb1", 120, 1440, 11655, 6495);
     page->setAccessibleName(QStringLiteral("Page affichée"));
 
-    Combo1 = place<QComboBox>(client, "Combo1", fromTwips(1320, 960, 2535, 330));
-    Combo1->setEditable(true);
+    m_addressBar = placeInTwips(new QComboBox(client), "Combo1", 1320, 960, 2535, 330);
+    m_addressBar->setEditable(true);
     // Only a visit from the address bar changes the list.
-    Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setAccessibleName(QStringLiteral("Adresse"));
+    m_addressBar->setInsertPolicy(QComboBox::NoInsert);
+    m_addressBar->setAccessibleName(QStringLiteral("Adresse"));
 
-    Command1 = button(client, "Command1", QStringLiteral("GO"), fromTwips(3960, 960, 495, 315));
+    m_goButton = button(client, "Command1", QStringLiteral("GO"), 3960, 960, 495, 315);
 
-    Label1 = place<QLabel>(client, "Label1", fromTwips(120, 960, 1095, 255));
-    Label1->setText(QStringLiteral("URL"));
-    Label1->setBuddy(Combo1);
+    m_addressLabel = placeInTwips(new QLabel(QStringLiteral("URL"), client), "Label1", 120, 960, 1095, 255);
+    m_addressLabel->setBuddy(m_addressBar);
 
-    QWidget* banner = wb2->widget();
+    QWidget* banner = m_bannerStrip->widget();
     banner->setParent(client);
-    banner->setObjectName(QStringLiteral("wb2"));
-    banner->setGeometry(fromTwips(4560, 0, 7200, 1260));
+    placeInTwips(banner, "wb2", 4560, 0, 7200, 1260);
     banner->setAccessibleName(QStringLiteral("Bannière"));
 
-    Label2 = place<QLabel>(client, "Label2", fromTwips(120, 8040, 7335, 255));
-    Label2->setAccessibleName(QStringLiteral("Barre d'état"));
+    m_statusLine = placeInTwips(new QLabel(client), "Label2", 120, 8040, 7335, 255);
+    m_statusLine->setAccessibleName(QStringLiteral("Barre d'état"));
 
-    txt_rechercher = place<QLineEdit>(client, "txt_rechercher", fromTwips(0, 120, 1935, 285));
-    txt_rechercher->setAccessibleName(QStringLiteral("Mots à rechercher sur le Web"));
-    txt_facile = place<QLineEdit>(client, "txt_facile", fromTwips(0, 480, 1935, 285));
-    txt_facile->setAccessibleName(QStringLiteral("Mot-clé du raccourci"));
+    m_searchWords = placeInTwips(new QLineEdit(client), "txt_rechercher", 0, 120, 1935, 285);
+    m_searchWords->setAccessibleName(QStringLiteral("Mots à rechercher sur le Web"));
+    m_shortcutKeyword = placeInTwips(new QLineEdit(client), "txt_facile", 0, 480, 1935, 285);
+    m_shortcutKeyword->setAccessibleName(QStringLiteral("Mot-clé du raccourci"));
 
-    Command2 = button(client, "Command2", QStringLiteral("Raccourcis"), fromTwips(2160, 480, 2295, 255));
-    Command3 = button(client, "Command3", QStringLiteral("Rechercher sur le Web"), fromTwips(2160, 120, 2295, 255));
+    m_shortcutButton = button(client, "Command2", QStringLiteral("Raccourcis"), 2160, 480, 2295, 255);
+    m_searchButton = button(client, "Command3", QStringLiteral("Rechercher sur le Web"), 2160, 120, 2295, 255);
 
-    // Buffer of the page-saving command; it lies over the page view, so it
-    // stays hidden.
-    Text1 = place<QPlainTextEdit>(client, "Text1", fromTwips(5640, 1320, 975, 1215));
-    Text1->setAccessibleName(QStringLiteral("Texte de la page à enregistrer"));
-    Text1->hide();
+    // It lies over the page view, so it stays hidden.
+    m_saveBuffer = placeInTwips(new QPlainTextEdit(client), "Text1", 5640, 1320, 975, 1215);
+    m_saveBuffer->setAccessibleName(QStringLiteral("Texte de la page à enregistrer"));
+    m_saveBuffer->hide();
 
-    Command4 = navigationButton(client, "Command4", QStringLiteral("Actualiser"), fromTwips(10800, 7920, 975, 375));
-    Command5 = navigationButton(client, "Command5", QStringLiteral("Stopper"), fromTwips(9840, 7920, 855, 375));
-    Command6 = navigationButton(client, "Command6", QStringLiteral("Suivante"), fromTwips(8760, 7920, 975, 375));
-    Command7 = navigationButton(client, "Command7", QStringLiteral("Précedente"), fromTwips(7440, 7920, 1215, 375));
+    m_refreshButton = navigationButton(client, "Command4", QStringLiteral("Actualiser"), 10800, 7920, 975, 375);
+    m_stopButton = navigationButton(client, "Command5", QStringLiteral("Stopper"), 9840, 7920, 855, 375);
+    m_forwardButton = navigationButton(client, "Command6", QStringLiteral("Suivante"), 8760, 7920, 975, 375);
+    // Spelt with one accent; kept: users rely on this caption.
+    m_backButton = navigationButton(client, "Command7", QStringLiteral("Précedente"), 7440, 7920, 1215, 375);
 
-    Image1->lower();
+    m_skin->lower();
 }
 
 void MainWindow::setTabOrderOfControls()
 {
-    const QList<QWidget*> order{wb1->widget(), Combo1, Command1, wb2->widget(), txt_rechercher,
-                                txt_facile, Command2, Command3, Text1, Command4,
-                                Command5, Command6, Command7};
+    const QList<QWidget*> order{m_pageView->widget(), m_addressBar, m_goButton, m_bannerStrip->widget(),
+                                m_searchWords, m_shortcutKeyword, m_shortcutButton, m_searchButton,
+                                m_saveBuffer, m_refreshButton, m_stopButton, m_forwardButton,
+                                m_backButton};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order.at(i), order.at(i + 1));
 }
@@ -163,29 +148,29 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::connectControls()
 {
-    connect(Combo1->lineEdit(), &QLineEdit::returnPressed, this, &MainWindow::visitFromAddressBar);
-    connect(Command1, &QPushButton::clicked, this, &MainWindow::visitFromAddressBar);
-    connect(Command2, &QPushButton::clicked, this, &MainWindow::followShortcut);
-    connect(Command3, &QPushButton::clicked, this, &MainWindow::searchWeb);
+    connect(m_addressBar->lineEdit(), &QLineEdit::returnPressed, this, &MainWindow::visitFromAddressBar);
+    connect(m_goButton, &QPushButton::clicked, this, &MainWindow::visitFromAddressBar);
+    connect(m_shortcutButton, &QPushButton::clicked, this, &MainWindow::followShortcut);
+    connect(m_searchButton, &QPushButton::clicked, this, &MainWindow::searchWeb);
     // A step that is not possible is simply not taken.
-    connect(Command4, &QPushButton::clicked, this, [this] { wb1->refresh(); });
-    connect(Command5, &QPushButton::clicked, this, [this] { wb1->stop(); });
-    connect(Command6, &QPushButton::clicked, this, [this] { wb1->goForward(); });
-    connect(Command7, &QPushButton::clicked, this, [this] { wb1->goBack(); });
+    connect(m_refreshButton, &QPushButton::clicked, this, [this] { m_pageView->refresh(); });
+    connect(m_stopButton, &QPushButton::clicked, this, [this] { m_pageView->stop(); });
+    connect(m_forwardButton, &QPushButton::clicked, this, [this] { m_pageView->goForward(); });
+    connect(m_backButton, &QPushButton::clicked, this, [this] { m_pageView->goBack(); });
 
-    connect(wb1, &BrowserComponent::statusTextChange, this, &MainWindow::onStatusTextChange);
-    connect(wb1, &BrowserComponent::titleChange, this, &MainWindow::onTitleChange);
-    connect(wb2, &BrowserComponent::gotFocus, this,
-            [this] { wb1->navigate(web_addresses::directorySite()); });
+    connect(m_pageView, &BrowserComponent::statusTextChange, this, &MainWindow::onStatusTextChange);
+    connect(m_pageView, &BrowserComponent::titleChange, this, &MainWindow::onTitleChange);
+    connect(m_bannerStrip, &BrowserComponent::gotFocus, this,
+            [this] { m_pageView->navigate(web_addresses::directorySite()); });
 }
 
 void MainWindow::load()
 {
-    wb2->navigate(web_addresses::bannerPicture());
-    Combo1->addItems(startup_files::readHistory(ProgramFolder::historyPath()));
+    m_bannerStrip->navigate(web_addresses::bannerPicture());
+    m_addressBar->addItems(startup_files::readHistory(data_files::pathOf(data_files::historique, m_folder)));
     // Adding items selects the first; the address bar starts empty.
-    Combo1->setCurrentIndex(-1);
-    Combo1->clearEditText();
+    m_addressBar->setCurrentIndex(-1);
+    m_addressBar->clearEditText();
     m_variables = startup_files::readVariables(m_folder);
     showSkin(startup_files::readSkinPath(m_folder));
 }
@@ -195,42 +180,46 @@ void MainWindow::showSkin(const QString& picturePath)
     QPixmap picture;
     if (!picturePath.isEmpty())
         picture.load(picturePath);
-    Image1->setPixmap(picture);
+    m_skin->setPixmap(picture);
 }
 
 void MainWindow::visitFromAddressBar()
 {
     const AddressBar::Outcome outcome = AddressBar::visit(
-        *Combo1->model(), history_slot, Combo1->currentText(), ProgramFolder::historyPath(), *wb1);
+        *m_addressBar->model(), m_historySlot, m_addressBar->currentText(),
+        data_files::pathOf(data_files::historique, m_folder), *m_pageView);
     if (outcome.historySaved) {
         m_historyNotice.clear();
     } else {
-        m_historyNotice = QStringLiteral("Adresse non enregistrée dans historique.txt (%1).")
-                              .arg(outcome.historyError);
-        Label2->setText(m_historyNotice);
+        m_historyNotice = QStringLiteral("Adresse non enregistrée dans %1 (%2).")
+                              .arg(QLatin1String(data_files::historique.name), outcome.historyError);
+        m_statusLine->setText(m_historyNotice);
     }
 }
 
 void MainWindow::followShortcut()
 {
-    const ShortcutTable table = ShortcutTable::read(m_folder.filePath(QStringLiteral("raccourcis.txt")));
-    if (const auto address = table.addressFor(txt_facile->text()))
-        wb1->navigate(*address);
+    const ShortcutTable table = ShortcutTable::read(data_files::pathOf(data_files::raccourcis, m_folder));
+    if (const auto address = table.addressFor(m_shortcutKeyword->text()))
+        m_pageView->navigate(*address);
 }
 
 void MainWindow::searchWeb()
 {
-    wb1->navigate(web_addresses::directorySearch(txt_rechercher->text()));
+    m_pageView->navigate(web_addresses::directorySearch(m_searchWords->text()));
 }
 
 void MainWindow::onStatusTextChange(const QString& text)
 {
-    Label2->setText(m_historyNotice.isEmpty() ? text : m_historyNotice + QStringLiteral(" ") + text);
-    setWindowTitle(page_rules::caption(wb1->locationName()));
+    m_statusLine->setText(m_historyNotice.isEmpty() ? text : m_historyNotice + QStringLiteral(" ") + text);
+    // The caption follows status texts, not title changes, so it may lag
+    // behind the page; kept: users rely on this.
+    setWindowTitle(page_rules::caption(m_pageView->locationName()));
 }
 
 void MainWindow::onTitleChange()
 {
-    if (page_rules::replacesErrorPage(wb1->locationName(), wb1->locationUrl(), m_variables.url_erreur404))
-        wb1->navigate(m_variables.url_erreur404);
+    if (page_rules::replacesErrorPage(m_pageView->locationName(), m_pageView->locationUrl(),
+                                      m_variables.url_erreur404))
+        m_pageView->navigate(m_variables.url_erreur404);
 }

@@ -17,21 +17,23 @@ class QPushButton;
 // The browser's main window, f_exe: the page view wb1 under the address bar,
 // shortcut and search boxes, the banner strip wb2, navigation buttons and the
 // status line. Controls sit at fixed places in a fixed-size client area; the
-// menu bar, when one is set with setMenuBar(), goes above that area.
+// menu bar, when one is set with setMenuBar(), goes above that area. Each
+// control's object name is its name on the form (Combo1, Command1...), which
+// the keyboard order, tests and screen readers go by.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Takes both browser components; runs the load step before returning.
-    MainWindow(ProgramFolder folder, std::unique_ptr<BrowserComponent> pageView,
+    // Takes both browser components; runs the load step, which fills the
+    // shared variables, before returning. The variables outlive the window.
+    MainWindow(ProgramFolder folder, Variables& variables, std::unique_ptr<BrowserComponent> pageView,
                std::unique_ptr<BrowserComponent> bannerStrip, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    Variables& variables() { return m_variables; }
-    const ProgramFolder& programFolder() const { return m_folder; }
-    BrowserComponent& pageView() { return *wb1; }
-    qint16 historySlot() const { return history_slot; }
-    // Buffer of the page-saving command.
-    QPlainTextEdit* text1() const { return Text1; }
+    // The address-bar list position filled last.
+    qint16 historySlot() const { return m_historySlot; }
+    // Holds the page text that the save command downloads, between the
+    // download and the write.
+    QPlainTextEdit& saveBuffer() const { return *m_saveBuffer; }
 
     // Shows the picture file in the skin area, scaled to it; a path that gives
     // no picture leaves the area blank.
@@ -54,25 +56,26 @@ private:
     void onTitleChange();
 
     ProgramFolder m_folder;
-    Variables m_variables;
-    qint16 history_slot = 0;
+    Variables& m_variables;
+    qint16 m_historySlot = 0;
+    // Shown in front of the status texts after a failed history write.
     QString m_historyNotice;
-    bool m_tabOrderQueued = false;  // shown in front of the status texts after a failed history write
+    bool m_tabOrderQueued = false;
 
-    BrowserComponent* wb1;
-    BrowserComponent* wb2;
-    QComboBox* Combo1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLineEdit* txt_rechercher = nullptr;
-    QLineEdit* txt_facile = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPlainTextEdit* Text1 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* Command6 = nullptr;
-    QPushButton* Command7 = nullptr;
-    QLabel* Image1 = nullptr;
+    BrowserComponent* m_pageView;     // wb1
+    BrowserComponent* m_bannerStrip;  // wb2
+    QComboBox* m_addressBar = nullptr;
+    QPushButton* m_goButton = nullptr;
+    QLabel* m_addressLabel = nullptr;
+    QLabel* m_statusLine = nullptr;
+    QLineEdit* m_searchWords = nullptr;
+    QLineEdit* m_shortcutKeyword = nullptr;
+    QPushButton* m_shortcutButton = nullptr;
+    QPushButton* m_searchButton = nullptr;
+    QPlainTextEdit* m_saveBuffer = nullptr;
+    QPushButton* m_refreshButton = nullptr;
+    QPushButton* m_stopButton = nullptr;
+    QPushButton* m_forwardButton = nullptr;
+    QPushButton* m_backButton = nullptr;
+    QLabel* m_skin = nullptr;
 };

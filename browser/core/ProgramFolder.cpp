@@ -17,8 +17,3 @@ QString ProgramFolder::filePath(const QString& fileName) const
 {
     return QDir(m_path).filePath(fileName);
 }
-
-QString ProgramFolder::historyPath()
-{
-    return QDir::current().absoluteFilePath(QStringLiteral("historique.txt"));
-}

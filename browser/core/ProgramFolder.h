@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// Where the browser's data files live: six of them in the program folder, the
-// history in whatever the current folder is at the moment it is opened.
+// The folder that holds the browser's executable. Which data file lives where
+// is decided by data_files::pathOf.
 class ProgramFolder {
 public:
     explicit ProgramFolder(QString path);
@@ -14,8 +14,6 @@ public:
     const QString& path() const { return m_path; }
     // A data file of the program folder, e.g. "home.txt".
     QString filePath(const QString& fileName) const;
-    // historique.txt in the current folder, as it is now.
-    static QString historyPath();
 
 private:
     QString m_path;

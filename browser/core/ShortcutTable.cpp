@@ -6,7 +6,7 @@ ShortcutTable::ShortcutTable(QStringList lines) : m_lines(std::move(lines)) {}
 
 ShortcutTable ShortcutTable::read(const QString& path)
 {
-    return ShortcutTable(DataFile(path).readLines(1001));
+    return ShortcutTable(DataFile(path).readLines(data_files::raccourcis.maxLines));
 }
 
 std::optional<QString> ShortcutTable::addressFor(const QString& keyword) const

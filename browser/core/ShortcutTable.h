@@ -14,9 +14,9 @@ public:
     static ShortcutTable read(const QString& path);
 
     // The address of the last pair whose keyword is exactly the typed text
-    // (case-sensitive, untrimmed), so a keyword saved again later wins. Address
-    // lines are never taken for keywords; a keyword without an address line
-    // after it finds nothing.
+    // (case-sensitive, untrimmed), so a keyword saved again later wins; kept:
+    // stored files rely on this. Address lines are never taken for keywords;
+    // a keyword without an address line after it finds nothing.
     std::optional<QString> addressFor(const QString& keyword) const;
 
 private:

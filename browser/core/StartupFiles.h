@@ -10,7 +10,8 @@
 namespace startup_files {
 
 // The address-bar history: at most 1001 lines, stopping at the first line equal
-// to the line before it (the first line is compared with the empty text).
+// to the line before it (the first line is compared with the empty text, so an
+// empty first line loads nothing); kept: stored files rely on this.
 QStringList readHistory(const QString& historyPath);
 
 Variables readVariables(const ProgramFolder& folder);

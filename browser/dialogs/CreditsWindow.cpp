@@ -4,6 +4,7 @@
 #include "Endpoints.h"
 #include "LinkLabel.h"
 #include "Twips.h"
+#include "WebAddresses.h"
 #include "WindowFont.h"
 
 #include <QLabel>
@@ -30,9 +31,9 @@ const QColor linkBlue(0, 0, 192);
 
 }  // namespace
 
-CreditsWindow::CreditsWindow(BrowserComponent& wb1)
+CreditsWindow::CreditsWindow(BrowserComponent& pageView)
     : QWidget(nullptr, Qt::Window)
-    , m_wb1(wb1)
+    , m_pageView(pageView)
 {
     initResources();
     setObjectName(QStringLiteral("f_credits"));
@@ -47,58 +48,58 @@ CreditsWindow::CreditsWindow(BrowserComponent& wb1)
     const QString authorName = QString::fromUtf8(endpoints::authorName);
     const QString authorEmail = QString::fromUtf8(endpoints::authorEmail);
 
-    Label1 = placeInTwips(new QLabel(authorName, this), "Label1", 480, 240, 2055, 255);
-    Label1->setFont(windowFont("MS Sans Serif", true, false));
-    paintText(Label1, QColor(255, 0, 0));
+    m_authorName = placeInTwips(new QLabel(authorName, this), "Label1", 480, 240, 2055, 255);
+    m_authorName->setFont(windowFont("MS Sans Serif", true, false));
+    paintText(m_authorName, QColor(255, 0, 0));
 
-    Label2 = placeInTwips(new QLabel(QStringLiteral("Webmaster du site Dovrane"), this), "Label2", 480, 600, 2055, 255);
-    paintText(Label2, QColor(0, 128, 0));
+    m_authorRole = placeInTwips(new QLabel(QStringLiteral("Webmaster du site Dovrane"), this), "Label2", 480, 600, 2055, 255);
+    paintText(m_authorRole, QColor(0, 128, 0));
 
-    Label3 = placeInTwips(new LinkLabel(authorEmail, this), "Label3", 480, 960, 2055, 255);
-    Label3->setFont(windowFont("MS Sans Serif", false, true));
-    paintText(Label3, linkBlue);
+    m_mailLink = placeInTwips(new LinkLabel(authorEmail, this), "Label3", 480, 960, 2055, 255);
+    m_mailLink->setFont(windowFont("MS Sans Serif", false, true));
+    paintText(m_mailLink, linkBlue);
 
-    Label4 = placeInTwips(new QLabel(QStringLiteral("Groupe Dovrane"), this), "Label4", 480, 1440, 1935, 255);
-    Label4->setFont(windowFont("MS Sans Serif", true, false));
+    m_groupName = placeInTwips(new QLabel(QStringLiteral("Groupe Dovrane"), this), "Label4", 480, 1440, 1935, 255);
+    m_groupName->setFont(windowFont("MS Sans Serif", true, false));
 
-    Label5 = placeInTwips(new LinkLabel(QStringLiteral(
+    m_directoryLink = placeInTwips(new LinkLabel(QStringLiteral(
                        "Moteur de recherche, classement de sites, réseau d'échange de bannières, "
                        "référencement gratuit, annuaire de sites gratuits et bien d'autres tels que "
                        "météo, actualité etc... Cliquez ici!!"), this),
                    "Label5", 120, 1920, 4455, 735);
-    Label5->setFont(windowFont("Comic Sans MS", false, true));
-    Label5->setWordWrap(true);
-    Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    paintText(Label5, linkBlue);
+    m_directoryLink->setFont(windowFont("Comic Sans MS", false, true));
+    m_directoryLink->setWordWrap(true);
+    m_directoryLink->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    paintText(m_directoryLink, linkBlue);
 
-    Command1 = placeInTwips(new QPushButton(QStringLiteral("Fermer la fenêtre"), this), "Command1", 2040, 2880, 2535, 255);
-    Command1->setAutoDefault(false);
+    m_closeButton = placeInTwips(new QPushButton(QStringLiteral("Fermer la fenêtre"), this), "Command1", 2040, 2880, 2535, 255);
+    m_closeButton->setAutoDefault(false);
 
-    Image1 = placeInTwips(new QLabel(this), "Image1", 2760, 120, 1335, 1695);
-    Image1->setPixmap(QPixmap(QStringLiteral(":/dialogs/auteur.jpg")));
-    Image1->setScaledContents(true);
+    m_photo = placeInTwips(new QLabel(this), "Image1", 2760, 120, 1335, 1695);
+    m_photo->setPixmap(QPixmap(QStringLiteral(":/dialogs/auteur.jpg")));
+    m_photo->setScaledContents(true);
 
-    for (QLabel* label : {Label1, Label2, static_cast<QLabel*>(Label3), Label4})
+    for (QLabel* label : {m_authorName, m_authorRole, static_cast<QLabel*>(m_mailLink), m_groupName})
         label->setAlignment(Qt::AlignCenter);
-    for (QLabel* label : {Label1, Label2, static_cast<QLabel*>(Label3), Label4, static_cast<QLabel*>(Label5)})
+    for (QLabel* label : {m_authorName, m_authorRole, static_cast<QLabel*>(m_mailLink), m_groupName, static_cast<QLabel*>(m_directoryLink)})
         fitTextToBox(label);
 
-    Label1->setAccessibleName(QStringLiteral("Auteur : ") + authorName);
-    Label3->setAccessibleName(QStringLiteral("Écrire à l'auteur : ") + authorEmail);
-    Label5->setAccessibleName(QStringLiteral("Ouvrir le site de l'annuaire Dovrane"));
-    Label5->setAccessibleDescription(Label5->text());
-    Command1->setAccessibleName(QStringLiteral("Fermer la fenêtre"));
-    Image1->setAccessibleName(QStringLiteral("Photo de l'auteur"));
+    m_authorName->setAccessibleName(QStringLiteral("Auteur : ") + authorName);
+    m_mailLink->setAccessibleName(QStringLiteral("Écrire à l'auteur : ") + authorEmail);
+    m_directoryLink->setAccessibleName(QStringLiteral("Ouvrir le site de l'annuaire Dovrane"));
+    m_directoryLink->setAccessibleDescription(m_directoryLink->text());
+    m_closeButton->setAccessibleName(QStringLiteral("Fermer la fenêtre"));
+    m_photo->setAccessibleName(QStringLiteral("Photo de l'auteur"));
 
-    setTabOrder(Label3, Label5);
-    setTabOrder(Label5, Command1);
-    Command1->setFocus();
+    setTabOrder(m_mailLink, m_directoryLink);
+    setTabOrder(m_directoryLink, m_closeButton);
+    m_closeButton->setFocus();
 
-    connect(Label3, &LinkLabel::clicked, this, [this, authorEmail] {
-        m_wb1.navigate(QStringLiteral("mailto:") + authorEmail);
+    connect(m_mailLink, &LinkLabel::clicked, this, [this, authorEmail] {
+        m_pageView.navigate(QStringLiteral("mailto:") + authorEmail);
     });
-    connect(Label5, &LinkLabel::clicked, this, [this] {
-        m_wb1.navigate(QStringLiteral("http://") + QString::fromUtf8(endpoints::directoryHost));
+    connect(m_directoryLink, &LinkLabel::clicked, this, [this] {
+        m_pageView.navigate(web_addresses::directorySite());
     });
-    connect(Command1, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 }

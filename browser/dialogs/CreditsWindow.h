@@ -12,16 +12,16 @@ class QPushButton;
 class CreditsWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit CreditsWindow(BrowserComponent& wb1);
+    explicit CreditsWindow(BrowserComponent& pageView);
 
 private:
-    BrowserComponent& m_wb1;
+    BrowserComponent& m_pageView;
 
-    QLabel* Label1;
-    QLabel* Label2;
-    LinkLabel* Label3;
-    QLabel* Label4;
-    LinkLabel* Label5;
-    QPushButton* Command1;
-    QLabel* Image1;
+    QLabel* m_authorName;
+    QLabel* m_authorRole;
+    LinkLabel* m_mailLink;
+    QLabel* m_groupName;
+    LinkLabel* m_directoryLink;
+    QPushButton* m_closeButton;
+    QLabel* m_photo;
 };

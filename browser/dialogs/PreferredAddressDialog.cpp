@@ -1,6 +1,7 @@
 #include "PreferredAddressDialog.h"
 
 #include "DataFile.h"
+#include "DataFiles.h"
 #include "FileDialog.h"
 #include "MessageBox.h"
 #include "Twips.h"
@@ -36,14 +37,14 @@ PreferredAddressDialog::PreferredAddressDialog(const PreferredAddressMember& mem
                                                Variables& variables,
                                                const ProgramFolder& folder,
                                                QWidget* mainWindow,
-                                               std::unique_ptr<FileDialog> cd1,
+                                               std::unique_ptr<FileDialog> fileDialog,
                                                MessageBox& messages)
     : QWidget(nullptr, Qt::Window)
     , m_member(member)
     , m_variables(variables)
-    , m_filePath(folder.filePath(QString::fromLatin1(member.fileName)))
+    , m_filePath(data_files::pathOf(member.file, folder))
     , m_mainWindow(mainWindow)
-    , m_cd1(std::move(cd1))
+    , m_fileDialog(std::move(fileDialog))
     , m_messages(messages)
 {
     setObjectName(QString::fromLatin1(member.formName));
@@ -51,36 +52,37 @@ PreferredAddressDialog::PreferredAddressDialog(const PreferredAddressMember& mem
     setFont(windowFont());
     setFixedSize(twipsToPixels(member.clientWidth), twipsToPixels(member.clientHeight));
 
-    Label1 = place(centredLabel(QStringLiteral("URL :"), this), "Label1", member, 0, 600, 855, 255);
-    Text1 = place(new QLineEdit(this), "Text1", member, 960, 600, 3495, 285);
-    opt1 = place(new QRadioButton(QStringLiteral("URL"), this), "opt1", member, 4560, 600, 1095, 255);
-    Label2 = place(centredLabel(QStringLiteral("Fichier :"), this), "Label2", member, 0, 1560, 855, 255);
-    Text2 = place(new QLineEdit(this), "Text2", member, 960, 1560, 3495, 285);
-    opt2 = place(new QRadioButton(QStringLiteral("Fichier"), this), "opt2", member, 4560, 1560, 1095, 255);
-    Command4 = place(new QPushButton(QStringLiteral("Parcourir"), this), "Command4", member, 2280, 2040, 1455, 255);
-    Command2 = place(new QPushButton(QStringLiteral("&Annuler"), this), "Command2", member, 1320, 2640, 1695, 255);
-    Command1 = place(new QPushButton(QStringLiteral("&Valider"), this), "Command1", member, 3240, 2640, 1695, 255);
+    m_addressLabel = place(centredLabel(QStringLiteral("URL :"), this), "Label1", member, 0, 600, 855, 255);
+    m_addressBox = place(new QLineEdit(this), "Text1", member, 960, 600, 3495, 285);
+    m_useAddress = place(new QRadioButton(QStringLiteral("URL"), this), "opt1", member, 4560, 600, 1095, 255);
+    m_fileLabel = place(centredLabel(QStringLiteral("Fichier :"), this), "Label2", member, 0, 1560, 855, 255);
+    m_fileBox = place(new QLineEdit(this), "Text2", member, 960, 1560, 3495, 285);
+    m_useFile = place(new QRadioButton(QStringLiteral("Fichier"), this), "opt2", member, 4560, 1560, 1095, 255);
+    m_browseButton = place(new QPushButton(QStringLiteral("Parcourir"), this), "Command4", member, 2280, 2040, 1455, 255);
+    m_cancelButton = place(new QPushButton(QStringLiteral("&Annuler"), this), "Command2", member, 1320, 2640, 1695, 255);
+    m_validateButton = place(new QPushButton(QStringLiteral("&Valider"), this), "Command1", member, 3240, 2640, 1695, 255);
 
-    Label1->setBuddy(Text1);
-    Label2->setBuddy(Text2);
-    Text1->setAccessibleName(QStringLiteral("Adresse web"));
-    Text2->setAccessibleName(QStringLiteral("Fichier local"));
-    opt1->setAccessibleName(QStringLiteral("Utiliser l'adresse web"));
-    opt2->setAccessibleName(QStringLiteral("Utiliser le fichier local"));
-    Command4->setAccessibleName(QStringLiteral("Parcourir les fichiers"));
-    Command2->setAccessibleName(QStringLiteral("Annuler"));
-    Command1->setAccessibleName(QStringLiteral("Valider"));
-    for (QPushButton* button : {Command4, Command2, Command1})
+    m_addressLabel->setBuddy(m_addressBox);
+    m_fileLabel->setBuddy(m_fileBox);
+    m_addressBox->setAccessibleName(QStringLiteral("Adresse web"));
+    m_fileBox->setAccessibleName(QStringLiteral("Fichier local"));
+    m_useAddress->setAccessibleName(QStringLiteral("Utiliser l'adresse web"));
+    m_useFile->setAccessibleName(QStringLiteral("Utiliser le fichier local"));
+    m_browseButton->setAccessibleName(QStringLiteral("Parcourir les fichiers"));
+    m_cancelButton->setAccessibleName(QStringLiteral("Annuler"));
+    m_validateButton->setAccessibleName(QStringLiteral("Valider"));
+    for (QPushButton* button : {m_browseButton, m_cancelButton, m_validateButton})
         button->setAutoDefault(false);
 
     applyTabOrder();
 
-    connect(Command4, &QPushButton::clicked, this, &PreferredAddressDialog::browse);
-    connect(Command1, &QPushButton::clicked, this, &PreferredAddressDialog::validate);
-    connect(Command2, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_browseButton, &QPushButton::clicked, this, &PreferredAddressDialog::browse);
+    connect(m_validateButton, &QPushButton::clicked, this, &PreferredAddressDialog::validate);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QWidget::close);
 
-    // The boxes start empty whatever the current value: the user types anew.
-    opt1->setChecked(true);
+    // The boxes start empty whatever the current value; kept: users rely on
+    // typing anew.
+    m_useAddress->setChecked(true);
 }
 
 PreferredAddressDialog::~PreferredAddressDialog() = default;
@@ -102,15 +104,16 @@ void PreferredAddressDialog::applyTabOrder()
 
 void PreferredAddressDialog::browse()
 {
-    opt2->setChecked(true);
-    m_cd1->showOpen(this);
-    // A cancelled dialog leaves the last file chosen in this opening, or nothing.
-    Text2->setText(m_cd1->fileName());
+    m_useFile->setChecked(true);
+    m_fileDialog->showOpen(this);
+    // A cancelled dialog leaves the last file chosen in this opening, or
+    // nothing, which empties the box; kept: users rely on this.
+    m_fileBox->setText(m_fileDialog->fileName());
 }
 
 void PreferredAddressDialog::validate()
 {
-    const QString chosen = opt1->isChecked() ? Text1->text() : Text2->text();
+    const QString chosen = m_useAddress->isChecked() ? m_addressBox->text() : m_fileBox->text();
     DataFile file(m_filePath);
     if (!file.replaceWithLine(chosen)) {
         // The variable keeps its value, so it still agrees with the file, and

@@ -25,7 +25,7 @@ class PreferredAddressDialog : public QWidget {
 public:
     PreferredAddressDialog(const PreferredAddressMember& member, Variables& variables,
                            const ProgramFolder& folder, QWidget* mainWindow,
-                           std::unique_ptr<FileDialog> cd1, MessageBox& messages);
+                           std::unique_ptr<FileDialog> fileDialog, MessageBox& messages);
     ~PreferredAddressDialog() override;
 
 protected:
@@ -40,16 +40,16 @@ private:
     Variables& m_variables;
     QString m_filePath;
     QPointer<QWidget> m_mainWindow;
-    std::unique_ptr<FileDialog> m_cd1;
+    std::unique_ptr<FileDialog> m_fileDialog;
     MessageBox& m_messages;
 
-    QLabel* Label1;
-    QLineEdit* Text1;
-    QRadioButton* opt1;
-    QLabel* Label2;
-    QLineEdit* Text2;
-    QRadioButton* opt2;
-    QPushButton* Command4;
-    QPushButton* Command2;
-    QPushButton* Command1;
+    QLabel* m_addressLabel;
+    QLineEdit* m_addressBox;
+    QRadioButton* m_useAddress;
+    QLabel* m_fileLabel;
+    QLineEdit* m_fileBox;
+    QRadioButton* m_useFile;
+    QPushButton* m_browseButton;
+    QPushButton* m_cancelButton;
+    QPushButton* m_validateButton;
 };

@@ -2,8 +2,8 @@
 
 namespace {
 
-// The three address dialogs start on "Parcourir"; the error-page dialog
-// starts on the address box.
+// The three address dialogs start on "Parcourir", the error-page dialog on
+// the address box; kept: users rely on this keyboard order.
 constexpr std::array<const char*, 9> browseFirst{
     "Command4", "Command2", "Command1", "Text2", "opt2", "opt1", "Text1", "Label2", "Label1"};
 constexpr std::array<const char*, 9> addressFirst{
@@ -15,18 +15,18 @@ namespace preferred_address {
 
 const PreferredAddressMember site{
     "f_site", "Choisissez votre site préféré", 5790, 3195, 120, 120,
-    browseFirst, "site.txt", &Variables::url_site};
+    browseFirst, data_files::site, &Variables::url_site};
 
 const PreferredAddressMember home{
     "f_home", "Choisissez votre page d'accueil", 5640, 3195, 0, 0,
-    browseFirst, "home.txt", &Variables::url_home};
+    browseFirst, data_files::home, &Variables::url_home};
 
 const PreferredAddressMember moteur{
     "f_moteur", "Choisissez votre moteur de recherche préféré", 5580, 3195, 0, 240,
-    browseFirst, "moteur.txt", &Variables::url_moteur};
+    browseFirst, data_files::moteur, &Variables::url_moteur};
 
 const PreferredAddressMember erreur{
     "f_erreur", "Personnalisation de l'erreur 404", 6360, 2760, 0, -360,
-    addressFirst, "erreur404.txt", &Variables::url_erreur404};
+    addressFirst, data_files::erreur404, &Variables::url_erreur404};
 
 }  // namespace preferred_address

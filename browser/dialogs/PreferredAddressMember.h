@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DataFiles.h"
 #include "Variables.h"
 
 #include <QString>
@@ -18,7 +19,7 @@ struct PreferredAddressMember {
     int offsetDown;
     // Control names, first to take the focus first.
     std::array<const char*, 9> tabOrder;
-    const char* fileName;  // in the program folder
+    const data_files::Entry& file;
     QString Variables::*variable;
 };
 

@@ -1,6 +1,7 @@
 #include "ShortcutEditor.h"
 
 #include "DataFile.h"
+#include "DataFiles.h"
 #include "MessageBox.h"
 #include "Twips.h"
 #include "WindowFont.h"
@@ -13,15 +14,9 @@
 #include <QPushButton>
 #include <QScreen>
 
-namespace {
-
-constexpr int maxLines = 1001;
-
-}  // namespace
-
 ShortcutEditor::ShortcutEditor(const ProgramFolder& folder, MessageBox& messages)
     : QWidget(nullptr, Qt::Window)
-    , m_filePath(folder.filePath(QStringLiteral("raccourcis.txt")))
+    , m_filePath(data_files::pathOf(data_files::raccourcis, folder))
     , m_messages(messages)
 {
     setObjectName(QStringLiteral("f_facile"));
@@ -29,39 +24,40 @@ ShortcutEditor::ShortcutEditor(const ProgramFolder& folder, MessageBox& messages
     setFont(windowFont());
     setFixedSize(twipsToPixels(3480), twipsToPixels(3105));
 
-    List1 = placeInTwips(new QListWidget(this), "List1", 120, 120, 855, 2595);
-    Text1 = placeInTwips(new QLineEdit(QStringLiteral("Mot clé"), this), "Text1", 2040, 120, 1335, 285);
-    Text2 = placeInTwips(new QLineEdit(QStringLiteral("URL"), this), "Text2", 2040, 600, 1335, 285);
-    Command1 = placeInTwips(new QPushButton(QStringLiteral("&Valider"), this), "Command1", 2040, 1080, 1335, 255);
-    Label1 = placeInTwips(new QLabel(this), "Label1", 2040, 1680, 1335, 1215);
-    List2 = placeInTwips(new QListWidget(this), "List2", 1080, 120, 855, 2595);
-    Command2 = placeInTwips(new QPushButton(QStringLiteral("Fermer la fenêtre"), this), "Command2", 120, 2760, 1695, 255);
+    m_keywordList = placeInTwips(new QListWidget(this), "List1", 120, 120, 855, 2595);
+    m_keywordBox = placeInTwips(new QLineEdit(QStringLiteral("Mot clé"), this), "Text1", 2040, 120, 1335, 285);
+    m_addressBox = placeInTwips(new QLineEdit(QStringLiteral("URL"), this), "Text2", 2040, 600, 1335, 285);
+    m_validateButton = placeInTwips(new QPushButton(QStringLiteral("&Valider"), this), "Command1", 2040, 1080, 1335, 255);
+    m_confirmation = placeInTwips(new QLabel(this), "Label1", 2040, 1680, 1335, 1215);
+    m_addressList = placeInTwips(new QListWidget(this), "List2", 1080, 120, 855, 2595);
+    m_closeButton = placeInTwips(new QPushButton(QStringLiteral("Fermer la fenêtre"), this), "Command2", 120, 2760, 1695, 255);
 
-    Text1->setToolTip(QStringLiteral(
+    // Spelling as written; kept: users rely on these texts.
+    m_keywordBox->setToolTip(QStringLiteral(
         "C'est par ce mot que vous accederez à l'url du champs de saisie ci-dessous."));
-    Text2->setToolTip(QStringLiteral("URL associée au mot clé précédemment entré"));
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_addressBox->setToolTip(QStringLiteral("URL associée au mot clé précédemment entré"));
+    m_confirmation->setWordWrap(true);
+    m_confirmation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    List1->setAccessibleName(QStringLiteral("Mots clés enregistrés"));
-    List2->setAccessibleName(QStringLiteral("Adresses enregistrées"));
-    Text1->setAccessibleName(QStringLiteral("Nouveau mot clé"));
-    Text2->setAccessibleName(QStringLiteral("Adresse du nouveau mot clé"));
-    Command1->setAccessibleName(QStringLiteral("Valider"));
-    Label1->setAccessibleName(QStringLiteral("Confirmation"));
-    Command2->setAccessibleName(QStringLiteral("Fermer la fenêtre"));
-    for (QPushButton* button : {Command1, Command2})
+    m_keywordList->setAccessibleName(QStringLiteral("Mots clés enregistrés"));
+    m_addressList->setAccessibleName(QStringLiteral("Adresses enregistrées"));
+    m_keywordBox->setAccessibleName(QStringLiteral("Nouveau mot clé"));
+    m_addressBox->setAccessibleName(QStringLiteral("Adresse du nouveau mot clé"));
+    m_validateButton->setAccessibleName(QStringLiteral("Valider"));
+    m_confirmation->setAccessibleName(QStringLiteral("Confirmation"));
+    m_closeButton->setAccessibleName(QStringLiteral("Fermer la fenêtre"));
+    for (QPushButton* button : {m_validateButton, m_closeButton})
         button->setAutoDefault(false);
 
-    setTabOrder(List1, Text1);
-    setTabOrder(Text1, Text2);
-    setTabOrder(Text2, Command1);
-    setTabOrder(Command1, List2);
-    setTabOrder(List2, Command2);
-    List1->setFocus();
+    setTabOrder(m_keywordList, m_keywordBox);
+    setTabOrder(m_keywordBox, m_addressBox);
+    setTabOrder(m_addressBox, m_validateButton);
+    setTabOrder(m_validateButton, m_addressList);
+    setTabOrder(m_addressList, m_closeButton);
+    m_keywordList->setFocus();
 
-    connect(Command1, &QPushButton::clicked, this, &ShortcutEditor::validate);
-    connect(Command2, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_validateButton, &QPushButton::clicked, this, &ShortcutEditor::validate);
+    connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -73,15 +69,15 @@ void ShortcutEditor::load()
 {
     // Lines are paired by position only: keywords at even positions, addresses
     // at odd ones. A missing file lists nothing.
-    const QStringList lines = DataFile(m_filePath).readLines(maxLines);
+    const QStringList lines = DataFile(m_filePath).readLines(data_files::raccourcis.maxLines);
     for (qsizetype i = 0; i < lines.size(); ++i)
-        (i % 2 == 0 ? List1 : List2)->addItem(lines.at(i));
+        (i % 2 == 0 ? m_keywordList : m_addressList)->addItem(lines.at(i));
 }
 
 void ShortcutEditor::validate()
 {
-    const QString keyword = Text1->text();
-    const QString address = Text2->text();
+    const QString keyword = m_keywordBox->text();
+    const QString address = m_addressBox->text();
     DataFile file(m_filePath);
     if (!file.appendLines({keyword, address})) {
         m_messages.warning(this, windowTitle(),
@@ -89,11 +85,11 @@ void ShortcutEditor::validate()
                                .arg(QDir::toNativeSeparators(m_filePath), file.errorString()));
         return;
     }
-    Label1->setText(QStringLiteral("Félicitations! Maintenant, il vous suffit de taper le mot ")
+    m_confirmation->setText(QStringLiteral("Félicitations! Maintenant, il vous suffit de taper le mot ")
                     + keyword + QLatin1Char(' ') + QStringLiteral("pour accéder à l'adresse ")
                     + address);
-    Label1->setFont(font());
-    fitTextToBox(Label1);
-    List1->addItem(keyword);
-    List2->addItem(address);
+    m_confirmation->setFont(font());
+    fitTextToBox(m_confirmation);
+    m_keywordList->addItem(keyword);
+    m_addressList->addItem(address);
 }

@@ -25,11 +25,11 @@ private:
     QString m_filePath;
     MessageBox& m_messages;
 
-    QListWidget* List1;
-    QLineEdit* Text1;
-    QLineEdit* Text2;
-    QPushButton* Command1;
-    QLabel* Label1;
-    QListWidget* List2;
-    QPushButton* Command2;
+    QListWidget* m_keywordList;
+    QLineEdit* m_keywordBox;
+    QLineEdit* m_addressBox;
+    QPushButton* m_validateButton;
+    QLabel* m_confirmation;
+    QListWidget* m_addressList;
+    QPushButton* m_closeButton;
 };

@@ -2,15 +2,16 @@
 #include "FakeBrowserComponent.h"
 #include "FakeFileDialog.h"
 #include "FakeMessageBox.h"
+#include "MainWindow.h"
 #include "MenuBar.h"
 #include "TestSupport.h"
 #include "Variables.h"
+#include "WindowServices.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMainWindow>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,10 +23,12 @@ class DialogEntriesTest : public QObject {
 
 private:
     QTemporaryDir m_folder;
+    std::unique_ptr<ProgramFolder> m_programFolder;
     Variables m_variables;
-    FakeBrowserComponent m_wb1;
     FakeMessageBox m_messages;
-    std::unique_ptr<QMainWindow> m_main;
+    FakeFileDialog m_cd1;
+    std::unique_ptr<MainWindow> m_main;
+    std::unique_ptr<WindowServices> m_services;
     MenuBar* m_menus = nullptr;
     int m_fileDialogs = 0;
 
@@ -37,18 +40,25 @@ private slots:
         QVERIFY(m_folder.isValid());
         m_variables = Variables{};
         m_fileDialogs = 0;
-        m_main = std::make_unique<QMainWindow>();
+        m_programFolder = std::make_unique<ProgramFolder>(m_folder.path());
+        auto wb1 = std::make_unique<FakeBrowserComponent>();
+        BrowserComponent& pageView = *wb1;
+        m_main = std::make_unique<MainWindow>(*m_programFolder, m_variables, std::move(wb1),
+                                              std::make_unique<FakeBrowserComponent>());
         m_menus = new MenuBar;
         m_main->setMenuBar(m_menus);
-        new DialogEntries(*m_menus, *m_main, m_variables, m_wb1, ProgramFolder(m_folder.path()), m_messages, [this] {
-            ++m_fileDialogs;
-            return std::make_unique<FakeFileDialog>();
-        });
+        m_services.reset(new WindowServices{*m_main, m_variables, pageView, *m_programFolder, m_messages,
+                                            m_cd1, [this] {
+                                                ++m_fileDialogs;
+                                                return std::make_unique<FakeFileDialog>();
+                                            }});
+        bindDialogEntries(*m_menus, *m_services);
         m_main->show();
     }
     void cleanup()
     {
         m_main.reset();
+        m_services.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         // The main window takes the secondary windows still open with it.
         for (QWidget* window : QApplication::topLevelWidgets())

@@ -1,9 +1,11 @@
+#include "BrowserSession.h"
 #include "FakeBrowserComponent.h"
 #include "FakeFileDialog.h"
 #include "FakeMessageBox.h"
 #include "MainWindow.h"
-#include "MainWindowCommands.h"
 #include "MenuBar.h"
+#include "MenuTree.h"
+#include "NotYetBound.h"
 #include "TestSupport.h"
 
 #include <QAction>
@@ -24,9 +26,10 @@ class MainWindowCommandsTest : public QObject {
 private:
     QTemporaryDir m_programDir;
     QTemporaryDir m_currentDir;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<BrowserSession> m_session;
     FakeBrowserComponent* m_wb1 = nullptr;
-    MainWindowCommands* m_commands = nullptr;
+
+    MainWindow& window() const { return m_session->window(); }
 
 private slots:
     void init()
@@ -35,54 +38,82 @@ private slots:
         QVERIFY(QDir::setCurrent(m_currentDir.path()));
         auto pageView = std::make_unique<FakeBrowserComponent>();
         m_wb1 = pageView.get();
-        m_window = std::make_unique<MainWindow>(ProgramFolder(m_programDir.path()), std::move(pageView),
-                                                std::make_unique<FakeBrowserComponent>());
-        m_commands = new MainWindowCommands(*m_window, std::make_unique<FakeMessageBox>(),
-                                            [] { return std::make_unique<FakeFileDialog>(); });
-        m_window->show();
+        m_session = std::make_unique<BrowserSession>(BrowserSession::Parts{
+            .folder = ProgramFolder(m_programDir.path()),
+            .pageView = std::move(pageView),
+            .bannerStrip = std::make_unique<FakeBrowserComponent>(),
+            .messages = std::make_unique<FakeMessageBox>(),
+            .cd1 = std::make_unique<FakeFileDialog>(),
+            .makeFileDialog = [] { return std::make_unique<FakeFileDialog>(); },
+        });
+        window().show();
     }
     void cleanup()
     {
-        m_window.reset();
+        m_session.reset();
         QDir::setCurrent(QDir::tempPath());
     }
 
     void menuBarSitsOnTheMainWindow()
     {
-        QCOMPARE(m_window->menuBar(), static_cast<QMenuBar*>(&m_commands->menus()));
-        QCOMPARE(m_window->menuBar()->actions().size(), 6);
+        QCOMPARE(window().menuBar(), static_cast<QMenuBar*>(&m_session->menus()));
+        QCOMPARE(window().menuBar()->actions().size(), 6);
+    }
+
+    void everyEntryIsBoundOnceOrListedAsNotYetBound()
+    {
+        QStringList tree;
+        for (const MenuItem& menu : menuTree()) {
+            for (const MenuEntryItem& entry : menu.entries) {
+                tree << QString::fromLatin1(entry.name);
+                const bool listed = notYetBound.contains(tree.last());
+                QVERIFY2(m_session->menus().isBound(entry.name) != listed,
+                         qPrintable(tree.last() + (listed ? " is bound but still listed as not yet bound"
+                                                          : " is neither bound nor listed as not yet bound")));
+            }
+        }
+        QCOMPARE(tree.size(), 34);
+        for (const QString& name : notYetBound)
+            QVERIFY2(tree.count(name) == 1, qPrintable(name + " is not an entry of the menu tree"));
+        QCOMPARE(notYetBound.size(), QSet<QString>(notYetBound.begin(), notYetBound.end()).size());
     }
 
     void newShortcutIsFollowedAtOnce()
     {
-        m_commands->menus().entry("smnu_facile")->trigger();
+        m_session->menus().entry("smnu_facile")->trigger();
         QWidget* editor = openWindow("f_facile");
         child<QLineEdit>(editor, "Text1")->setText(QStringLiteral("journal"));
         child<QLineEdit>(editor, "Text2")->setText(QStringLiteral("http://journal.test/"));
         QTest::mouseClick(child<QPushButton>(editor, "Command1"), Qt::LeftButton);
 
-        child<QLineEdit>(m_window.get(), "txt_facile")->setText(QStringLiteral("journal"));
-        QTest::mouseClick(child<QPushButton>(m_window.get(), "Command2"), Qt::LeftButton);
+        child<QLineEdit>(&window(), "txt_facile")->setText(QStringLiteral("journal"));
+        QTest::mouseClick(child<QPushButton>(&window(), "Command2"), Qt::LeftButton);
         QCOMPARE(m_wb1->navigations, QStringList{"http://journal.test/"});
     }
 
     void errorPageDialogSetsTheWindowsVariable()
     {
-        m_window->variables().url_erreur404 = QStringLiteral("http://remplacement.test/");
-        m_commands->menus().entry("smnu_erreur404")->trigger();
-        QVERIFY(!m_window->isEnabled());
+        Variables& variables = m_session->services().variables;
+        variables.url_erreur404 = QStringLiteral("http://remplacement.test/");
+        m_session->menus().entry("smnu_erreur404")->trigger();
+        QVERIFY(!window().isEnabled());
         QTest::mouseClick(child<QPushButton>(openWindow("f_erreur"), "Command1"), Qt::LeftButton);
-        QVERIFY(m_window->isEnabled());
-        QVERIFY(m_window->variables().url_erreur404.isEmpty());
+        QVERIFY(window().isEnabled());
+        QVERIFY(variables.url_erreur404.isEmpty());
+
+        // The window's own error-page replacement reads the same variable.
+        variables.url_erreur404 = QStringLiteral("http://remplacement.test/");
+        m_wb1->showPage("http://nohost.invalid/", "Impossible de trouver le serveur");
+        QCOMPARE(m_wb1->navigations, QStringList{"http://remplacement.test/"});
     }
 
     void aboutLinkNavigatesThePageView()
     {
-        m_commands->menus().entry("smnu_credits")->trigger();
+        m_session->menus().entry("smnu_credits")->trigger();
         QTest::mouseClick(child<QWidget>(openWindow("f_credits"), "Label3"), Qt::LeftButton);
         QCOMPARE(m_wb1->navigations.size(), 1);
         QVERIFY(m_wb1->navigations.first().startsWith(QStringLiteral("mailto:")));
-        QVERIFY(m_window->isEnabled());
+        QVERIFY(window().isEnabled());
     }
 };
 

@@ -4,6 +4,8 @@
 #include <QMenu>
 #include <QTest>
 
+#include <stdexcept>
+
 // The menu bar against the list the users know, written out here on its own.
 class MenuBarTest : public QObject {
     Q_OBJECT
@@ -71,6 +73,25 @@ private slots:
             }
         }
         QCOMPARE(entryCount, 34);
+    }
+
+    void misspeltOrRepeatedBindingsFailLoudly()
+    {
+        MenuBar bar;
+        QObject context;
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, bar.entry("smnu_inconnu"));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, bar.bind("smnu_inconnu", &context, [] {}));
+        // A menu only drops down; it takes no handler.
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, bar.bind("mnu_fichier", &context, [] {}));
+
+        int chosen = 0;
+        QVERIFY(!bar.isBound("smnu_aide"));
+        bar.bind("smnu_aide", &context, [&chosen] { ++chosen; });
+        QVERIFY(bar.isBound("smnu_aide"));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
+                                 bar.bind("smnu_aide", &context, [&chosen] { chosen += 10; }));
+        bar.entry("smnu_aide")->trigger();
+        QCOMPARE(chosen, 1);
     }
 };
 

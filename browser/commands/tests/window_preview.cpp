@@ -2,18 +2,17 @@
 // against a fake page view, for screenshots under Xvfb:
 //   tavrello_window_preview f_site|f_home|f_moteur|f_erreur|f_facile|f_credits|<menu name> [folder [button]]
 // A button named last is clicked once the window is up.
-#include "DialogEntries.h"
+#include "BrowserSession.h"
 #include "FakeBrowserComponent.h"
+#include "MainWindow.h"
 #include "MenuBar.h"
 #include "QtFileDialog.h"
 #include "QtMessageBox.h"
-#include "Variables.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLibraryInfo>
-#include <QMainWindow>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
@@ -29,16 +28,16 @@ int main(int argc, char** argv)
     const QString folder = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QDir::currentPath();
     const QString button = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
 
-    Variables variables;
-    FakeBrowserComponent wb1;
-    QtMessageBox messages;
-    QMainWindow main;
-    main.setWindowTitle(QStringLiteral("Bienvenue sur Tavrello"));
-    main.resize(11865 / 15, 8310 / 15);
-    auto* menus = new MenuBar;
-    main.setMenuBar(menus);
-    DialogEntries entries(*menus, main, variables, wb1, ProgramFolder(folder), messages,
-                          [] { return std::make_unique<QtFileDialog>(); });
+    BrowserSession session({
+        .folder = ProgramFolder(folder),
+        .pageView = std::make_unique<FakeBrowserComponent>(),
+        .bannerStrip = std::make_unique<FakeBrowserComponent>(),
+        .messages = std::make_unique<QtMessageBox>(),
+        .cd1 = std::make_unique<QtFileDialog>(),
+        .makeFileDialog = [] { return std::make_unique<QtFileDialog>(); },
+    });
+    MainWindow& main = session.window();
+    MenuBar* menus = &session.menus();
     main.move(0, 0);
     main.show();
 

@@ -136,9 +136,9 @@ private slots:
         QCOMPARE(combo()->count(), 2);
         QCOMPARE(combo()->itemText(1), QStringLiteral("http://b.test/"));
         QCOMPARE(combo()->currentText(), QString());
-        QCOMPARE(m_window->variables().url_home, QStringLiteral("http://home.test/"));
-        QCOMPARE(m_window->variables().url_erreur404, QStringLiteral("/tmp/erreur.html"));
-        QCOMPARE(m_window->variables().url_site, QString());
+        QCOMPARE(m_variables.url_home, QStringLiteral("http://home.test/"));
+        QCOMPARE(m_variables.url_erreur404, QStringLiteral("/tmp/erreur.html"));
+        QCOMPARE(m_variables.url_site, QString());
         QCOMPARE(m_window->historySlot(), qint16(0));
         QCOMPARE(m_wb2->navigations, QStringList{web_addresses::bannerPicture()});
         QVERIFY(m_wb1->navigations.isEmpty());
@@ -159,8 +159,8 @@ private slots:
         writeBytes(m_programDir->filePath("site.txt"), QByteArray("\0\x01\x02garbage", 10));
         open();
         QCOMPARE(combo()->count(), 0);
-        QCOMPARE(m_window->variables().url_home, QString());
-        QCOMPARE(m_window->variables().url_site.size(), 10);
+        QCOMPARE(m_variables.url_home, QString());
+        QCOMPARE(m_variables.url_site.size(), 10);
         QVERIFY(m_window->findChild<QLabel*>("Image1")->pixmap().isNull());
     }
 
@@ -252,7 +252,7 @@ private slots:
         // The replacement page itself cannot be found: it is not asked for again.
         m_wb1->showPage("file:///tmp/erreur.html", "Impossible de trouver le serveur");
         QCOMPARE(m_wb1->navigations.size(), 1);
-        m_window->variables().url_erreur404.clear();
+        m_variables.url_erreur404.clear();
         m_wb1->showPage("http://nohost.invalid/", "Impossible de trouver le serveur");
         QCOMPARE(m_wb1->navigations.size(), 1);
     }
@@ -276,13 +276,16 @@ private:
         auto wb2 = std::make_unique<FakeBrowserComponent>();
         m_wb1 = wb1.get();
         m_wb2 = wb2.get();
-        m_window = std::make_unique<MainWindow>(ProgramFolder(m_programDir->path()), std::move(wb1), std::move(wb2));
+        m_variables = Variables{};
+        m_window = std::make_unique<MainWindow>(ProgramFolder(m_programDir->path()), m_variables, std::move(wb1),
+                                                std::move(wb2));
     }
     QComboBox* combo() const { return m_window->findChild<QComboBox*>("Combo1"); }
     QPushButton* button(const char* name) const { return m_window->findChild<QPushButton*>(name); }
 
     std::unique_ptr<QTemporaryDir> m_programDir;
     std::unique_ptr<QTemporaryDir> m_currentDir;
+    Variables m_variables;
     std::unique_ptr<MainWindow> m_window;
     FakeBrowserComponent* m_wb1 = nullptr;
     FakeBrowserComponent* m_wb2 = nullptr;

@@ -142,7 +142,10 @@ private slots:
         const QString replacement = program.filePath("remplacement.html");
         writeBytes(replacement, page("Remplacement"));
         writeBytes(program.filePath("erreur404.txt"), replacement.toLocal8Bit() + "\r\n");
-        MainWindow window(ProgramFolder(program.path()), std::make_unique<WebEngineBrowser>(),
+        Variables variables;
+        auto ownPageView = std::make_unique<WebEngineBrowser>();
+        BrowserComponent& pageView = *ownPageView;
+        MainWindow window(ProgramFolder(program.path()), variables, std::move(ownPageView),
                           std::make_unique<WebEngineBrowser>());
         // The banner asked for while the window was built loads once it is shown.
         auto* banner = window.findChild<QWebEngineView*>("wb2");
@@ -156,10 +159,10 @@ private slots:
         combo->setEditText(home);
         QTest::keyClick(combo, Qt::Key_Return);
         // The engine takes its place in the keyboard order without changing it.
-        QTRY_VERIFY_WITH_TIMEOUT(window.pageView().widget()->focusProxy(), loadTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(pageView.widget()->focusProxy(), loadTimeout);
         QStringList order;
-        for (QWidget* w = window.pageView().widget(); order.size() < 4; w = w->nextInFocusChain()) {
-            if (!w->isVisible() || w->focusPolicy() == Qt::NoFocus || w == window.pageView().widget())
+        for (QWidget* w = pageView.widget(); order.size() < 4; w = w->nextInFocusChain()) {
+            if (!w->isVisible() || w->focusPolicy() == Qt::NoFocus || w == pageView.widget())
                 continue;
             // Inner widgets (the engine's, the address bar's editor) go by their owner's name.
             const QString name = w->objectName().isEmpty() ? w->parentWidget()->objectName() : w->objectName();
@@ -173,12 +176,12 @@ private slots:
 
         combo->setEditText("http://nohost.invalid/");
         QTest::keyClick(combo, Qt::Key_Return);
-        QTRY_COMPARE_WITH_TIMEOUT(window.pageView().locationName(), QStringLiteral("Remplacement"), loadTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(pageView.locationName(), QStringLiteral("Remplacement"), loadTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(window.windowTitle(), QStringLiteral("Tavrello - Remplacement"), loadTimeout);
 
         // A page reached normally under the same name is replaced too.
-        window.pageView().navigate(m_server.url("/faux"));
-        QTRY_COMPARE_WITH_TIMEOUT(window.pageView().locationUrl(), QUrl::fromLocalFile(replacement).toString(),
+        pageView.navigate(m_server.url("/faux"));
+        QTRY_COMPARE_WITH_TIMEOUT(pageView.locationUrl(), QUrl::fromLocalFile(replacement).toString(),
                                   loadTimeout);
     }
 
@@ -186,21 +189,24 @@ private slots:
     {
         QTemporaryDir program;
         writeBytes(program.filePath("erreur404.txt"), "http://remplacement.invalid/\r\n");
-        MainWindow window(ProgramFolder(program.path()), std::make_unique<WebEngineBrowser>(),
+        Variables variables;
+        auto ownPageView = std::make_unique<WebEngineBrowser>();
+        BrowserComponent& pageView = *ownPageView;
+        MainWindow window(ProgramFolder(program.path()), variables, std::move(ownPageView),
                           std::make_unique<WebEngineBrowser>());
         window.show();
-        QSignalSpy statuses(&window.pageView(), &BrowserComponent::statusTextChange);
-        window.pageView().navigate("http://nohost.invalid/");
-        QTRY_COMPARE_WITH_TIMEOUT(window.pageView().locationUrl(), QStringLiteral("http://remplacement.invalid/"),
+        QSignalSpy statuses(&pageView, &BrowserComponent::statusTextChange);
+        pageView.navigate("http://nohost.invalid/");
+        QTRY_COMPARE_WITH_TIMEOUT(pageView.locationUrl(), QStringLiteral("http://remplacement.invalid/"),
                                   loadTimeout);
-        QTRY_COMPARE_WITH_TIMEOUT(window.pageView().locationName(), notFound, loadTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(pageView.locationName(), notFound, loadTimeout);
         QTest::qWait(1000);
         // Two pages asked for: the one typed and its replacement, nothing more.
         int started = 0;
         for (const QList<QVariant>& status : statuses)
             started += status.at(0).toString() == QStringLiteral("Ouverture de la page...");
         QCOMPARE(started, 2);
-        QCOMPARE(window.pageView().locationUrl(), QStringLiteral("http://remplacement.invalid/"));
+        QCOMPARE(pageView.locationUrl(), QStringLiteral("http://remplacement.invalid/"));
     }
 
 private:

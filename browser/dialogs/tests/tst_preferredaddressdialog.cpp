@@ -38,7 +38,7 @@ private:
     }
     QString dataFile(const PreferredAddressMember& member) const
     {
-        return m_folder->filePath(QString::fromLatin1(member.fileName));
+        return m_folder->filePath(QString::fromLatin1(member.file.name));
     }
     static void click(QWidget* dialog, const char* button)
     {
