@@ -33,9 +33,10 @@ public:
     // Buffer of the page-saving command.
     QPlainTextEdit* text1() const { return Text1; }
 
-    // Shows the picture file in the skin area, scaled to it; a path that gives
-    // no picture leaves the area blank.
-    void showSkin(const QString& picturePath);
+    // Shows the picture file in the skin area, scaled to it; an empty path
+    // clears the area. False, with the area unchanged, when the file cannot be
+    // read as a picture.
+    bool showSkin(const QString& picturePath);
 
     // Visits from the address bar, follows the shortcut, searches the web.
     void visitFromAddressBar();
