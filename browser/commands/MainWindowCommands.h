@@ -1,11 +1,14 @@
 #pragma once
 
 #include "DialogEntries.h"
+#include "QtInputBox.h"
+#include "WindowServices.h"
 
 #include <QObject>
 
 #include <memory>
 
+class FileDialog;
 class MainWindow;
 class MenuBar;
 class MessageBox;
@@ -23,5 +26,8 @@ public:
 
 private:
     std::unique_ptr<MessageBox> m_messages;
+    std::unique_ptr<FileDialog> m_cd1;
+    QtInputBox m_input;
+    WindowServices m_services;
     MenuBar* m_menus;
 };
