@@ -76,6 +76,18 @@ private slots:
         QVERIFY(m_window->variables().url_erreur404.isEmpty());
     }
 
+    void preferredSiteStoredInItsDialogIsVisitedAtOnce()
+    {
+        m_commands->menus().entry("smnu_site")->trigger();
+        QWidget* dialog = openWindow("f_site");
+        child<QLineEdit>(dialog, "Text1")->setText(QStringLiteral("http://prefere.test/"));
+        QTest::mouseClick(child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+
+        m_commands->menus().entry("smnu_siteprefer")->trigger();
+        QCOMPARE(m_wb1->navigations, QStringList{"http://prefere.test/"});
+        QCOMPARE(readBytes(m_programDir.filePath("site.txt")), QByteArray("http://prefere.test/\r\n"));
+    }
+
     void aboutLinkNavigatesThePageView()
     {
         m_commands->menus().entry("smnu_credits")->trigger();
