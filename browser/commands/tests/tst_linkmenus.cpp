@@ -49,18 +49,15 @@ private slots:
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("address");
-        const auto add = [](const char* entry, const char* host) {
-            QTest::newRow(entry) << QString::fromLatin1(entry) << QStringLiteral("http://") + QLatin1String(host);
+        const std::pair<const char*, const char*> sites[] = {
+            {"smnu_searchtessaly", endpoints::tessalyHost}, {"smnu_annuprog", endpoints::annuprogHost},
+            {"smnu_exgban", endpoints::exgbanHost},         {"smnu_annupart", endpoints::annupartHost},
+            {"smnu_annufree", endpoints::annufreeHost},     {"smnu_freerefer", endpoints::freereferHost},
+            {"smnu_portail", endpoints::portailHost},       {"smnu_clsites", endpoints::clsitesHost},
+            {"smnu_aide", endpoints::helpHost},
         };
-        add("smnu_searchtessaly", endpoints::tessalyHost);
-        add("smnu_annuprog", endpoints::annuprogHost);
-        add("smnu_exgban", endpoints::exgbanHost);
-        add("smnu_annupart", endpoints::annupartHost);
-        add("smnu_annufree", endpoints::annufreeHost);
-        add("smnu_freerefer", endpoints::freereferHost);
-        add("smnu_portail", endpoints::portailHost);
-        add("smnu_clsites", endpoints::clsitesHost);
-        add("smnu_aide", endpoints::helpHost);
+        for (const auto& [entry, host] : sites)
+            QTest::newRow(entry) << QString::fromLatin1(entry) << QStringLiteral("http://") + QLatin1String(host);
     }
     void frontPagesOfFixedSites()
     {
