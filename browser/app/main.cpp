@@ -4,6 +4,7 @@
 #include "MainWindow.h"
 #include "QtFileDialog.h"
 #include "QtMessageBox.h"
+#include "QtInputBox.h"
 #include "WebEngineBrowser.h"
 
 #include <QApplication>
@@ -27,6 +28,7 @@ int main(int argc, char* argv[])
         .messages = std::make_unique<QtMessageBox>(),
         .cd1 = std::make_unique<QtFileDialog>(),
         .makeFileDialog = [] { return std::make_unique<QtFileDialog>(); },
+        .input = std::make_unique<QtInputBox>(),
     });
     session.window().show();
     BenchReport::attachIfRequested(session.window(), session.services().wb1);

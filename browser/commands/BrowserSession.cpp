@@ -2,6 +2,7 @@
 
 #include "BrowserComponent.h"
 #include "FileDialog.h"
+#include "InputBox.h"
 #include "MainWindow.h"
 #include "MainWindowCommands.h"
 #include "MenuBar.h"
@@ -12,12 +13,13 @@ BrowserSession::BrowserSession(Parts parts)
     , m_variables()
     , m_messages(std::move(parts.messages))
     , m_cd1(std::move(parts.cd1))
+    , m_input(std::move(parts.input))
     , m_pageView(*parts.pageView)
     , m_window(std::make_unique<MainWindow>(m_folder, m_variables, std::move(parts.pageView),
                                             std::move(parts.bannerStrip)))
     , m_menus(new MenuBar)
     , m_services{*m_window, m_variables, m_pageView, m_folder, *m_messages, *m_cd1,
-                 std::move(parts.makeFileDialog)}
+                 std::move(parts.makeFileDialog), *m_input}
 {
     m_window->setMenuBar(m_menus);
     bindMainWindowCommands(*m_menus, m_services);

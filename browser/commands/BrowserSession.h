@@ -8,6 +8,7 @@
 
 class BrowserComponent;
 class FileDialog;
+class InputBox;
 class MainWindow;
 class MenuBar;
 class MessageBox;
@@ -25,6 +26,7 @@ public:
         std::unique_ptr<MessageBox> messages;
         std::unique_ptr<FileDialog> cd1;
         WindowServices::FileDialogFactory makeFileDialog;
+        std::unique_ptr<InputBox> input;
     };
 
     explicit BrowserSession(Parts parts);
@@ -41,6 +43,7 @@ private:
     Variables m_variables;
     std::unique_ptr<MessageBox> m_messages;
     std::unique_ptr<FileDialog> m_cd1;
+    std::unique_ptr<InputBox> m_input;
     BrowserComponent& m_pageView;
     // Goes first, with the secondary windows that use what is above.
     std::unique_ptr<MainWindow> m_window;

@@ -1,8 +1,14 @@
 #include "MainWindowCommands.h"
 
 #include "DialogEntries.h"
+#include "LinkMenus.h"
+#include "SiteSearches.h"
+#include "Skins.h"
 
 void bindMainWindowCommands(MenuBar& menus, WindowServices& services)
 {
     bindDialogEntries(menus, services);
+    bindSiteSearches(menus, services);
+    bindLinkMenus(menus, services);
+    bindSkins(menus, services);
 }

@@ -5,6 +5,7 @@
 
 class BrowserComponent;
 class FileDialog;
+class InputBox;
 class MainWindow;
 class MessageBox;
 class ProgramFolder;
@@ -23,4 +24,5 @@ struct WindowServices {
     MessageBox& messages;         // modal messages
     FileDialog& cd1;              // the main window's file dialog, shared by Save and Open for the life of the process
     FileDialogFactory makeFileDialog;  // each preferred-address dialog has a file dialog of its own
+    InputBox& input;              // asks for the words of a search and the path of a skin
 };

@@ -172,15 +172,17 @@ void MainWindow::load()
     m_addressBar->setCurrentIndex(-1);
     m_addressBar->clearEditText();
     m_variables = startup_files::readVariables(m_folder);
+    // A skin that cannot be read leaves the area blank, without a word at start-up.
     showSkin(startup_files::readSkinPath(m_folder));
 }
 
-void MainWindow::showSkin(const QString& picturePath)
+bool MainWindow::showSkin(const QString& picturePath)
 {
     QPixmap picture;
-    if (!picturePath.isEmpty())
-        picture.load(picturePath);
+    if (!picturePath.isEmpty() && !picture.load(picturePath))
+        return false;
     m_skin->setPixmap(picture);
+    return true;
 }
 
 void MainWindow::visitFromAddressBar()

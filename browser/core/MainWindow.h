@@ -35,9 +35,10 @@ public:
     // download and the write.
     QPlainTextEdit& saveBuffer() const { return *m_saveBuffer; }
 
-    // Shows the picture file in the skin area, scaled to it; a path that gives
-    // no picture leaves the area blank.
-    void showSkin(const QString& picturePath);
+    // Shows the picture file in the skin area, scaled to it; an empty path
+    // clears the area. False, with the area unchanged, when the file cannot be
+    // read as a picture.
+    bool showSkin(const QString& picturePath);
 
     // Visits from the address bar, follows the shortcut, searches the web.
     void visitFromAddressBar();

@@ -11,34 +11,4 @@ inline const QStringList notYetBound{
     "smnu_save",
     "smnu_ouvrir",
     "smnu_quitter",
-
-    // bindLinkMenus
-    "smnu_precedente",
-    "smnu_suivante",
-    "smnu_actualiser",
-    "smnu_stopper",
-    "smnu_siteprefer",
-    "smnu_moteurie",
-    "smnu_homeie",
-    "smnu_moteurprefer",
-    "smnu_homepage",
-    "smnu_searchtessaly",
-    "smnu_annuprog",
-    "smnu_exgban",
-    "smnu_annupart",
-    "smnu_annufree",
-    "smnu_freerefer",
-    "smnu_portail",
-    "smnu_clsites",
-    "smnu_aide",
-
-    // bindSiteSearches
-    "smnu_meta",
-    "smnu_rechercherdovrane",
-    "smnu_searchquillabo",
-    "smnu_brumolo",
-    "smnu_searchbrumolo1",
-
-    // bindSkins
-    "smnu_skins",
 };

@@ -1,6 +1,7 @@
 #include "BrowserSession.h"
 #include "FakeBrowserComponent.h"
 #include "FakeFileDialog.h"
+#include "FakeInputBox.h"
 #include "FakeMessageBox.h"
 #include "MainWindow.h"
 #include "MenuBar.h"
@@ -45,6 +46,7 @@ private slots:
             .messages = std::make_unique<FakeMessageBox>(),
             .cd1 = std::make_unique<FakeFileDialog>(),
             .makeFileDialog = [] { return std::make_unique<FakeFileDialog>(); },
+            .input = std::make_unique<FakeInputBox>(),
         });
         window().show();
     }
@@ -107,6 +109,18 @@ private slots:
         QCOMPARE(m_wb1->navigations, QStringList{"http://remplacement.test/"});
     }
 
+    void preferredSiteStoredInItsDialogIsVisitedAtOnce()
+    {
+        m_session->menus().entry("smnu_site")->trigger();
+        QWidget* dialog = openWindow("f_site");
+        child<QLineEdit>(dialog, "Text1")->setText(QStringLiteral("http://prefere.test/"));
+        QTest::mouseClick(child<QPushButton>(dialog, "Command1"), Qt::LeftButton);
+
+        m_session->menus().entry("smnu_siteprefer")->trigger();
+        QCOMPARE(m_wb1->navigations, QStringList{"http://prefere.test/"});
+        QCOMPARE(readBytes(m_programDir.filePath("site.txt")), QByteArray("http://prefere.test/\r\n"));
+    }
+
     void aboutLinkNavigatesThePageView()
     {
         m_session->menus().entry("smnu_credits")->trigger();
@@ -119,3 +133,4 @@ private slots:
 
 QTEST_MAIN(MainWindowCommandsTest)
 #include "tst_mainwindowcommands.moc"
+

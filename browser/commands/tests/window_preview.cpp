@@ -7,6 +7,7 @@
 #include "MainWindow.h"
 #include "MenuBar.h"
 #include "QtFileDialog.h"
+#include "QtInputBox.h"
 #include "QtMessageBox.h"
 
 #include <QAction>
@@ -35,6 +36,7 @@ int main(int argc, char** argv)
         .messages = std::make_unique<QtMessageBox>(),
         .cd1 = std::make_unique<QtFileDialog>(),
         .makeFileDialog = [] { return std::make_unique<QtFileDialog>(); },
+        .input = std::make_unique<QtInputBox>(),
     });
     MainWindow& main = session.window();
     MenuBar* menus = &session.menus();

@@ -147,7 +147,10 @@ private slots:
         QVERIFY(image->hasScaledContents());
         QCOMPARE(image->pixmap().size(), QSize(400, 300));
         QCOMPARE(image->size(), QSize(50, 50));
-        m_window->showSkin(m_programDir->filePath("missing.png"));
+        // A picture that cannot be read leaves the one shown.
+        QVERIFY(!m_window->showSkin(m_programDir->filePath("missing.png")));
+        QCOMPARE(image->pixmap().size(), QSize(400, 300));
+        QVERIFY(m_window->showSkin(QString()));
         QVERIFY(image->pixmap().isNull());
     }
 

@@ -23,6 +23,8 @@ public:
     }
     void setPage(const QString& path, const QByteArray& html) { m_pages.insert(path, html); }
     int requestCount() const { return m_requests; }
+    // Path and query of each request, as they came on the wire.
+    const QList<QByteArray>& requestTargets() const { return m_targets; }
 
 private:
     void serve(QTcpSocket* socket)
@@ -34,7 +36,8 @@ private:
             if (!request.contains("\r\n\r\n"))
                 return;
             ++m_requests;
-            const QString path = QString::fromLatin1(request.split(' ').value(1));
+            m_targets.append(request.split(' ').value(1));
+            const QString path = QString::fromLatin1(m_targets.last());
             m_pending.remove(socket);
             const bool found = m_pages.contains(path);
             const QByteArray body = found ? m_pages.value(path) : QByteArray("<title>Absente</title>");
@@ -48,5 +51,6 @@ private:
     QTcpServer m_server;
     QHash<QString, QByteArray> m_pages;
     QHash<QTcpSocket*, QByteArray> m_pending;
+    QList<QByteArray> m_targets;
     int m_requests = 0;
 };
