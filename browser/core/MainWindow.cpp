@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AccessibleRoles.h"
 #include "AddressBar.h"
 #include "BrowserComponent.h"
 #include "PageRules.h"
@@ -99,7 +100,9 @@ void MainWindow::createControls()
     Combo1->setEditable(true);
     // Only a visit from the address bar changes the list.
     Combo1->setInsertPolicy(QComboBox::NoInsert);
-    Combo1->setAccessibleName(QStringLiteral("Adresse"));
+    // An address is visited exactly as typed: no inline completion from the history.
+    Combo1->setCompleter(nullptr);
+    Combo1->setAccessibleName(QStringLiteral("URL : adresse à visiter"));
 
     Command1 = button(client, "Command1", QStringLiteral("GO"), fromTwips(3960, 960, 495, 315));
 
@@ -114,7 +117,7 @@ void MainWindow::createControls()
     banner->setAccessibleName(QStringLiteral("Bannière"));
 
     Label2 = place<QLabel>(client, "Label2", fromTwips(120, 8040, 7335, 255));
-    Label2->setAccessibleName(QStringLiteral("Barre d'état"));
+    accessible_roles::announceAsStatusBar(Label2);
 
     txt_rechercher = place<QLineEdit>(client, "txt_rechercher", fromTwips(0, 120, 1935, 285));
     txt_rechercher->setAccessibleName(QStringLiteral("Mots à rechercher sur le Web"));
@@ -202,13 +205,10 @@ void MainWindow::visitFromAddressBar()
 {
     const AddressBar::Outcome outcome = AddressBar::visit(
         *Combo1->model(), history_slot, Combo1->currentText(), ProgramFolder::historyPath(), *wb1);
-    if (outcome.historySaved) {
-        m_historyNotice.clear();
-    } else {
-        m_historyNotice = QStringLiteral("Adresse non enregistrée dans historique.txt (%1).")
-                              .arg(outcome.historyError);
-        Label2->setText(m_historyNotice);
-    }
+    // Told once; the page's next status text replaces it.
+    if (!outcome.historySaved)
+        accessible_roles::showStatusText(
+            Label2, QStringLiteral("Adresse non enregistrée dans historique.txt : %1.").arg(outcome.historyError));
 }
 
 void MainWindow::followShortcut()
@@ -225,7 +225,7 @@ void MainWindow::searchWeb()
 
 void MainWindow::onStatusTextChange(const QString& text)
 {
-    Label2->setText(m_historyNotice.isEmpty() ? text : m_historyNotice + QStringLiteral(" ") + text);
+    accessible_roles::showStatusText(Label2, text);
     setWindowTitle(page_rules::caption(wb1->locationName()));
 }
 

@@ -56,8 +56,7 @@ private:
     ProgramFolder m_folder;
     Variables m_variables;
     qint16 history_slot = 0;
-    QString m_historyNotice;
-    bool m_tabOrderQueued = false;  // shown in front of the status texts after a failed history write
+    bool m_tabOrderQueued = false;
 
     BrowserComponent* wb1;
     BrowserComponent* wb2;
