@@ -1,5 +1,6 @@
 #include "CreditsWindow.h"
 
+#include "AccessibleRoles.h"
 #include "BrowserComponent.h"
 #include "Endpoints.h"
 #include "LinkLabel.h"
@@ -35,6 +36,7 @@ CreditsWindow::CreditsWindow(BrowserComponent& wb1)
     , m_wb1(wb1)
 {
     initResources();
+    accessible_roles::announceWindows();
     setObjectName(QStringLiteral("f_credits"));
     setWindowTitle(QStringLiteral("Crédits"));
     setFont(windowFont());
@@ -48,6 +50,8 @@ CreditsWindow::CreditsWindow(BrowserComponent& wb1)
     const QString authorEmail = QString::fromUtf8(endpoints::authorEmail);
 
     Label1 = placeInTwips(new QLabel(authorName, this), "Label1", 480, 240, 2055, 255);
+    // Deployment values are shown as written, never as markup.
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setFont(windowFont("MS Sans Serif", true, false));
     paintText(Label1, QColor(255, 0, 0));
 
@@ -55,6 +59,7 @@ CreditsWindow::CreditsWindow(BrowserComponent& wb1)
     paintText(Label2, QColor(0, 128, 0));
 
     Label3 = placeInTwips(new LinkLabel(authorEmail, this), "Label3", 480, 960, 2055, 255);
+    Label3->setTextFormat(Qt::PlainText);
     Label3->setFont(windowFont("MS Sans Serif", false, true));
     paintText(Label3, linkBlue);
 
@@ -83,10 +88,10 @@ CreditsWindow::CreditsWindow(BrowserComponent& wb1)
     for (QLabel* label : {Label1, Label2, static_cast<QLabel*>(Label3), Label4, static_cast<QLabel*>(Label5)})
         fitTextToBox(label);
 
-    Label1->setAccessibleName(QStringLiteral("Auteur : ") + authorName);
-    Label3->setAccessibleName(QStringLiteral("Écrire à l'auteur : ") + authorEmail);
-    Label5->setAccessibleName(QStringLiteral("Ouvrir le site de l'annuaire Dovrane"));
-    Label5->setAccessibleDescription(Label5->text());
+    // Names start with the words shown, by which voice control reaches them.
+    Label1->setAccessibleName(authorName + QStringLiteral(", auteur"));
+    Label3->setAccessibleName(authorEmail + QStringLiteral(", écrire à l'auteur"));
+    Label5->setAccessibleDescription(QStringLiteral("Ouvrir le site de l'annuaire Dovrane"));
     Command1->setAccessibleName(QStringLiteral("Fermer la fenêtre"));
     Image1->setAccessibleName(QStringLiteral("Photo de l'auteur"));
 

@@ -1,5 +1,6 @@
 #include "PreferredAddressDialog.h"
 
+#include "AccessibleRoles.h"
 #include "DataFile.h"
 #include "FileDialog.h"
 #include "MessageBox.h"
@@ -46,6 +47,7 @@ PreferredAddressDialog::PreferredAddressDialog(const PreferredAddressMember& mem
     , m_cd1(std::move(cd1))
     , m_messages(messages)
 {
+    accessible_roles::announceWindows();
     setObjectName(QString::fromLatin1(member.formName));
     setWindowTitle(QString::fromUtf8(member.caption));
     setFont(windowFont());
@@ -63,10 +65,11 @@ PreferredAddressDialog::PreferredAddressDialog(const PreferredAddressMember& mem
 
     Label1->setBuddy(Text1);
     Label2->setBuddy(Text2);
-    Text1->setAccessibleName(QStringLiteral("Adresse web"));
-    Text2->setAccessibleName(QStringLiteral("Fichier local"));
-    opt1->setAccessibleName(QStringLiteral("Utiliser l'adresse web"));
-    opt2->setAccessibleName(QStringLiteral("Utiliser le fichier local"));
+    // Each name starts with the words shown, by which voice control reaches it.
+    Text1->setAccessibleName(QStringLiteral("URL : adresse web"));
+    Text2->setAccessibleName(QStringLiteral("Fichier : chemin du fichier local"));
+    opt1->setAccessibleName(QStringLiteral("URL, utiliser l'adresse web"));
+    opt2->setAccessibleName(QStringLiteral("Fichier, utiliser le fichier local"));
     Command4->setAccessibleName(QStringLiteral("Parcourir les fichiers"));
     Command2->setAccessibleName(QStringLiteral("Annuler"));
     Command1->setAccessibleName(QStringLiteral("Valider"));

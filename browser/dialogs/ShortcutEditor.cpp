@@ -1,5 +1,6 @@
 #include "ShortcutEditor.h"
 
+#include "AccessibleRoles.h"
 #include "DataFile.h"
 #include "MessageBox.h"
 #include "Twips.h"
@@ -24,6 +25,7 @@ ShortcutEditor::ShortcutEditor(const ProgramFolder& folder, MessageBox& messages
     , m_filePath(folder.filePath(QStringLiteral("raccourcis.txt")))
     , m_messages(messages)
 {
+    accessible_roles::announceWindows();
     setObjectName(QStringLiteral("f_facile"));
     setWindowTitle(QStringLiteral("Saisie des raccourcis"));
     setFont(windowFont());
@@ -40,6 +42,8 @@ ShortcutEditor::ShortcutEditor(const ProgramFolder& folder, MessageBox& messages
     Text1->setToolTip(QStringLiteral(
         "C'est par ce mot que vous accederez à l'url du champs de saisie ci-dessous."));
     Text2->setToolTip(QStringLiteral("URL associée au mot clé précédemment entré"));
+    // The sentence shows what the user typed, never markup made of it.
+    Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -48,7 +52,7 @@ ShortcutEditor::ShortcutEditor(const ProgramFolder& folder, MessageBox& messages
     Text1->setAccessibleName(QStringLiteral("Nouveau mot clé"));
     Text2->setAccessibleName(QStringLiteral("Adresse du nouveau mot clé"));
     Command1->setAccessibleName(QStringLiteral("Valider"));
-    Label1->setAccessibleName(QStringLiteral("Confirmation"));
+    Label1->setAccessibleDescription(QStringLiteral("Confirmation"));
     Command2->setAccessibleName(QStringLiteral("Fermer la fenêtre"));
     for (QPushButton* button : {Command1, Command2})
         button->setAutoDefault(false);
