@@ -178,6 +178,9 @@ void MainWindow::connectControls()
 
     connect(wb1, &BrowserComponent::statusTextChange, this, &MainWindow::onStatusTextChange);
     connect(wb1, &BrowserComponent::titleChange, this, &MainWindow::onTitleChange);
+    // Pages of either view that ask for a new window are shown in the page view.
+    connect(wb1, &BrowserComponent::newWindowRequested, this, [this](const QString& address) { wb1->navigate(address); });
+    connect(wb2, &BrowserComponent::newWindowRequested, this, [this](const QString& address) { wb1->navigate(address); });
     connect(wb2, &BrowserComponent::gotFocus, this,
             [this] { wb1->navigate(web_addresses::directorySite()); });
 }

@@ -1,16 +1,24 @@
 #include "WebEngineBrowser.h"
 
+#include "ContextMenuEntries.h"
+#include "DownloadHandler.h"
 #include "Endpoints.h"
 #include "PageRules.h"
+#include "QtSavePathChooser.h"
 #include "WebAddresses.h"
 
 #include <QApplication>
 #include <QChildEvent>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QEvent>
+#include <QFocusEvent>
+#include <QMenu>
 #include <QTimer>
+#include <QWebEngineContextMenuRequest>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
+#include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
@@ -58,7 +66,15 @@ QString errorPageHtml(const QString& title, const QString& message, const QUrl& 
 }  // namespace
 
 WebEngineBrowser::WebEngineBrowser(QObject* parent)
-    : BrowserComponent(parent), m_view(new QWebEngineView), m_viewWidget(m_view.data())
+    : WebEngineBrowser(std::make_unique<QtSavePathChooser>(), parent)
+{
+}
+
+WebEngineBrowser::WebEngineBrowser(std::unique_ptr<SavePathChooser> saveChooser, QObject* parent)
+    : BrowserComponent(parent),
+      m_view(new QWebEngineView),
+      m_viewWidget(m_view.data()),
+      m_saveChooser(std::move(saveChooser))
 {
     // The view takes its place in the keyboard order before the engine gives
     // it the widget that really receives the focus.
@@ -83,6 +99,17 @@ void WebEngineBrowser::createPage()
     connect(m_page, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::onTitleChanged);
     connect(m_page, &QWebEnginePage::linkHovered, this,
             [this](const QString& url) { emit statusTextChange(url); });
+    // Not taking the request leaves no window behind; the address goes on.
+    connect(m_page, &QWebEnginePage::newWindowRequested, this, [this](QWebEngineNewWindowRequest& request) {
+        if (!request.requestedUrl().isEmpty())
+            emit newWindowRequested(request.requestedUrl().toString());
+    });
+
+    m_downloads = new DownloadHandler(m_page, *m_saveChooser, m_view, this);
+    connect(m_downloads, &DownloadHandler::statusText, this, &BrowserComponent::statusTextChange);
+
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, &WebEngineBrowser::showContextMenu);
 }
 
 WebEngineBrowser::~WebEngineBrowser()
@@ -153,6 +180,7 @@ void WebEngineBrowser::stop()
 {
     m_pendingUrl.clear();
     m_view->stop();
+    m_downloads->cancelAll();
 }
 
 void WebEngineBrowser::goHome()
@@ -248,6 +276,9 @@ bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event)
     case QEvent::ChildPolished:
         watchForFocus(static_cast<QChildEvent*>(event)->child());
         break;
+    case QEvent::FocusIn:
+        m_focusInReason = static_cast<QFocusEvent*>(event)->reason();
+        break;
     case QEvent::MouseButtonPress:
         // A click gives the focus even where the engine would not take it.
         if (auto* w = qobject_cast<QWidget*>(watched); w && !w->hasFocus() && w != m_viewWidget)
@@ -264,6 +295,10 @@ void WebEngineBrowser::onFocusChanged(QWidget* old, QWidget* now)
     auto inView = [this](QWidget* w) { return w && (w == m_viewWidget || m_viewWidget->isAncestorOf(w)); };
     if (!m_viewWidget || !inView(now) || inView(old))
         return;
+    // Only a click or a keyboard move counts: the window becoming active again,
+    // or a closed menu, gives the focus back to where it was.
+    if (m_focusInReason == Qt::ActiveWindowFocusReason || m_focusInReason == Qt::PopupFocusReason)
+        return;
     // The engine replaces the widget showing a page now and then; when that
     // widget had the focus elsewhere, the focus moves on by itself, which is
     // no choice of the user's.
@@ -279,4 +314,67 @@ void WebEngineBrowser::watchForFocus(QObject* object)
     object->installEventFilter(this);
     for (QObject* child : object->children())
         watchForFocus(child);
+}
+
+void WebEngineBrowser::showContextMenu(const QPoint& position)
+{
+    const QWebEngineContextMenuRequest* request = m_view->lastContextMenuRequest();
+    if (!request)
+        return;
+    using Flag = QWebEngineContextMenuRequest::EditFlag;
+    const auto flags = request->editFlags();
+    context_menu::Facts facts;
+    facts.onLink = request->linkUrl().isValid();
+    facts.editable = request->isContentEditable();
+    facts.hasSelection = !request->selectedText().isEmpty();
+    facts.canCut = flags.testFlag(Flag::CanCut);
+    facts.canCopy = flags.testFlag(Flag::CanCopy);
+    facts.canPaste = flags.testFlag(Flag::CanPaste);
+    facts.canSelectAll = flags.testFlag(Flag::CanSelectAll);
+    facts.canGoBack = m_page->history()->canGoBack();
+    facts.canGoForward = m_page->history()->canGoForward();
+    const QUrl link = request->linkUrl();
+
+    auto* menu = new QMenu(m_view);
+    menu->setObjectName(QStringLiteral("pageContextMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const context_menu::Entry& entry : context_menu::entries(facts)) {
+        if (entry.separatorBefore)
+            menu->addSeparator();
+        QAction* action = menu->addAction(entry.text);
+        action->setEnabled(entry.enabled);
+        connect(action, &QAction::triggered, this, [this, action = entry.action, link] {
+            using context_menu::Action;
+            switch (action) {
+            case Action::OpenLink:
+                emit newWindowRequested(link.toString());
+                break;
+            case Action::CopyLinkAddress:
+                QGuiApplication::clipboard()->setText(link.toString());
+                break;
+            case Action::Cut:
+                m_page->triggerAction(QWebEnginePage::Cut);
+                break;
+            case Action::Copy:
+                m_page->triggerAction(QWebEnginePage::Copy);
+                break;
+            case Action::Paste:
+                m_page->triggerAction(QWebEnginePage::Paste);
+                break;
+            case Action::SelectAll:
+                m_page->triggerAction(QWebEnginePage::SelectAll);
+                break;
+            case Action::Back:
+                goBack();
+                break;
+            case Action::Forward:
+                goForward();
+                break;
+            case Action::Reload:
+                refresh();
+                break;
+            }
+        });
+    }
+    menu->popup(m_view->mapToGlobal(position));
 }

@@ -305,6 +305,15 @@ private slots:
         QCOMPARE(m_wb2->navigations.size(), 1);  // the banner stays
     }
 
+    void newWindowRequestsOpenInThePageView()
+    {
+        open();
+        emit m_wb1->newWindowRequested(QStringLiteral("http://cible.test/"));
+        emit m_wb2->newWindowRequested(QStringLiteral("http://pub.test/"));
+        QCOMPARE(m_wb1->navigations, (QStringList{"http://cible.test/", "http://pub.test/"}));
+        QCOMPARE(m_wb2->navigations, QStringList{web_addresses::bannerPicture()});
+    }
+
 private:
     void open()
     {
