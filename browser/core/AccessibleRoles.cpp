@@ -60,10 +60,3 @@ void announceAsStatusBar(QLabel* label)
 }
 
 }  // namespace accessible_roles
-
-void accessible_roles::showStatusText(QLabel* statusBar, const QString& text)
-{
-    statusBar->setText(text);
-    QAccessibleEvent changed(statusBar, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
-}

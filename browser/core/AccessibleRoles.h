@@ -1,7 +1,6 @@
 #pragma once
 
 class QLabel;
-class QString;
 
 // What a screen reader is told about controls whose toolkit class says less
 // than their role.
@@ -12,10 +11,8 @@ namespace accessible_roles {
 // call more than once.
 void announceWindows();
 
-// Announces the label as a status bar named by the text it shows, so that a
-// screen reader reads and follows each new text.
+// Announces the label as a status bar named by the text it shows; the label
+// tells each new text to the screen reader itself. Shows its text as plain text.
 void announceAsStatusBar(QLabel* label);
-// Shows a new text in such a status bar and tells the screen reader.
-void showStatusText(QLabel* statusBar, const QString& text);
 
 }  // namespace accessible_roles

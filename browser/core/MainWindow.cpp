@@ -210,8 +210,7 @@ void MainWindow::visitFromAddressBar()
         *Combo1->model(), history_slot, Combo1->currentText(), ProgramFolder::historyPath(), *wb1);
     // Told once; the page's next status text replaces it.
     if (!outcome.historySaved)
-        accessible_roles::showStatusText(
-            Label2, QStringLiteral("Adresse non enregistrée dans historique.txt : %1.").arg(outcome.historyError));
+        Label2->setText(QStringLiteral("Adresse non enregistrée dans historique.txt : %1.").arg(outcome.historyError));
 }
 
 void MainWindow::followShortcut()
@@ -228,7 +227,7 @@ void MainWindow::searchWeb()
 
 void MainWindow::onStatusTextChange(const QString& text)
 {
-    accessible_roles::showStatusText(Label2, text);
+    Label2->setText(text);
     setWindowTitle(page_rules::caption(wb1->locationName()));
 }
 
