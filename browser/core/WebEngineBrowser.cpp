@@ -50,6 +50,37 @@ protected:
     }
 };
 
+// The engine's connection failures, in the user's words; its own text (in
+// English) only for the rare ones.
+QString loadFailureReason(int errorCode, const QString& engineText)
+{
+    switch (errorCode) {
+    case -100:  // connection closed
+    case -101:  // connection reset
+    case -103:  // connection aborted
+        return QStringLiteral("la connexion avec le serveur a été interrompue");
+    case -102:
+        return QStringLiteral("le serveur a refusé la connexion");
+    case -104:
+    case -109:  // address unreachable
+        return QStringLiteral("le serveur est injoignable");
+    case -106:
+        return QStringLiteral("l'ordinateur n'est pas connecté au réseau");
+    case -107:  // secure connection
+        return QStringLiteral("la connexion sécurisée avec le serveur a échoué");
+    case -108:
+        return QStringLiteral("l'adresse n'est pas valide");
+    case -118:
+        return QStringLiteral("le serveur n'a pas répondu à temps");
+    case -130:
+        return QStringLiteral("le serveur proxy est injoignable");
+    case -138:
+        return QStringLiteral("l'accès au réseau est refusé");
+    default:
+        return engineText;
+    }
+}
+
 QString errorPageHtml(const QString& title, const QString& message, const QUrl& failedUrl)
 {
     return QStringLiteral(
@@ -180,6 +211,7 @@ void WebEngineBrowser::stop()
 {
     m_pendingUrl.clear();
     m_view->stop();
+    // The user may stop a download the same way as a page.
     m_downloads->cancelAll();
 }
 
@@ -253,7 +285,9 @@ void WebEngineBrowser::showErrorPage(const QUrl& failedUrl, int errorCode, const
         ? errorPageHtml(QString::fromUtf8(page_rules::notFoundTitle),
                         QStringLiteral("Le serveur de cette adresse est introuvable."), failedUrl)
         : errorPageHtml(QStringLiteral("Impossible d'afficher la page"),
-                        QStringLiteral("La page n'a pas pu être chargée (%1).").arg(errorText), failedUrl);
+                        QStringLiteral("La page n'a pas pu être chargée : %1.")
+                            .arg(loadFailureReason(errorCode, errorText)),
+                        failedUrl);
     m_view->setHtml(html, failedUrl);
 }
 

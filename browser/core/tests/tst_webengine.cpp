@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -116,6 +117,23 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!titles.isEmpty() && titles.last().at(0).toString() == notFound, loadTimeout);
         QCOMPARE(browser.locationName(), notFound);
         QCOMPARE(browser.locationUrl(), QStringLiteral("http://autre.invalid/"));
+    }
+
+    void loadFailuresAreToldInFrench()
+    {
+        WebEngineBrowser browser;
+        browser.widget()->resize(400, 300);
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const quint16 port = closed.serverPort();
+        closed.close();
+        browser.navigate(QStringLiteral("http://127.0.0.1:%1/").arg(port));
+        QTRY_COMPARE_WITH_TIMEOUT(browser.locationName(), QStringLiteral("Impossible d'afficher la page"), loadTimeout);
+        QString text;
+        browser.view()->page()->toPlainText([&text](const QString& shown) { text = shown; });
+        QTRY_VERIFY_WITH_TIMEOUT(!text.isEmpty(), loadTimeout);
+        QVERIFY2(text.contains(QStringLiteral("La page n'a pas pu être chargée : le serveur a refusé la connexion.")),
+                 qPrintable(text));
     }
 
     void historyStepsAndLocalFiles()
