@@ -218,6 +218,13 @@ private slots:
         QCOMPARE(combo()->itemText(1), QStringLiteral("http://site.test/a"));
         QCOMPARE(readBytes(QDir::current().filePath("historique.txt")),
                  QByteArray("http://site.test/abc\r\nhttp://site.test/a\r\n"));
+
+        // An entry that differs only by case is not picked instead.
+        combo()->clearEditText();
+        QTest::keyClicks(combo(), "http://site.test/ABC");
+        QTest::keyClick(combo(), Qt::Key_Return);
+        QCOMPARE(m_wb1->navigations.last(), QStringLiteral("http://site.test/ABC"));
+        QCOMPARE(combo()->itemText(2), QStringLiteral("http://site.test/ABC"));
     }
 
     void statusLineIsAPlainTextStatusBar()
