@@ -21,6 +21,7 @@
 #include "TestFiles.h"
 #include <QWebEngineView>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -245,6 +246,21 @@ private slots:
         QCOMPARE(asked.at(1).at(0).toString(), m_server.url("/faux"));
         // The component itself stays where it was.
         QCOMPARE(browser.locationName(), QStringLiteral("Liens"));
+    }
+
+    void newWindowLinkOpensInThePageView()
+    {
+        QTemporaryDir program;
+        MainWindow window(ProgramFolder(program.path()), std::make_unique<WebEngineBrowser>(),
+                          std::make_unique<WebEngineBrowser>());
+        window.show();
+        window.pageView().navigate(m_server.url("/liens"));
+        QTRY_COMPARE_WITH_TIMEOUT(window.pageView().locationName(), QStringLiteral("Liens"), loadTimeout);
+        window.findChild<QWebEngineView*>("wb1")->page()->runJavaScript(
+            QStringLiteral("document.getElementById('lien').click()"));
+        QTRY_COMPARE_WITH_TIMEOUT(window.pageView().locationName(), QStringLiteral("Deux"), loadTimeout);
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }), 1);
     }
 
     void downloadsAskWhereAndLeaveNoPartialFile()
