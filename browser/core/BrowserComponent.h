@@ -40,4 +40,8 @@ signals:
     void gotFocus();
     // The document asked for last is shown (ok) or could not be loaded.
     void loadFinished(bool ok);
+    // The page asked to open an address in a new window (a link with a target,
+    // a script, "open link" in the right-click menu); the component does not
+    // open it itself.
+    void newWindowRequested(const QString& address);
 };

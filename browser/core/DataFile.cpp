@@ -1,9 +1,12 @@
 #include "DataFile.h"
 
 #include "Windows1252.h"
+#include "WriteFailure.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
 
 namespace {
 
@@ -114,18 +117,17 @@ bool DataFile::write(QIODevice::OpenMode mode, const QStringList& lines)
         bytes += "\r\n";
     }
     QFile file(m_path);
-    if (QFileInfo(m_path).isDir()) {
-        m_error = QFile::tr("Is a directory");
+    auto fail = [&](int errorNumber) {
+        m_error = write_failure::reason(m_path, errorNumber, file.errorString());
         return false;
-    }
-    if (!file.open(mode) || file.write(bytes) != bytes.size() || !file.flush()) {
-        m_error = file.errorString();
-        return false;
-    }
+    };
+    if (QFileInfo(m_path).isDir())
+        return fail(EISDIR);
+    errno = 0;
+    if (!file.open(mode) || file.write(bytes) != bytes.size() || !file.flush())
+        return fail(errno);
     file.close();
-    if (file.error() != QFileDevice::NoError) {
-        m_error = file.errorString();
-        return false;
-    }
+    if (file.error() != QFileDevice::NoError)
+        return fail(errno);
     return true;
 }

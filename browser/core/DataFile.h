@@ -25,7 +25,7 @@ public:
     // Creates a missing file, then writes each line and CR LF at its end.
     bool appendLines(const QStringList& lines);
 
-    // Reason of the last failed write, in the system's words.
+    // Why the last write failed, in French, to follow a colon.
     const QString& errorString() const { return m_error; }
 
 private:

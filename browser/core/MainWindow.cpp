@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AccessibleRoles.h"
 #include "AddressBar.h"
 #include "BrowserComponent.h"
 #include "DataFiles.h"
@@ -85,7 +86,9 @@ void MainWindow::createControls()
     m_addressBar->setEditable(true);
     // Only a visit from the address bar changes the list.
     m_addressBar->setInsertPolicy(QComboBox::NoInsert);
-    m_addressBar->setAccessibleName(QStringLiteral("Adresse"));
+    // An address is visited exactly as typed: no inline completion from the history.
+    m_addressBar->setCompleter(nullptr);
+    m_addressBar->setAccessibleName(QStringLiteral("URL : adresse à visiter"));
 
     m_goButton = button(client, "Command1", QStringLiteral("GO"), 3960, 960, 495, 315);
 
@@ -98,7 +101,7 @@ void MainWindow::createControls()
     banner->setAccessibleName(QStringLiteral("Bannière"));
 
     m_statusLine = placeInTwips(new QLabel(client), "Label2", 120, 8040, 7335, 255);
-    m_statusLine->setAccessibleName(QStringLiteral("Barre d'état"));
+    accessible_roles::announceAsStatusBar(m_statusLine);
 
     m_searchWords = placeInTwips(new QLineEdit(client), "txt_rechercher", 0, 120, 1935, 285);
     m_searchWords->setAccessibleName(QStringLiteral("Mots à rechercher sur le Web"));
@@ -160,6 +163,11 @@ void MainWindow::connectControls()
 
     connect(m_pageView, &BrowserComponent::statusTextChange, this, &MainWindow::onStatusTextChange);
     connect(m_pageView, &BrowserComponent::titleChange, this, &MainWindow::onTitleChange);
+    // Pages of either view that ask for a new window are shown in the page view.
+    for (BrowserComponent* view : {m_pageView, m_bannerStrip}) {
+        connect(view, &BrowserComponent::newWindowRequested, this,
+                [this](const QString& address) { m_pageView->navigate(address); });
+    }
     connect(m_bannerStrip, &BrowserComponent::gotFocus, this,
             [this] { m_pageView->navigate(web_addresses::directorySite()); });
 }
@@ -190,12 +198,10 @@ void MainWindow::visitFromAddressBar()
     const AddressBar::Outcome outcome = AddressBar::visit(
         *m_addressBar->model(), m_historySlot, m_addressBar->currentText(),
         data_files::pathOf(data_files::historique, m_folder), *m_pageView);
-    if (outcome.historySaved) {
-        m_historyNotice.clear();
-    } else {
-        m_historyNotice = QStringLiteral("Adresse non enregistrée dans %1 (%2).")
-                              .arg(QLatin1String(data_files::historique.name), outcome.historyError);
-        m_statusLine->setText(m_historyNotice);
+    // Told once; the page's next status text replaces it.
+    if (!outcome.historySaved) {
+        m_statusLine->setText(QStringLiteral("Adresse non enregistrée dans %1 : %2.")
+                                  .arg(QLatin1String(data_files::historique.name), outcome.historyError));
     }
 }
 
@@ -213,7 +219,7 @@ void MainWindow::searchWeb()
 
 void MainWindow::onStatusTextChange(const QString& text)
 {
-    m_statusLine->setText(m_historyNotice.isEmpty() ? text : m_historyNotice + QStringLiteral(" ") + text);
+    m_statusLine->setText(text);
     // The caption follows status texts, not title changes, so it may lag
     // behind the page; kept: users rely on this.
     setWindowTitle(page_rules::caption(m_pageView->locationName()));

@@ -59,8 +59,6 @@ private:
     ProgramFolder m_folder;
     Variables& m_variables;
     qint16 m_historySlot = 0;
-    // Shown in front of the status texts after a failed history write.
-    QString m_historyNotice;
     bool m_tabOrderQueued = false;
 
     BrowserComponent* m_pageView;     // wb1

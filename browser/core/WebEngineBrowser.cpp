@@ -1,16 +1,24 @@
 #include "WebEngineBrowser.h"
 
+#include "ContextMenuEntries.h"
+#include "DownloadHandler.h"
 #include "Endpoints.h"
 #include "PageRules.h"
+#include "QtSavePathChooser.h"
 #include "WebAddresses.h"
 
 #include <QApplication>
 #include <QChildEvent>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QEvent>
+#include <QFocusEvent>
+#include <QMenu>
 #include <QTimer>
+#include <QWebEngineContextMenuRequest>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
+#include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
@@ -42,6 +50,37 @@ protected:
     }
 };
 
+// The engine's connection failures, in the user's words; its own text (in
+// English) only for the rare ones.
+QString loadFailureReason(int errorCode, const QString& engineText)
+{
+    switch (errorCode) {
+    case -100:  // connection closed
+    case -101:  // connection reset
+    case -103:  // connection aborted
+        return QStringLiteral("la connexion avec le serveur a été interrompue");
+    case -102:
+        return QStringLiteral("le serveur a refusé la connexion");
+    case -104:
+    case -109:  // address unreachable
+        return QStringLiteral("le serveur est injoignable");
+    case -106:
+        return QStringLiteral("l'ordinateur n'est pas connecté au réseau");
+    case -107:  // secure connection
+        return QStringLiteral("la connexion sécurisée avec le serveur a échoué");
+    case -108:
+        return QStringLiteral("l'adresse n'est pas valide");
+    case -118:
+        return QStringLiteral("le serveur n'a pas répondu à temps");
+    case -130:
+        return QStringLiteral("le serveur proxy est injoignable");
+    case -138:
+        return QStringLiteral("l'accès au réseau est refusé");
+    default:
+        return engineText;
+    }
+}
+
 QString errorPageHtml(const QString& title, const QString& message, const QUrl& failedUrl)
 {
     return QStringLiteral(
@@ -58,7 +97,15 @@ QString errorPageHtml(const QString& title, const QString& message, const QUrl& 
 }  // namespace
 
 WebEngineBrowser::WebEngineBrowser(QObject* parent)
-    : BrowserComponent(parent), m_view(new QWebEngineView), m_viewWidget(m_view.data())
+    : WebEngineBrowser(std::make_unique<QtSavePathChooser>(), parent)
+{
+}
+
+WebEngineBrowser::WebEngineBrowser(std::unique_ptr<SavePathChooser> saveChooser, QObject* parent)
+    : BrowserComponent(parent),
+      m_view(new QWebEngineView),
+      m_viewWidget(m_view.data()),
+      m_saveChooser(std::move(saveChooser))
 {
     // The view takes its place in the keyboard order before the engine gives
     // it the widget that really receives the focus.
@@ -83,6 +130,17 @@ void WebEngineBrowser::createPage()
     connect(m_page, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::onTitleChanged);
     connect(m_page, &QWebEnginePage::linkHovered, this,
             [this](const QString& url) { emit statusTextChange(url); });
+    // Not taking the request leaves no window behind; the address goes on.
+    connect(m_page, &QWebEnginePage::newWindowRequested, this, [this](QWebEngineNewWindowRequest& request) {
+        if (!request.requestedUrl().isEmpty())
+            emit newWindowRequested(request.requestedUrl().toString());
+    });
+
+    m_downloads = new DownloadHandler(m_page, *m_saveChooser, m_view, this);
+    connect(m_downloads, &DownloadHandler::statusText, this, &BrowserComponent::statusTextChange);
+
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_view, &QWidget::customContextMenuRequested, this, &WebEngineBrowser::showContextMenu);
 }
 
 WebEngineBrowser::~WebEngineBrowser()
@@ -153,6 +211,8 @@ void WebEngineBrowser::stop()
 {
     m_pendingUrl.clear();
     m_view->stop();
+    // The user may stop a download the same way as a page.
+    m_downloads->cancelAll();
 }
 
 void WebEngineBrowser::goHome()
@@ -225,7 +285,9 @@ void WebEngineBrowser::showErrorPage(const QUrl& failedUrl, int errorCode, const
         ? errorPageHtml(QString::fromUtf8(page_rules::notFoundTitle),
                         QStringLiteral("Le serveur de cette adresse est introuvable."), failedUrl)
         : errorPageHtml(QStringLiteral("Impossible d'afficher la page"),
-                        QStringLiteral("La page n'a pas pu être chargée (%1).").arg(errorText), failedUrl);
+                        QStringLiteral("La page n'a pas pu être chargée : %1.")
+                            .arg(loadFailureReason(errorCode, errorText)),
+                        failedUrl);
     m_view->setHtml(html, failedUrl);
 }
 
@@ -248,6 +310,9 @@ bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event)
     case QEvent::ChildPolished:
         watchForFocus(static_cast<QChildEvent*>(event)->child());
         break;
+    case QEvent::FocusIn:
+        m_focusInReason = static_cast<QFocusEvent*>(event)->reason();
+        break;
     case QEvent::MouseButtonPress:
         // A click gives the focus even where the engine would not take it.
         if (auto* w = qobject_cast<QWidget*>(watched); w && !w->hasFocus() && w != m_viewWidget)
@@ -264,6 +329,10 @@ void WebEngineBrowser::onFocusChanged(QWidget* old, QWidget* now)
     auto inView = [this](QWidget* w) { return w && (w == m_viewWidget || m_viewWidget->isAncestorOf(w)); };
     if (!m_viewWidget || !inView(now) || inView(old))
         return;
+    // Only a click or a keyboard move counts: the window becoming active again,
+    // or a closed menu, gives the focus back to where it was.
+    if (m_focusInReason == Qt::ActiveWindowFocusReason || m_focusInReason == Qt::PopupFocusReason)
+        return;
     // The engine replaces the widget showing a page now and then; when that
     // widget had the focus elsewhere, the focus moves on by itself, which is
     // no choice of the user's.
@@ -279,4 +348,67 @@ void WebEngineBrowser::watchForFocus(QObject* object)
     object->installEventFilter(this);
     for (QObject* child : object->children())
         watchForFocus(child);
+}
+
+void WebEngineBrowser::showContextMenu(const QPoint& position)
+{
+    const QWebEngineContextMenuRequest* request = m_view->lastContextMenuRequest();
+    if (!request)
+        return;
+    using Flag = QWebEngineContextMenuRequest::EditFlag;
+    const auto flags = request->editFlags();
+    context_menu::Facts facts;
+    facts.onLink = request->linkUrl().isValid();
+    facts.editable = request->isContentEditable();
+    facts.hasSelection = !request->selectedText().isEmpty();
+    facts.canCut = flags.testFlag(Flag::CanCut);
+    facts.canCopy = flags.testFlag(Flag::CanCopy);
+    facts.canPaste = flags.testFlag(Flag::CanPaste);
+    facts.canSelectAll = flags.testFlag(Flag::CanSelectAll);
+    facts.canGoBack = m_page->history()->canGoBack();
+    facts.canGoForward = m_page->history()->canGoForward();
+    const QUrl link = request->linkUrl();
+
+    auto* menu = new QMenu(m_view);
+    menu->setObjectName(QStringLiteral("pageContextMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const context_menu::Entry& entry : context_menu::entries(facts)) {
+        if (entry.separatorBefore)
+            menu->addSeparator();
+        QAction* action = menu->addAction(entry.text);
+        action->setEnabled(entry.enabled);
+        connect(action, &QAction::triggered, this, [this, action = entry.action, link] {
+            using context_menu::Action;
+            switch (action) {
+            case Action::OpenLink:
+                emit newWindowRequested(link.toString());
+                break;
+            case Action::CopyLinkAddress:
+                QGuiApplication::clipboard()->setText(link.toString());
+                break;
+            case Action::Cut:
+                m_page->triggerAction(QWebEnginePage::Cut);
+                break;
+            case Action::Copy:
+                m_page->triggerAction(QWebEnginePage::Copy);
+                break;
+            case Action::Paste:
+                m_page->triggerAction(QWebEnginePage::Paste);
+                break;
+            case Action::SelectAll:
+                m_page->triggerAction(QWebEnginePage::SelectAll);
+                break;
+            case Action::Back:
+                goBack();
+                break;
+            case Action::Forward:
+                goForward();
+                break;
+            case Action::Reload:
+                refresh();
+                break;
+            }
+        });
+    }
+    menu->popup(m_view->mapToGlobal(position));
 }

@@ -4,9 +4,13 @@
 
 #include <QPointer>
 #include <QUrl>
-
-class QWebEngineLoadingInfo;
 #include <QWebEngineView>
+
+#include <memory>
+
+class DownloadHandler;
+class QWebEngineLoadingInfo;
+class SavePathChooser;
 
 // The browser component on Qt WebEngine. A server that cannot be found shows
 // the component's own French page, named "Impossible de trouver le serveur";
@@ -15,6 +19,8 @@ class WebEngineBrowser : public BrowserComponent {
     Q_OBJECT
 public:
     explicit WebEngineBrowser(QObject* parent = nullptr);
+    // Downloads ask for their place through the chooser.
+    explicit WebEngineBrowser(std::unique_ptr<SavePathChooser> saveChooser, QObject* parent = nullptr);
     ~WebEngineBrowser() override;
 
     QWidget* widget() override;
@@ -42,6 +48,7 @@ private:
     void onTitleChanged(const QString& title);
     void showErrorPage(const QUrl& failedUrl, int errorCode, const QString& errorText);
     void onFocusChanged(QWidget* old, QWidget* now);
+    void showContextMenu(const QPoint& position);
     void watchForFocus(QObject* object);
 
     QPointer<QWebEngineView> m_view;
@@ -49,6 +56,9 @@ private:
     // while it is being destroyed, when it is no longer a QWebEngineView.
     QPointer<QWidget> m_viewWidget;
     QWebEnginePage* m_page = nullptr;
+    std::unique_ptr<SavePathChooser> m_saveChooser;
+    DownloadHandler* m_downloads = nullptr;
+    Qt::FocusReason m_focusInReason = Qt::OtherFocusReason;  // of the last focus-in inside the view
     QUrl m_pendingUrl;            // asked for before the window was first painted
     QUrl m_failedUrl;             // address behind the error page being loaded or shown
     bool m_loadingErrorPage = false;

@@ -1,5 +1,6 @@
 #include "CreditsWindow.h"
 
+#include "AccessibleRoles.h"
 #include "BrowserComponent.h"
 #include "Endpoints.h"
 #include "LinkLabel.h"
@@ -36,6 +37,7 @@ CreditsWindow::CreditsWindow(BrowserComponent& pageView)
     , m_pageView(pageView)
 {
     initResources();
+    accessible_roles::announceWindows();
     setObjectName(QStringLiteral("f_credits"));
     setWindowTitle(QStringLiteral("Crédits"));
     setFont(windowFont());
@@ -49,6 +51,8 @@ CreditsWindow::CreditsWindow(BrowserComponent& pageView)
     const QString authorEmail = QString::fromUtf8(endpoints::authorEmail);
 
     m_authorName = placeInTwips(new QLabel(authorName, this), "Label1", 480, 240, 2055, 255);
+    // Deployment values are shown as written, never as markup.
+    m_authorName->setTextFormat(Qt::PlainText);
     m_authorName->setFont(windowFont("MS Sans Serif", true, false));
     paintText(m_authorName, QColor(255, 0, 0));
 
@@ -56,6 +60,7 @@ CreditsWindow::CreditsWindow(BrowserComponent& pageView)
     paintText(m_authorRole, QColor(0, 128, 0));
 
     m_mailLink = placeInTwips(new LinkLabel(authorEmail, this), "Label3", 480, 960, 2055, 255);
+    m_mailLink->setTextFormat(Qt::PlainText);
     m_mailLink->setFont(windowFont("MS Sans Serif", false, true));
     paintText(m_mailLink, linkBlue);
 
@@ -84,10 +89,10 @@ CreditsWindow::CreditsWindow(BrowserComponent& pageView)
     for (QLabel* label : {m_authorName, m_authorRole, static_cast<QLabel*>(m_mailLink), m_groupName, static_cast<QLabel*>(m_directoryLink)})
         fitTextToBox(label);
 
-    m_authorName->setAccessibleName(QStringLiteral("Auteur : ") + authorName);
-    m_mailLink->setAccessibleName(QStringLiteral("Écrire à l'auteur : ") + authorEmail);
-    m_directoryLink->setAccessibleName(QStringLiteral("Ouvrir le site de l'annuaire Dovrane"));
-    m_directoryLink->setAccessibleDescription(m_directoryLink->text());
+    // Names start with the words shown, by which voice control reaches them.
+    m_authorName->setAccessibleName(authorName + QStringLiteral(", auteur"));
+    m_mailLink->setAccessibleName(authorEmail + QStringLiteral(", écrire à l'auteur"));
+    m_directoryLink->setAccessibleDescription(QStringLiteral("Ouvrir le site de l'annuaire Dovrane"));
     m_closeButton->setAccessibleName(QStringLiteral("Fermer la fenêtre"));
     m_photo->setAccessibleName(QStringLiteral("Photo de l'auteur"));
 

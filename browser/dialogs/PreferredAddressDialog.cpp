@@ -1,5 +1,6 @@
 #include "PreferredAddressDialog.h"
 
+#include "AccessibleRoles.h"
 #include "DataFile.h"
 #include "DataFiles.h"
 #include "FileDialog.h"
@@ -47,6 +48,7 @@ PreferredAddressDialog::PreferredAddressDialog(const PreferredAddressMember& mem
     , m_fileDialog(std::move(fileDialog))
     , m_messages(messages)
 {
+    accessible_roles::announceWindows();
     setObjectName(QString::fromLatin1(member.formName));
     setWindowTitle(QString::fromUtf8(member.caption));
     setFont(windowFont());
@@ -64,10 +66,11 @@ PreferredAddressDialog::PreferredAddressDialog(const PreferredAddressMember& mem
 
     m_addressLabel->setBuddy(m_addressBox);
     m_fileLabel->setBuddy(m_fileBox);
-    m_addressBox->setAccessibleName(QStringLiteral("Adresse web"));
-    m_fileBox->setAccessibleName(QStringLiteral("Fichier local"));
-    m_useAddress->setAccessibleName(QStringLiteral("Utiliser l'adresse web"));
-    m_useFile->setAccessibleName(QStringLiteral("Utiliser le fichier local"));
+    // Each name starts with the words shown, by which voice control reaches it.
+    m_addressBox->setAccessibleName(QStringLiteral("URL : adresse web"));
+    m_fileBox->setAccessibleName(QStringLiteral("Fichier : chemin du fichier local"));
+    m_useAddress->setAccessibleName(QStringLiteral("URL, utiliser l'adresse web"));
+    m_useFile->setAccessibleName(QStringLiteral("Fichier, utiliser le fichier local"));
     m_browseButton->setAccessibleName(QStringLiteral("Parcourir les fichiers"));
     m_cancelButton->setAccessibleName(QStringLiteral("Annuler"));
     m_validateButton->setAccessibleName(QStringLiteral("Valider"));

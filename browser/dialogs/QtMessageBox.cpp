@@ -4,5 +4,8 @@
 
 void QtMessageBox::warning(QWidget* parent, const QString& title, const QString& text)
 {
-    QMessageBox::warning(parent, title, text);
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, parent);
+    // Messages carry paths and the system's words: shown as written, never as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }

@@ -1,5 +1,6 @@
 #include "ShortcutEditor.h"
 
+#include "AccessibleRoles.h"
 #include "DataFile.h"
 #include "DataFiles.h"
 #include "MessageBox.h"
@@ -19,6 +20,7 @@ ShortcutEditor::ShortcutEditor(const ProgramFolder& folder, MessageBox& messages
     , m_filePath(data_files::pathOf(data_files::raccourcis, folder))
     , m_messages(messages)
 {
+    accessible_roles::announceWindows();
     setObjectName(QStringLiteral("f_facile"));
     setWindowTitle(QStringLiteral("Saisie des raccourcis"));
     setFont(windowFont());
@@ -36,6 +38,8 @@ ShortcutEditor::ShortcutEditor(const ProgramFolder& folder, MessageBox& messages
     m_keywordBox->setToolTip(QStringLiteral(
         "C'est par ce mot que vous accederez à l'url du champs de saisie ci-dessous."));
     m_addressBox->setToolTip(QStringLiteral("URL associée au mot clé précédemment entré"));
+    // The sentence shows what the user typed, never markup made of it.
+    m_confirmation->setTextFormat(Qt::PlainText);
     m_confirmation->setWordWrap(true);
     m_confirmation->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -44,7 +48,7 @@ ShortcutEditor::ShortcutEditor(const ProgramFolder& folder, MessageBox& messages
     m_keywordBox->setAccessibleName(QStringLiteral("Nouveau mot clé"));
     m_addressBox->setAccessibleName(QStringLiteral("Adresse du nouveau mot clé"));
     m_validateButton->setAccessibleName(QStringLiteral("Valider"));
-    m_confirmation->setAccessibleName(QStringLiteral("Confirmation"));
+    m_confirmation->setAccessibleDescription(QStringLiteral("Confirmation"));
     m_closeButton->setAccessibleName(QStringLiteral("Fermer la fenêtre"));
     for (QPushButton* button : {m_validateButton, m_closeButton})
         button->setAutoDefault(false);

@@ -1,6 +1,7 @@
 #include "DialogEntries.h"
 #include "FakeBrowserComponent.h"
 #include "FakeFileDialog.h"
+#include "FakeInputBox.h"
 #include "FakeMessageBox.h"
 #include "MainWindow.h"
 #include "MenuBar.h"
@@ -27,6 +28,7 @@ private:
     Variables m_variables;
     FakeMessageBox m_messages;
     FakeFileDialog m_cd1;
+    FakeInputBox m_input;
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<WindowServices> m_services;
     MenuBar* m_menus = nullptr;
@@ -51,7 +53,8 @@ private slots:
                                             m_cd1, [this] {
                                                 ++m_fileDialogs;
                                                 return std::make_unique<FakeFileDialog>();
-                                            }});
+                                            },
+                                            m_input});
         bindDialogEntries(*m_menus, *m_services);
         m_main->show();
     }

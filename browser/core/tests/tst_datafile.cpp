@@ -1,12 +1,16 @@
 #include "DataFile.h"
 #include "StartupFiles.h"
+#include "WriteFailure.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "TestFiles.h"
 
+#include <cerrno>
 #include <memory>
 
 class DataFileTest : public QObject {
@@ -104,14 +108,37 @@ private slots:
         QVERIFY(shortcuts.appendLines({"k2", "a2"}));
         QCOMPARE(readBytes(shortcuts.path()), QByteArray("k1\r\na1\r\nk2\r\na2\r\n"));
 
-        // Failed writes say why.
+        // Failed writes say why, in French.
         QVERIFY(QDir(dir().path()).mkdir("folder.txt"));
         DataFile f(dir().filePath("folder.txt"));
         QVERIFY(!f.appendLines({"x"}));
-        QVERIFY(!f.errorString().isEmpty());
+        QCOMPARE(f.errorString(), QStringLiteral("un dossier porte déjà le nom de ce fichier"));
+        QVERIFY(!f.replaceWithLine("x"));
+        QCOMPARE(f.errorString(), QStringLiteral("un dossier porte déjà le nom de ce fichier"));
         DataFile g(dir().filePath("no/such/folder/file.txt"));
         QVERIFY(!g.replaceWithLine("x"));
-        QVERIFY(!g.errorString().isEmpty());
+        QCOMPARE(g.errorString(), QStringLiteral("le dossier « %1 » n'existe pas")
+                                      .arg(QDir::toNativeSeparators(dir().filePath("no/such/folder"))));
+        if (QFileInfo::exists("/dev/full")) {
+            DataFile full("/dev/full");
+            QVERIFY(!full.appendLines({"x"}));
+            QCOMPARE(full.errorString(), QStringLiteral("le disque est plein"));
+        }
+    }
+
+    void writeFailuresNameTheCommonCauses()
+    {
+        const QString file = dir().filePath("site.txt");
+        QCOMPARE(write_failure::reason(file, EACCES, "Permission denied"),
+                 QStringLiteral("l'accès à ce fichier ou à son dossier est refusé"));
+        QCOMPARE(write_failure::reason(file, EROFS, "Read-only file system"),
+                 QStringLiteral("l'accès à ce fichier ou à son dossier est refusé"));
+        QCOMPARE(write_failure::reason(file, ETXTBSY, "Text file busy"),
+                 QStringLiteral("le fichier est utilisé par un autre programme"));
+        QCOMPARE(write_failure::reason(file, EDQUOT, "Disk quota exceeded"), QStringLiteral("le disque est plein"));
+        // Rarer causes keep the system's own words.
+        QCOMPARE(write_failure::reason(file, EIO, "Input/output error"), QStringLiteral("Input/output error"));
+        QCOMPARE(write_failure::reason(file, 0, "Unknown error"), QStringLiteral("Unknown error"));
     }
 
     void historyStopsAtARepeatedLine_data()

@@ -104,7 +104,7 @@ private slots:
                                    "Command6", "Command7"};
         QCOMPARE(order.mid(0, expected.size()), expected);
 
-        for (const char* name : {"wb1", "wb2", "Combo1", "txt_rechercher", "txt_facile", "Image1", "Label2"}) {
+        for (const char* name : {"wb1", "wb2", "Combo1", "txt_rechercher", "txt_facile", "Image1"}) {
             auto* c = m_window->findChild<QWidget*>(QLatin1String(name));
             QVERIFY2(c && !c->accessibleName().isEmpty(), name);
         }
@@ -199,10 +199,53 @@ private slots:
         QTest::mouseClick(button("Command1"), Qt::LeftButton);
         QCOMPARE(m_wb1->navigations, QStringList{"http://a.test/"});
         auto* status = m_window->findChild<QLabel*>("Label2");
-        QVERIFY(status->text().contains("historique.txt"));
+        QCOMPARE(status->text(), QStringLiteral("Adresse non enregistrée dans historique.txt : "
+                                                "un dossier porte déjà le nom de ce fichier."));
+        // Shown once: the page's own status texts follow unchanged.
         m_wb1->showPage("http://a.test/", "A", QStringLiteral("Terminé"));
+        QCOMPARE(status->text(), QStringLiteral("Terminé"));
+        QTest::mouseClick(button("Command1"), Qt::LeftButton);
         QVERIFY(status->text().contains("historique.txt"));
-        QVERIFY(status->text().endsWith(QStringLiteral("Terminé")));
+    }
+
+    void typedAddressIsVisitedWithoutCompletion()
+    {
+        writeBytes(QDir::current().filePath("historique.txt"), "http://site.test/abc\r\n");
+        open();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        combo()->setFocus();
+        QTest::keyClicks(combo(), "http://site.test/a");
+        QTest::keyClick(combo(), Qt::Key_Return);
+        QCOMPARE(m_wb1->navigations, QStringList{"http://site.test/a"});
+        QCOMPARE(combo()->itemText(1), QStringLiteral("http://site.test/a"));
+        QCOMPARE(readBytes(QDir::current().filePath("historique.txt")),
+                 QByteArray("http://site.test/abc\r\nhttp://site.test/a\r\n"));
+
+        // An entry that differs only by case is not picked instead.
+        combo()->clearEditText();
+        QTest::keyClicks(combo(), "http://site.test/ABC");
+        QTest::keyClick(combo(), Qt::Key_Return);
+        QCOMPARE(m_wb1->navigations.last(), QStringLiteral("http://site.test/ABC"));
+        QCOMPARE(combo()->itemText(2), QStringLiteral("http://site.test/ABC"));
+    }
+
+    void statusLineIsAPlainTextStatusBar()
+    {
+        open();
+        auto* status = m_window->findChild<QLabel*>("Label2");
+        emit m_wb1->statusTextChange(QStringLiteral("<b>x</b> &lt; y"));
+        QCOMPARE(status->text(), QStringLiteral("<b>x</b> &lt; y"));
+        QAccessibleInterface* announced = QAccessible::queryAccessibleInterface(status);
+        QCOMPARE(announced->role(), QAccessible::StatusBar);
+        // A screen reader hears the text as shown.
+        QCOMPARE(announced->text(QAccessible::Name), QStringLiteral("<b>x</b> &lt; y"));
+        // Rendered as plain text: as wide as the same characters in a plain label.
+        QLabel plain;
+        plain.setTextFormat(Qt::PlainText);
+        plain.setFont(status->font());
+        plain.setText(status->text());
+        QCOMPARE(status->sizeHint(), plain.sizeHint());
     }
 
     void shortcutButtonReadsTheFileAtEachPress()
@@ -270,6 +313,15 @@ private slots:
         emit m_wb2->gotFocus();
         QCOMPARE(m_wb1->navigations, QStringList{web_addresses::directorySite()});
         QCOMPARE(m_wb2->navigations.size(), 1);  // the banner stays
+    }
+
+    void newWindowRequestsOpenInThePageView()
+    {
+        open();
+        emit m_wb1->newWindowRequested(QStringLiteral("http://cible.test/"));
+        emit m_wb2->newWindowRequested(QStringLiteral("http://pub.test/"));
+        QCOMPARE(m_wb1->navigations, (QStringList{"http://cible.test/", "http://pub.test/"}));
+        QCOMPARE(m_wb2->navigations, QStringList{web_addresses::bannerPicture()});
     }
 
 private:

@@ -1,19 +1,27 @@
 #include "LocalHttpServer.h"
 #include "MainWindow.h"
+#include "SavePathChooser.h"
 #include "WebAddresses.h"
 #include "WebEngineBrowser.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QDeadlineTimer>
+#include <QLineEdit>
+#include <QMenu>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
+#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "TestFiles.h"
 #include <QWebEngineView>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -25,6 +33,33 @@ QByteArray page(const char* title)
 {
     return QByteArray("<!DOCTYPE html><html><head><title>") + title + "</title></head><body><p>"
         + title + "</p></body></html>";
+}
+
+QByteArray download(const QByteArray& body, qint64 announcedLength)
+{
+    return "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n"
+           "Content-Disposition: attachment; filename=\"rapport.pdf\"\r\nContent-Length: "
+        + QByteArray::number(announcedLength) + "\r\nConnection: close\r\n\r\n" + body;
+}
+
+// Answers the save dialog as a user would; records what it proposed.
+class FakeSavePathChooser : public SavePathChooser {
+public:
+    QString choose(QWidget*, const QString& suggestedPath) override
+    {
+        suggested.append(suggestedPath);
+        return answer;
+    }
+    QString answer;
+    QStringList suggested;
+};
+
+QStringList texts(const QSignalSpy& spy)
+{
+    QStringList all;
+    for (const QList<QVariant>& args : spy)
+        all.append(args.at(0).toString());
+    return all;
 }
 
 // Receives the addresses that would go to the system's mail program.
@@ -50,6 +85,12 @@ private slots:
         m_server.setPage("/", page("Accueil"));
         m_server.setPage("/deux", page("Deux"));
         m_server.setPage("/faux", page("Impossible de trouver le serveur"));
+        m_server.setPage("/liens", "<html><head><title>Liens</title></head><body style=\"margin:0\">"
+                                   "<a id=\"lien\" href=\"/deux\" target=\"_blank\" "
+                                   "style=\"display:block;width:300px;height:100px\">Deux</a></body></html>");
+        m_server.setRawResponse("/rapport", download(QByteArray(300000, 'r'), 300000));
+        m_server.setRawResponse("/coupe", download(QByteArray(1000, 'c'), 300000));
+        m_server.setRawResponse("/lent", download(QByteArray(1000, 'l'), 300000), true);
     }
 
     void init()
@@ -77,6 +118,23 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!titles.isEmpty() && titles.last().at(0).toString() == notFound, loadTimeout);
         QCOMPARE(browser.locationName(), notFound);
         QCOMPARE(browser.locationUrl(), QStringLiteral("http://autre.invalid/"));
+    }
+
+    void loadFailuresAreToldInFrench()
+    {
+        WebEngineBrowser browser;
+        browser.widget()->resize(400, 300);
+        QTcpServer closed;
+        QVERIFY(closed.listen(QHostAddress::LocalHost));
+        const quint16 port = closed.serverPort();
+        closed.close();
+        browser.navigate(QStringLiteral("http://127.0.0.1:%1/").arg(port));
+        QTRY_COMPARE_WITH_TIMEOUT(browser.locationName(), QStringLiteral("Impossible d'afficher la page"), loadTimeout);
+        QString text;
+        browser.view()->page()->toPlainText([&text](const QString& shown) { text = shown; });
+        QTRY_VERIFY_WITH_TIMEOUT(!text.isEmpty(), loadTimeout);
+        QVERIFY2(text.contains(QStringLiteral("La page n'a pas pu être chargée : le serveur a refusé la connexion.")),
+                 qPrintable(text));
     }
 
     void historyStepsAndLocalFiles()
@@ -134,6 +192,191 @@ private slots:
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(60, 60));
         QTest::qWait(50);
         QCOMPARE(focus.size(), 1);
+    }
+
+    void reactivatingTheWindowIsNoMoveIntoTheView()
+    {
+        QWidget window;
+        WebEngineBrowser banner;
+        banner.widget()->setParent(&window);
+        banner.widget()->setGeometry(0, 0, 300, 200);
+        auto* other = new QLineEdit(&window);
+        other->setGeometry(0, 210, 100, 20);
+        window.resize(300, 240);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        banner.navigate(m_server.url("/deux"));
+        QTRY_COMPARE_WITH_TIMEOUT(banner.locationName(), QStringLiteral("Deux"), loadTimeout);
+        QSignalSpy focus(&banner, &BrowserComponent::gotFocus);
+        QWidget* target = banner.view()->focusProxy() ? banner.view()->focusProxy() : banner.view();
+        QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(50, 50));
+        QTRY_COMPARE_WITH_TIMEOUT(focus.size(), 1, loadTimeout);
+
+        // Another window, then back: the focus returns to the view by itself.
+        QWidget about;
+        about.resize(100, 100);
+        about.show();
+        about.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTRY_VERIFY(target->hasFocus());
+        QTest::qWait(100);
+        QCOMPARE(focus.size(), 1);
+
+        // A keyboard move into the view counts.
+        other->setFocus(Qt::TabFocusReason);
+        banner.widget()->setFocus(Qt::TabFocusReason);
+        QTRY_COMPARE_WITH_TIMEOUT(focus.size(), 2, loadTimeout);
+    }
+
+    void newWindowRequestsAreHandedOn()
+    {
+        WebEngineBrowser browser;
+        browser.widget()->resize(400, 300);
+        browser.widget()->show();
+        browser.navigate(m_server.url("/liens"));
+        QTRY_COMPARE_WITH_TIMEOUT(browser.locationName(), QStringLiteral("Liens"), loadTimeout);
+        QSignalSpy asked(&browser, &BrowserComponent::newWindowRequested);
+        browser.view()->page()->runJavaScript(QStringLiteral("document.getElementById('lien').click()"));
+        QTRY_COMPARE_WITH_TIMEOUT(asked.size(), 1, loadTimeout);
+        QCOMPARE(asked.at(0).at(0).toString(), m_server.url("/deux"));
+        browser.view()->page()->runJavaScript(QStringLiteral("window.open('/faux')"));
+        QTRY_COMPARE_WITH_TIMEOUT(asked.size(), 2, loadTimeout);
+        QCOMPARE(asked.at(1).at(0).toString(), m_server.url("/faux"));
+        // The component itself stays where it was.
+        QCOMPARE(browser.locationName(), QStringLiteral("Liens"));
+    }
+
+    void newWindowLinkOpensInThePageView()
+    {
+        QTemporaryDir program;
+        Variables variables;
+        auto ownPageView = std::make_unique<WebEngineBrowser>();
+        BrowserComponent& pageView = *ownPageView;
+        MainWindow window(ProgramFolder(program.path()), variables, std::move(ownPageView),
+                          std::make_unique<WebEngineBrowser>());
+        window.show();
+        pageView.navigate(m_server.url("/liens"));
+        QTRY_COMPARE_WITH_TIMEOUT(pageView.locationName(), QStringLiteral("Liens"), loadTimeout);
+        window.findChild<QWebEngineView*>("wb1")->page()->runJavaScript(
+            QStringLiteral("document.getElementById('lien').click()"));
+        QTRY_COMPARE_WITH_TIMEOUT(pageView.locationName(), QStringLiteral("Deux"), loadTimeout);
+        const QWidgetList windows = QApplication::topLevelWidgets();
+        QCOMPARE(std::count_if(windows.begin(), windows.end(), [](QWidget* w) { return w->isVisible(); }), 1);
+    }
+
+    void downloadsAskWhereAndLeaveNoPartialFile()
+    {
+        auto chooser = std::make_unique<FakeSavePathChooser>();
+        FakeSavePathChooser& dialog = *chooser;
+        WebEngineBrowser browser(std::move(chooser));
+        browser.widget()->resize(400, 300);
+        browser.widget()->show();
+        browser.navigate(m_server.url("/deux"));
+        QTRY_COMPARE_WITH_TIMEOUT(browser.locationName(), QStringLiteral("Deux"), loadTimeout);
+        QSignalSpy statuses(&browser, &BrowserComponent::statusTextChange);
+        QTemporaryDir target;
+        const QString chosen = target.filePath("choisi.pdf");
+
+        // Saved where the user chose, under the server's name by default.
+        dialog.answer = chosen;
+        browser.navigate(m_server.url("/rapport"));
+        QTRY_VERIFY_WITH_TIMEOUT(texts(statuses).contains(QStringLiteral("Téléchargement terminé : « %1 »")
+                                                              .arg(QDir::toNativeSeparators(chosen))),
+                                 loadTimeout);
+        QCOMPARE(QFileInfo(dialog.suggested.value(0)).fileName(), QStringLiteral("rapport.pdf"));
+        QCOMPARE(readBytes(chosen), QByteArray(300000, 'r'));
+        QVERIFY(texts(statuses).filter(QStringLiteral("Téléchargement de « choisi.pdf » : ")).size() >= 1);
+        QCOMPARE(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"choisi.pdf"});
+        QVERIFY(QFile::remove(chosen));
+
+        // Cancelled in the save dialog.
+        statuses.clear();
+        dialog.answer.clear();
+        browser.navigate(m_server.url("/rapport"));
+        QTRY_VERIFY_WITH_TIMEOUT(texts(statuses).contains(QStringLiteral("Téléchargement annulé.")), loadTimeout);
+
+        // The server stops half-way.
+        statuses.clear();
+        dialog.answer = chosen;
+        browser.navigate(m_server.url("/coupe"));
+        QTRY_VERIFY_WITH_TIMEOUT(!texts(statuses).filter(QStringLiteral("Échec du téléchargement de « choisi.pdf » : ")).isEmpty(),
+                                 loadTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList(), loadTimeout);
+
+        // Stopped by the user while it runs.
+        statuses.clear();
+        browser.navigate(m_server.url("/lent"));
+        QTRY_VERIFY_WITH_TIMEOUT(!texts(statuses).filter(QStringLiteral("Téléchargement de « choisi.pdf » : ")).isEmpty(),
+                                 loadTimeout);
+        browser.stop();
+        QTRY_VERIFY_WITH_TIMEOUT(texts(statuses).contains(QStringLiteral("Téléchargement de « choisi.pdf » annulé.")),
+                                 loadTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList(), loadTimeout);
+        QCOMPARE(browser.locationName(), QStringLiteral("Deux"));
+    }
+
+    void rightClickMenuIsFrenchAndWorks()
+    {
+        QWidget window;
+        WebEngineBrowser browser;
+        browser.widget()->setParent(&window);
+        browser.widget()->setGeometry(0, 0, 400, 300);
+        window.resize(400, 300);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        browser.navigate(m_server.url("/liens"));
+        QTRY_COMPARE_WITH_TIMEOUT(browser.locationName(), QStringLiteral("Liens"), loadTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(browser.view()->focusProxy(), loadTimeout);
+        QSignalSpy asked(&browser, &BrowserComponent::newWindowRequested);
+
+        // The engine drops clicks that come before its first frame: click again until it answers.
+        auto openMenu = [&](QPoint at) -> QMenu* {
+            auto popup = [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); };
+            QDeadlineTimer deadline(loadTimeout);
+            while (!popup() && !deadline.hasExpired()) {
+                QTest::mouseClick(browser.view()->focusProxy(), Qt::RightButton, {}, at);
+                (void)QTest::qWaitFor(popup, 1000);
+            }
+            return popup();
+        };
+        auto entries = [](QMenu* menu) {
+            QStringList all;
+            for (QAction* action : menu->actions()) {
+                if (!action->isSeparator())
+                    all.append(action->text() + (action->isEnabled() ? "" : " (inactif)"));
+            }
+            return all;
+        };
+        auto choose = [](QMenu* menu, const QString& text) {
+            for (QAction* action : menu->actions()) {
+                if (action->text() == text)
+                    action->trigger();
+            }
+            menu->close();
+        };
+
+        QMenu* onLink = openMenu(QPoint(20, 20));
+        QVERIFY(onLink);
+        QCOMPARE(entries(onLink), (QStringList{"Ouvrir le lien", "Copier l'adresse du lien", "Tout sélectionner",
+                                               "Page précédente (inactif)", "Page suivante (inactif)", "Actualiser"}));
+        choose(onLink, "Copier l'adresse du lien");
+        QCOMPARE(QGuiApplication::clipboard()->text(), m_server.url("/deux"));
+        QMenu* again = openMenu(QPoint(20, 20));
+        QVERIFY(again);
+        choose(again, "Ouvrir le lien");
+        QCOMPARE(asked.size(), 1);
+        QCOMPARE(asked.at(0).at(0).toString(), m_server.url("/deux"));
+
+        browser.navigate(m_server.url("/deux"));
+        QTRY_COMPARE_WITH_TIMEOUT(browser.locationName(), QStringLiteral("Deux"), loadTimeout);
+        QMenu* onPage = openMenu(QPoint(350, 250));
+        QVERIFY(onPage);
+        QCOMPARE(entries(onPage), (QStringList{"Tout sélectionner", "Page précédente", "Page suivante (inactif)",
+                                               "Actualiser"}));
+        choose(onPage, "Page précédente");
+        QTRY_COMPARE_WITH_TIMEOUT(browser.locationName(), QStringLiteral("Liens"), loadTimeout);
     }
 
     void visitThroughTheAddressBar()

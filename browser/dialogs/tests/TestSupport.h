@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QByteArray>
 #include <QFile>
+#include <QLabel>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -47,13 +50,37 @@ inline QWidget* openWindow(const char* name)
     return found.first();
 }
 
-// Controls that take the keyboard focus but give a screen reader no name.
-inline QStringList unnamedControls(QWidget* window)
+// What a screen reader would announce wrongly in the window: a window that is
+// not announced as a window or dialog named by its caption, a control that
+// takes the focus without a name, a caption or label text missing from its
+// control's name (voice control reaches a control by the words it shows).
+inline QStringList accessibilityFaults(QWidget* window)
 {
-    QStringList unnamed;
+    QStringList faults;
+    QAccessibleInterface* announced = QAccessible::queryAccessibleInterface(window);
+    if (announced->role() != QAccessible::Window && announced->role() != QAccessible::Dialog)
+        faults << window->objectName() + QStringLiteral(": not a window");
+    if (announced->text(QAccessible::Name) != window->windowTitle())
+        faults << window->objectName() + QStringLiteral(": named ") + announced->text(QAccessible::Name);
     for (QWidget* control : window->findChildren<QWidget*>()) {
-        if (control->focusPolicy() != Qt::NoFocus && control->accessibleName().isEmpty())
-            unnamed << control->objectName();
+        const QString name = QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+        QString shown;
+        if (auto* button = qobject_cast<QAbstractButton*>(control))
+            shown = button->text().remove(QLatin1Char('&'));
+        else if (auto* label = qobject_cast<QLabel*>(control))
+            shown = label->text();
+        if (control->focusPolicy() != Qt::NoFocus && name.isEmpty())
+            faults << control->objectName() + QStringLiteral(": no name");
+        else if (!name.contains(shown))
+            faults << control->objectName() + QStringLiteral(": named ") + name;
+        // A box is reached by the words of the label in front of it.
+        auto* label = qobject_cast<QLabel*>(control);
+        if (QWidget* buddy = label ? label->buddy() : nullptr) {
+            const QString words = label->text().remove(QLatin1Char('&')).remove(QLatin1Char(':')).trimmed();
+            const QString boxName = QAccessible::queryAccessibleInterface(buddy)->text(QAccessible::Name);
+            if (!boxName.contains(words))
+                faults << buddy->objectName() + QStringLiteral(": named ") + boxName;
+        }
     }
-    return unnamed;
+    return faults;
 }

@@ -18,7 +18,7 @@ private slots:
         window.show();
         // The photograph comes from the library's own resources.
         QCOMPARE(child<QLabel>(&window, "Image1")->pixmap().size(), QSize(480, 640));
-        QCOMPARE(unnamedControls(&window), QStringList());
+        QCOMPARE(accessibilityFaults(&window), QStringList());
 
         QTest::mouseClick(child(&window, "Label3"), Qt::LeftButton);
         QTest::mouseClick(child(&window, "Label5"), Qt::LeftButton);

@@ -79,7 +79,7 @@ private slots:
                  QRect((960 + member->offsetAcross) / 15, (1560 + member->offsetDown) / 15, 233, 19));
         // Disabling the main window must not reach the dialog.
         QVERIFY(dialog->isEnabled());
-        QCOMPARE(unnamedControls(dialog.get()), QStringList());
+        QCOMPARE(accessibilityFaults(dialog.get()), QStringList());
     }
 
     void keyboardOrderFollowsTheMember_data()

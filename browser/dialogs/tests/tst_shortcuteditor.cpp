@@ -54,7 +54,7 @@ private slots:
         auto editor = open();
         QVERIFY(rows(editor.get(), "List1").isEmpty());
         QVERIFY(rows(editor.get(), "List2").isEmpty());
-        QCOMPARE(unnamedControls(editor.get()), QStringList());
+        QCOMPARE(accessibilityFaults(editor.get()), QStringList());
         // The untouched initial texts are stored like any other pair.
         QTest::mouseClick(child<QPushButton>(editor.get(), "Command1"), Qt::LeftButton);
         QCOMPARE(fileBytes(shortcutFile()), QByteArray("Mot cl\xe9\r\nURL\r\n"));
@@ -84,6 +84,23 @@ private slots:
         editor = open();
         QCOMPARE(rows(editor.get(), "List1"), keywords);
         QCOMPARE(rows(editor.get(), "List2"), addresses);
+    }
+
+    void confirmationIsPlainTextAndReadAloud()
+    {
+        auto editor = open();
+        validate(editor.get(), QStringLiteral("<b>x</b>"), QStringLiteral("a&lt;b"));
+        auto* confirmation = child<QLabel>(editor.get(), "Label1");
+        const QString sentence = QStringLiteral("Félicitations! Maintenant, il vous suffit de taper le mot <b>x</b> "
+                                                "pour accéder à l'adresse a&lt;b");
+        QCOMPARE(QAccessible::queryAccessibleInterface(confirmation)->text(QAccessible::Name), sentence);
+        QCOMPARE(accessibilityFaults(editor.get()), QStringList());
+        QLabel plain;
+        plain.setTextFormat(Qt::PlainText);
+        plain.setWordWrap(true);
+        plain.setFont(confirmation->font());
+        plain.setText(sentence);
+        QCOMPARE(confirmation->heightForWidth(confirmation->width()), plain.heightForWidth(confirmation->width()));
     }
 
     void oddLineCountShiftsAnAppendedPair()

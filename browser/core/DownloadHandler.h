@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+class QWebEngineDownloadRequest;
+class QWebEnginePage;
+class QWidget;
+class SavePathChooser;
+
+// Downloads started from one page (a link to a file the engine does not
+// display): asks where to save, tells progress and end in status texts, and
+// leaves no partial file behind a cancel or a failure.
+class DownloadHandler : public QObject {
+    Q_OBJECT
+public:
+    // The page's profile reports downloads of every page; this handler takes
+    // those of its page. The save dialog opens over dialogParent.
+    DownloadHandler(QWebEnginePage* page, SavePathChooser& chooser, QWidget* dialogParent,
+                    QObject* parent = nullptr);
+
+    // Stops every download still running.
+    void cancelAll();
+
+signals:
+    void statusText(const QString& text);
+
+private:
+    void onRequested(QWebEngineDownloadRequest* download);
+    void onProgress(QWebEngineDownloadRequest* download);
+    void onStateChanged(QWebEngineDownloadRequest* download);
+
+    QWebEnginePage* m_page;
+    SavePathChooser& m_chooser;
+    QPointer<QWidget> m_dialogParent;
+    QList<QPointer<QWebEngineDownloadRequest>> m_running;
+};
