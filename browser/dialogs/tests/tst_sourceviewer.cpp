@@ -1,0 +1,64 @@
+#include "FakeBrowserComponent.h"
+#include "LocalHttpServer.h"
+#include "PageFetcher.h"
+#include "SourceViewer.h"
+#include "TestSupport.h"
+
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
+
+class SourceViewerTest : public QObject {
+    Q_OBJECT
+
+private:
+    LocalHttpServer m_server;
+    PageFetcher m_inet1;
+    FakeBrowserComponent m_wb1;
+
+private slots:
+    void initTestCase() { QVERIFY(m_server.listen()); }
+
+    void showsTheServersTextWrappedInTheBox()
+    {
+        const QString longLine = QStringLiteral("<p>") + QStringLiteral("mot ").repeated(200) + QStringLiteral("</p>");
+        m_server.setPage("/page", ("<title>Été</title>\n" + longLine).toUtf8());
+        m_wb1.url = m_server.url("/page");
+
+        SourceViewer viewer(m_wb1, m_inet1);
+        // Fetched while the window was built, before it is shown.
+        QCOMPARE(m_server.requests(), QStringList{"GET /page"});
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+
+        QCOMPARE(viewer.objectName(), QStringLiteral("f_source"));
+        QCOMPARE(viewer.windowTitle(), QStringLiteral("Source de la page html en cours"));
+        QCOMPARE(viewer.size(), QSize(431, 410));
+        auto* text = child<QPlainTextEdit>(&viewer, "Text1");
+        QCOMPARE(text->geometry(), QRect(8, 16, 409, 369));
+        QCOMPARE(child<QPushButton>(&viewer, "Command1")->text(), QStringLiteral("Fermer la fenêtre"));
+        QCOMPARE(unnamedControls(&viewer), QStringList());
+
+        QCOMPARE(text->toPlainText(), QStringLiteral("<title>Été</title>\n") + longLine);
+        QVERIFY(!text->isReadOnly());
+        // The long line is broken at the box's width; nothing scrolls sideways.
+        QVERIFY(text->document()->findBlockByNumber(1).layout()->lineCount() > 5);
+        QCOMPARE(text->horizontalScrollBar()->maximum(), 0);
+
+        QTest::mouseClick(child<QPushButton>(&viewer, "Command1"), Qt::LeftButton);
+        QVERIFY(!viewer.isVisible());
+    }
+
+    void aFailedFetchShowsItsReasonInTheBox()
+    {
+        m_wb1.url = QStringLiteral("about:blank");
+        SourceViewer viewer(m_wb1, m_inet1);
+        QVERIFY(child<QPlainTextEdit>(&viewer, "Text1")->toPlainText().contains(QStringLiteral("page vide")));
+    }
+};
+
+QTEST_MAIN(SourceViewerTest)
+#include "tst_sourceviewer.moc"
