@@ -22,7 +22,7 @@ int main(int argc, char* argv[])
     MainWindow window(ProgramFolder::ofExecutable(), std::make_unique<WebEngineBrowser>(),
                       std::make_unique<WebEngineBrowser>());
     new MainWindowCommands(window, std::make_unique<QtMessageBox>(),
-                           [] { return std::make_unique<QtFileDialog>(); });
+                           [] { return std::make_unique<QtFileDialog>(); }, QtFileDialog::forPages());
     window.show();
     BenchReport::attachIfRequested(window);
     return app.exec();

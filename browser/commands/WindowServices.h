@@ -7,6 +7,7 @@ class BrowserComponent;
 class FileDialog;
 class MainWindow;
 class MessageBox;
+class PageFetcher;
 class ProgramFolder;
 struct Variables;
 
@@ -23,4 +24,5 @@ struct WindowServices {
     MessageBox& messages;         // modal messages
     FileDialog& cd1;              // the main window's file dialog, shared by Save and Open for the life of the process
     FileDialogFactory makeFileDialog;  // each preferred-address dialog has a file dialog of its own
+    PageFetcher& inet1;           // downloads a page afresh for the source viewer and Save
 };

@@ -38,7 +38,8 @@ private slots:
         m_window = std::make_unique<MainWindow>(ProgramFolder(m_programDir.path()), std::move(pageView),
                                                 std::make_unique<FakeBrowserComponent>());
         m_commands = new MainWindowCommands(*m_window, std::make_unique<FakeMessageBox>(),
-                                            [] { return std::make_unique<FakeFileDialog>(); });
+                                            [] { return std::make_unique<FakeFileDialog>(); },
+                                            std::make_unique<FakeFileDialog>());
         m_window->show();
     }
     void cleanup()

@@ -1,0 +1,72 @@
+// A main window with the editor, the source viewer and the about window open,
+// then "&Quitter": prints what it opened, then anything that still runs (a
+// window being closed, the event loop returning, a destructor), unbuffered.
+#include "FakeBrowserComponent.h"
+#include "FakeFileDialog.h"
+#include "FakeMessageBox.h"
+#include "LocalHttpServer.h"
+#include "MainWindow.h"
+#include "MainWindowCommands.h"
+#include "MenuBar.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+class CloseReporter : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Close)
+            std::printf("fermeture %s\n", qPrintable(watched->objectName()));
+        return false;
+    }
+};
+
+struct ExitReporter {
+    ~ExitReporter() { std::printf("destruction\n"); }
+} exitReporter;
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
+    QApplication app(argc, argv);
+    QTemporaryDir folder;
+    LocalHttpServer server;
+    server.listen();
+    server.setPage("/", "<p>source</p>");
+
+    auto pageView = std::make_unique<FakeBrowserComponent>();
+    pageView->url = server.url("/");
+    MainWindow window(ProgramFolder(folder.path()), std::move(pageView), std::make_unique<FakeBrowserComponent>());
+    auto* commands = new MainWindowCommands(window, std::make_unique<FakeMessageBox>(),
+                                            [] { return std::make_unique<FakeFileDialog>(); },
+                                            std::make_unique<FakeFileDialog>());
+    window.show();
+    CloseReporter reporter;
+    app.installEventFilter(&reporter);
+
+    QTimer::singleShot(0, &window, [commands] {
+        for (const char* entry : {"smnu_facile", "smnu_source", "smnu_credits"})
+            commands->menus().entry(entry)->trigger();
+        QStringList names;
+        for (QWidget* open : QApplication::topLevelWidgets()) {
+            if (open->isVisible() && open->objectName().startsWith(QLatin1String("f_")))
+                names << open->objectName();
+        }
+        names.sort();
+        std::printf("ouvertes : %s\n", qPrintable(names.join(QLatin1Char(' '))));
+        commands->menus().entry("smnu_quitter")->trigger();
+        std::printf("le programme continue\n");
+    });
+    const int code = app.exec();
+    std::printf("la boucle est finie\n");
+    return code;
+}
