@@ -47,9 +47,10 @@ QString write(const QString& path, const QByteArray& page)
     QFileDevice::FileError error = QFileDevice::NoError;
     if (!file.open(QIODevice::WriteOnly)) {
         error = file.error();
-    } else if (file.write(bytes) != bytes.size()) {
+    } else if (file.write(bytes) != bytes.size() || !file.flush()) {
         // A write cut short (a full disk, a file size limit) raises no error
-        // of its own; the temporary file is dropped.
+        // of its own, and commit() would not see one in its last buffer: the
+        // temporary file is dropped.
         error = QFileDevice::WriteError;
         file.cancelWriting();
         file.commit();

@@ -5,8 +5,31 @@
 #include "Twips.h"
 #include "WindowFont.h"
 
+#include <QFontMetrics>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+namespace {
+
+// The caption fills its narrow button in the classic face; the faces that
+// stand in for it run wider, so the font is narrowed, then shrunk, to fit.
+void fitCaption(QPushButton* button)
+{
+    constexpr int frame = 6;
+    constexpr double smallestPoints = 6.0;
+    QFont font = button->font();
+    const auto fits = [button](const QFont& f) {
+        return QFontMetrics(f).horizontalAdvance(button->text()) <= button->width() - frame;
+    };
+    if (fits(font))
+        return;
+    font.setStretch(QFont::SemiCondensed);
+    while (!fits(font) && font.pointSizeF() - 0.25 >= smallestPoints)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    button->setFont(font);
+}
+
+}  // namespace
 
 SourceViewer::SourceViewer(BrowserComponent& wb1, PageFetcher& inet1)
     : QWidget(nullptr, Qt::Window)
@@ -27,6 +50,7 @@ SourceViewer::SourceViewer(BrowserComponent& wb1, PageFetcher& inet1)
     m_closeButton = placeInTwips(new QPushButton(QStringLiteral("Fermer la fenêtre"), this), "Command1",
                                  120, 5880, 1335, 255);
     m_closeButton->setAutoDefault(false);
+    fitCaption(m_closeButton);
     m_closeButton->setAccessibleName(m_closeButton->text());
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 

@@ -1,0 +1,90 @@
+// Runs one File-menu scenario on the real main window against a local web
+// server, for screenshots under Xvfb; the program ends by itself after a few
+// seconds:
+//   tavrello_file_preview source|save-dialog|open-dialog|refused|404|silent|blank|local
+//                         |folder-in-the-way|missing-folder|read-only|disk-full
+#include "FakeBrowserComponent.h"
+#include "FakeFileDialog.h"
+#include "LocalHttpServer.h"
+#include "MainWindow.h"
+#include "MainWindowCommands.h"
+#include "MenuBar.h"
+#include "PageFetcher.h"
+#include "QtFileDialog.h"
+#include "QtMessageBox.h"
+#include "TestFiles.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTranslator>
+
+#include <csignal>
+#include <cstdlib>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace std::chrono_literals;
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QTranslator qtFrench;
+    if (qtFrench.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtFrench);
+    const QString scenario = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("source");
+
+    QTemporaryDir folder;
+    LocalHttpServer server;
+    server.listen();
+    server.setPage("/", "<html>\n<head><title>Accueil</title></head>\n<body>\n<p>Bienvenue : "
+                        "é€œ — une ligne assez longue pour être coupée au bord de la boîte de texte "
+                        "sans barre de défilement horizontale.</p>\n</body>\n</html>\n");
+    server.setSilent("/muet");
+    writeBytes(folder.filePath(QStringLiteral("ancienne.htm")), "ancienne\r\n");
+
+    auto pageView = std::make_unique<FakeBrowserComponent>();
+    FakeBrowserComponent& wb1 = *pageView;
+    wb1.url = server.url("/");
+    const QHash<QString, QString> addresses{
+        {"refused", LocalHttpServer::refusingUrl()}, {"404", server.url("/absente")},
+        {"silent", server.url("/muet")}, {"blank", "about:blank"}, {"local", "file:///tmp/page.htm"}};
+    wb1.url = addresses.value(scenario, wb1.url);
+    const QHash<QString, QString> targets{
+        {"folder-in-the-way", folder.path()}, {"missing-folder", folder.filePath("absent/page.htm")},
+        {"read-only", "/proc/page.htm"}, {"disk-full", folder.filePath("ancienne.htm")}};
+
+    MainWindow window(ProgramFolder(folder.path()), std::move(pageView), std::make_unique<FakeBrowserComponent>());
+    std::unique_ptr<FileDialog> cd1;
+    if (targets.contains(scenario)) {
+        auto scripted = std::make_unique<FakeFileDialog>();
+        scripted->answers << targets.value(scenario);
+        cd1 = std::move(scripted);
+    } else {
+        cd1 = QtFileDialog::forPages();
+    }
+    auto* commands = new MainWindowCommands(window, std::make_unique<QtMessageBox>(),
+                                            [] { return std::make_unique<QtFileDialog>(); }, std::move(cd1));
+    commands->pageFetcher().setTimeout(2s);
+    window.move(0, 0);
+    window.show();
+
+    if (scenario == QLatin1String("disk-full")) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small{16, RLIM_INFINITY};
+        getrlimit(RLIMIT_FSIZE, &small);
+        small.rlim_cur = 16;
+        setrlimit(RLIMIT_FSIZE, &small);
+    }
+    QTimer::singleShot(6000, [] { std::_Exit(0); });
+    QTimer::singleShot(300, &window, [&] {
+        const char* entry = scenario == QLatin1String("source")        ? "smnu_source"
+                            : scenario == QLatin1String("open-dialog") ? "smnu_ouvrir"
+                                                                       : "smnu_save";
+        commands->menus().entry(entry)->trigger();
+    });
+    return app.exec();
+}
