@@ -3,6 +3,7 @@
 #include "PageFetcher.h"
 #include "SourceViewer.h"
 #include "TestSupport.h"
+#include "WebEngineBrowser.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -20,6 +21,7 @@ private:
     FakeBrowserComponent m_wb1;
 
 private slots:
+    static void initMain() { QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts); }
     void initTestCase() { QVERIFY(m_server.listen()); }
 
     void showsTheServersTextWrappedInTheBox()
@@ -50,6 +52,28 @@ private slots:
 
         QTest::mouseClick(child<QPushButton>(&viewer, "Command1"), Qt::LeftButton);
         QVERIFY(!viewer.isVisible());
+    }
+
+    void aPostedPageShowsWhatAPlainRequestReturns()
+    {
+        // The engine sends a form; the viewer asks for the address it landed on.
+        m_server.setPage("/formulaire",
+                         "<form id=f method=post action=/reponse><input name=nom value=Anne></form>"
+                         "<script>document.getElementById('f').submit()</script>");
+        m_server.setPostAnswer("/reponse", "<title>Merci Anne</title>");
+        m_server.setPage("/reponse", "<title>Formulaire vide</title>");
+        WebEngineBrowser wb1;
+        QWidget window;
+        wb1.widget()->setParent(&window);
+        window.show();
+        wb1.navigate(m_server.url("/formulaire"));
+        QTRY_COMPARE_WITH_TIMEOUT(wb1.locationName(), QStringLiteral("Merci Anne"), 20000);
+        QCOMPARE(wb1.locationUrl(), m_server.url("/reponse"));
+        QVERIFY(m_server.requests().contains(QStringLiteral("POST /reponse")));
+
+        SourceViewer viewer(wb1, m_inet1);
+        QCOMPARE(m_server.requests().last(), QStringLiteral("GET /reponse"));
+        QCOMPARE(child<QPlainTextEdit>(&viewer, "Text1")->toPlainText(), QStringLiteral("<title>Formulaire vide</title>"));
     }
 
     void aFailedFetchShowsItsReasonInTheBox()

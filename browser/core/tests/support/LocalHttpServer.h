@@ -42,6 +42,8 @@ public:
         m_pages.insert(path, html);
         m_contentTypes.insert(path, contentType);
     }
+    // The page a POST to that path is answered with; a GET gets setPage's.
+    void setPostAnswer(const QString& path, const QByteArray& html) { m_postAnswers.insert(path, html); }
     void setRedirect(const QString& path, const QString& location) { m_redirects.insert(path, location); }
     void setSilent(const QString& path) { m_silent.insert(path); }
     // Called as each request arrives, before it is answered.
@@ -73,9 +75,12 @@ private:
                 socket->disconnectFromHost();
                 return;
             }
-            const bool found = m_pages.contains(path);
-            const QByteArray body = found ? m_pages.value(path) : QByteArray("<title>Absente</title>");
-            const QByteArray type = found ? m_contentTypes.value(path) : QByteArray("text/html; charset=utf-8");
+            const bool posted = words.value(0) == "POST" && m_postAnswers.contains(path);
+            const bool found = posted || m_pages.contains(path);
+            const QByteArray body = posted ? m_postAnswers.value(path)
+                : found                    ? m_pages.value(path)
+                                           : QByteArray("<title>Absente</title>");
+            const QByteArray type = found && !posted ? m_contentTypes.value(path) : QByteArray("text/html; charset=utf-8");
             socket->write((found ? "HTTP/1.1 200 OK\r\n" : "HTTP/1.1 404 Not Found\r\n")
                           + (type.isEmpty() ? QByteArray() : "Content-Type: " + type + "\r\n")
                           + "Content-Length: " + QByteArray::number(body.size())
@@ -87,6 +92,7 @@ private:
     QTcpServer m_server;
     QHash<QString, QByteArray> m_pages;
     QHash<QString, QByteArray> m_contentTypes;
+    QHash<QString, QByteArray> m_postAnswers;
     QHash<QString, QString> m_redirects;
     QSet<QString> m_silent;
     QHash<QTcpSocket*, QByteArray> m_pending;
