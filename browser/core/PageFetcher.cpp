@@ -126,7 +126,7 @@ PageFetcher::PageFetcher()
 
 FetchedPage PageFetcher::fetch(const QString& address)
 {
-    const QUrl url(address, QUrl::StrictMode);
+    const QUrl url(address);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
         || url.host().isEmpty())
