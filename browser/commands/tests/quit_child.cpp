@@ -1,6 +1,8 @@
 // A main window with the editor, the source viewer and the about window open,
 // then "&Quitter": prints what it opened, then anything that still runs (a
 // window being closed, the event loop returning, a destructor), unbuffered.
+// The program folder is the first argument: the process leaves no temporary
+// folder of its own behind.
 #include "FakeBrowserComponent.h"
 #include "FakeFileDialog.h"
 #include "FakeMessageBox.h"
@@ -11,7 +13,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <cstdio>
@@ -38,14 +39,14 @@ int main(int argc, char** argv)
 {
     std::setvbuf(stdout, nullptr, _IONBF, 0);
     QApplication app(argc, argv);
-    QTemporaryDir folder;
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     LocalHttpServer server;
     server.listen();
     server.setPage("/", "<p>source</p>");
 
     auto pageView = std::make_unique<FakeBrowserComponent>();
     pageView->url = server.url("/");
-    MainWindow window(ProgramFolder(folder.path()), std::move(pageView), std::make_unique<FakeBrowserComponent>());
+    MainWindow window(ProgramFolder(folder), std::move(pageView), std::make_unique<FakeBrowserComponent>());
     auto* commands = new MainWindowCommands(window, std::make_unique<FakeMessageBox>(),
                                             [] { return std::make_unique<FakeFileDialog>(); },
                                             std::make_unique<FakeFileDialog>());

@@ -276,7 +276,7 @@ private slots:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         child.setProcessEnvironment(environment);
-        child.start(QStringLiteral(QUIT_CHILD));
+        child.start(QStringLiteral(QUIT_CHILD), {m_files->path()});
         QVERIFY(child.waitForFinished(20000));
         QCOMPARE(child.exitStatus(), QProcess::NormalExit);
         QCOMPARE(child.exitCode(), 0);
@@ -284,6 +284,7 @@ private slots:
         // did not return, no destructor ran.
         QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()),
                  QStringLiteral("ouvertes : f_credits f_exe f_facile f_source\n"));
+        QCOMPARE(QDir(m_files->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }
 };
 
