@@ -32,7 +32,7 @@ void fitCaption(QPushButton* button)
 }  // namespace
 
 SourceViewer::SourceViewer(BrowserComponent& wb1, PageFetcher& inet1)
-    : QWidget(nullptr, Qt::Window)
+    : QDialog(nullptr)
 {
     setObjectName(QStringLiteral("f_source"));
     setWindowTitle(QStringLiteral("Source de la page html en cours"));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 
 class BrowserComponent;
 class PageFetcher;
@@ -10,8 +10,8 @@ class QPushButton;
 // The page-source viewer, f_source: downloads the page view's current address
 // afresh while it is built and shows the text the server returns. A download
 // that fails shows its reason in place of the source. Edits in the box stay
-// there.
-class SourceViewer : public QWidget {
+// there. A modeless dialog, so that screen readers announce it as one.
+class SourceViewer : public QDialog {
     Q_OBJECT
 public:
     SourceViewer(BrowserComponent& wb1, PageFetcher& inet1);

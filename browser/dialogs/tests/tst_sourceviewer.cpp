@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "WebEngineBrowser.h"
 
+#include <QAccessible>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -43,6 +44,9 @@ private slots:
         QCOMPARE(text->geometry(), QRect(8, 16, 409, 369));
         QCOMPARE(child<QPushButton>(&viewer, "Command1")->text(), QStringLiteral("Fermer la fenêtre"));
         QCOMPARE(unnamedControls(&viewer), QStringList());
+        QAccessibleInterface* announced = QAccessible::queryAccessibleInterface(&viewer);
+        QCOMPARE(announced->role(), QAccessible::Dialog);
+        QCOMPARE(announced->text(QAccessible::Name), viewer.windowTitle());
 
         QCOMPARE(text->toPlainText(), QStringLiteral("<title>Été</title>\n") + longLine);
         QVERIFY(!text->isReadOnly());
