@@ -3,6 +3,8 @@
 // seconds:
 //   tavrello_file_preview source|save-dialog|open-dialog|refused|404|silent|blank|local
 //                         |folder-in-the-way|missing-folder|read-only|disk-full
+// A download failure prefixed with "source-" (source-refused) opens the viewer
+// instead of saving.
 #include "FakeBrowserComponent.h"
 #include "FakeFileDialog.h"
 #include "LocalHttpServer.h"
@@ -52,7 +54,8 @@ int main(int argc, char** argv)
     const QHash<QString, QString> addresses{
         {"refused", LocalHttpServer::refusingUrl()}, {"404", server.url("/absente")},
         {"silent", server.url("/muet")}, {"blank", "about:blank"}, {"local", "file:///tmp/page.htm"}};
-    wb1.url = addresses.value(scenario, wb1.url);
+    const bool viewing = scenario.startsWith(QLatin1String("source"));
+    wb1.url = addresses.value(viewing ? scenario.mid(7) : scenario, wb1.url);
     const QHash<QString, QString> targets{
         {"folder-in-the-way", folder.path()}, {"missing-folder", folder.filePath("absent/page.htm")},
         {"read-only", "/proc/page.htm"}, {"disk-full", folder.filePath("ancienne.htm")}};
@@ -85,7 +88,7 @@ int main(int argc, char** argv)
         std::_Exit(0);
     });
     QTimer::singleShot(300, &window, [&] {
-        const char* entry = scenario == QLatin1String("source")        ? "smnu_source"
+        const char* entry = viewing                                    ? "smnu_source"
                             : scenario == QLatin1String("open-dialog") ? "smnu_ouvrir"
                                                                        : "smnu_save";
         commands->menus().entry(entry)->trigger();
