@@ -46,6 +46,8 @@ SourceViewer::SourceViewer(BrowserComponent& wb1, PageFetcher& inet1)
     m_sourceText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_sourceText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_sourceText->setAccessibleName(QStringLiteral("Source de la page"));
+    // Tab leaves the box for the button, as the keyboard user expects.
+    m_sourceText->setTabChangesFocus(true);
 
     m_closeButton = placeInTwips(new QPushButton(QStringLiteral("Fermer la fenêtre"), this), "Command1",
                                  120, 5880, 1335, 255);

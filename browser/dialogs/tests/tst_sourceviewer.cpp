@@ -54,7 +54,12 @@ private slots:
         QVERIFY(text->document()->findBlockByNumber(1).layout()->lineCount() > 5);
         QCOMPARE(text->horizontalScrollBar()->maximum(), 0);
 
-        QTest::mouseClick(child<QPushButton>(&viewer, "Command1"), Qt::LeftButton);
+        viewer.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&viewer));
+        QTRY_VERIFY(text->hasFocus());
+        QTest::keyClick(text, Qt::Key_Tab);
+        QVERIFY(child<QPushButton>(&viewer, "Command1")->hasFocus());
+        QTest::keyClick(child<QPushButton>(&viewer, "Command1"), Qt::Key_Space);
         QVERIFY(!viewer.isVisible());
     }
 
