@@ -2,6 +2,7 @@
 #include "BrowserSession.h"
 #include "DataFolder.h"
 #include "MainWindow.h"
+#include "PageFetcher.h"
 #include "QtFileDialog.h"
 #include "QtMessageBox.h"
 #include "QtInputBox.h"
@@ -26,9 +27,10 @@ int main(int argc, char* argv[])
         .pageView = std::make_unique<WebEngineBrowser>(),
         .bannerStrip = std::make_unique<WebEngineBrowser>(),
         .messages = std::make_unique<QtMessageBox>(),
-        .cd1 = std::make_unique<QtFileDialog>(),
+        .cd1 = QtFileDialog::forPages(),
         .makeFileDialog = [] { return std::make_unique<QtFileDialog>(); },
         .input = std::make_unique<QtInputBox>(),
+        .inet1 = std::make_unique<PageFetcher>(),
     });
     session.window().show();
     BenchReport::attachIfRequested(session.window(), session.services().wb1);

@@ -12,6 +12,7 @@ class InputBox;
 class MainWindow;
 class MenuBar;
 class MessageBox;
+class PageFetcher;
 
 // One run of the browser: owns the main window and everything its commands
 // share for the life of the process, and binds the menu commands once those
@@ -27,6 +28,7 @@ public:
         std::unique_ptr<FileDialog> cd1;
         WindowServices::FileDialogFactory makeFileDialog;
         std::unique_ptr<InputBox> input;
+        std::unique_ptr<PageFetcher> inet1;
     };
 
     explicit BrowserSession(Parts parts);
@@ -44,6 +46,7 @@ private:
     std::unique_ptr<MessageBox> m_messages;
     std::unique_ptr<FileDialog> m_cd1;
     std::unique_ptr<InputBox> m_input;
+    std::unique_ptr<PageFetcher> m_inet1;
     BrowserComponent& m_pageView;
     // Goes first, with the secondary windows that use what is above.
     std::unique_ptr<MainWindow> m_window;

@@ -8,6 +8,7 @@ class FileDialog;
 class InputBox;
 class MainWindow;
 class MessageBox;
+class PageFetcher;
 class ProgramFolder;
 struct Variables;
 
@@ -25,4 +26,5 @@ struct WindowServices {
     FileDialog& cd1;              // the main window's file dialog, shared by Save and Open for the life of the process
     FileDialogFactory makeFileDialog;  // each preferred-address dialog has a file dialog of its own
     InputBox& input;              // asks for the words of a search and the path of a skin
+    PageFetcher& inet1;           // downloads a page afresh for the source viewer and Save
 };

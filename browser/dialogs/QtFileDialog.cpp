@@ -2,12 +2,39 @@
 
 #include <QFileDialog>
 
+std::unique_ptr<QtFileDialog> QtFileDialog::forPages()
+{
+    return std::make_unique<QtFileDialog>(Settings{QStringLiteral("Sauvegarder un fichier"),
+                                                   QStringLiteral("*.htm"), QStringLiteral("htm")});
+}
+
 bool QtFileDialog::showOpen(QWidget* parent)
 {
-    // Starting from the last choice opens the dialog in that file's folder.
-    const QString chosen = QFileDialog::getOpenFileName(parent, QString(), m_fileName);
-    if (chosen.isEmpty())
+    return show(parent, false);
+}
+
+bool QtFileDialog::showSave(QWidget* parent)
+{
+    return show(parent, true);
+}
+
+bool QtFileDialog::show(QWidget* parent, bool saving)
+{
+    // Starting from the last choice opens the dialog in that file's folder,
+    // with its name preset.
+    QFileDialog dialog(parent, m_settings.title, m_fileName, m_settings.nameFilter);
+    if (saving) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(m_settings.defaultSuffix);
+        // An existing file is replaced without asking.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
-    m_fileName = chosen;
+    m_fileName = dialog.selectedFiles().constFirst();
     return true;
 }

@@ -6,6 +6,7 @@
 #include "FakeMessageBox.h"
 #include "MainWindow.h"
 #include "MenuBar.h"
+#include "PageFetcher.h"
 #include "WindowServices.h"
 
 #include <QDir>
@@ -30,7 +31,7 @@ public:
         window->setMenuBar(menus);
         services = std::make_unique<WindowServices>(WindowServices{
             *window, variables, *m_wb1, folder, messages, cd1,
-            [] { return std::make_unique<FakeFileDialog>(); }, input});
+            [] { return std::make_unique<FakeFileDialog>(); }, input, inet1});
     }
     ~CommandsFixture() { QDir::setCurrent(QDir::tempPath()); }
 
@@ -58,6 +59,7 @@ public:
     FakeMessageBox messages;
     FakeFileDialog cd1;
     FakeInputBox input;
+    PageFetcher inet1;
     std::unique_ptr<MainWindow> window;
     MenuBar* menus = nullptr;
     std::unique_ptr<WindowServices> services;

@@ -5,6 +5,7 @@
 #include "FakeMessageBox.h"
 #include "MainWindow.h"
 #include "MenuBar.h"
+#include "PageFetcher.h"
 #include "TestSupport.h"
 #include "Variables.h"
 #include "WindowServices.h"
@@ -29,6 +30,7 @@ private:
     FakeMessageBox m_messages;
     FakeFileDialog m_cd1;
     FakeInputBox m_input;
+    PageFetcher m_inet1;
     std::unique_ptr<MainWindow> m_main;
     std::unique_ptr<WindowServices> m_services;
     MenuBar* m_menus = nullptr;
@@ -54,7 +56,7 @@ private slots:
                                                 ++m_fileDialogs;
                                                 return std::make_unique<FakeFileDialog>();
                                             },
-                                            m_input});
+                                            m_input, m_inet1});
         bindDialogEntries(*m_menus, *m_services);
         m_main->show();
     }

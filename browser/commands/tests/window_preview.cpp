@@ -6,6 +6,7 @@
 #include "FakeBrowserComponent.h"
 #include "MainWindow.h"
 #include "MenuBar.h"
+#include "PageFetcher.h"
 #include "QtFileDialog.h"
 #include "QtInputBox.h"
 #include "QtMessageBox.h"
@@ -37,6 +38,7 @@ int main(int argc, char** argv)
         .cd1 = std::make_unique<QtFileDialog>(),
         .makeFileDialog = [] { return std::make_unique<QtFileDialog>(); },
         .input = std::make_unique<QtInputBox>(),
+        .inet1 = std::make_unique<PageFetcher>(),
     });
     MainWindow& main = session.window();
     MenuBar* menus = &session.menus();

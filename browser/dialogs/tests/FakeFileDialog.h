@@ -4,24 +4,30 @@
 
 #include <QStringList>
 
-// Answers the open dialog from a script: each entry is the chosen path, or an
-// empty text for a cancelled dialog.
+// Answers the open and save dialogs from a script: each entry is the chosen
+// path, or an empty text for a cancelled dialog. Records which dialog was
+// shown, in order ("open", "save").
 class FakeFileDialog : public FileDialog {
 public:
     QStringList answers;
+    QStringList calls;
     int shown = 0;
 
-    bool showOpen(QWidget*) override
+    bool showOpen(QWidget*) override { return answer(QStringLiteral("open")); }
+    bool showSave(QWidget*) override { return answer(QStringLiteral("save")); }
+    QString fileName() const override { return m_fileName; }
+
+private:
+    bool answer(const QString& kind)
     {
         ++shown;
+        calls << kind;
         const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
         if (answer.isEmpty())
             return false;
         m_fileName = answer;
         return true;
     }
-    QString fileName() const override { return m_fileName; }
 
-private:
     QString m_fileName;
 };

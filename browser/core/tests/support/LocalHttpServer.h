@@ -1,14 +1,19 @@
 #pragma once
 
 #include <QHash>
+#include <QSet>
+#include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
 
+#include <functional>
 #include <utility>
 
-// A small web server on 127.0.0.1 for tests: answers each GET with the page
-// registered for its path, or 404. A raw response is sent as given, status
-// line and headers included, and may leave the connection open.
+// A small web server on 127.0.0.1 for tests: answers each request with the
+// page registered for its path, a redirect, or 404; a silent path is never
+// answered. A raw response is sent as given, status line and headers
+// included, and may leave the connection open. Every request is logged as
+// "METHOD /path".
 class LocalHttpServer : public QObject {
 public:
     explicit LocalHttpServer(QObject* parent = nullptr) : QObject(parent)
@@ -24,12 +29,35 @@ public:
     {
         return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path);
     }
-    void setPage(const QString& path, const QByteArray& html) { m_pages.insert(path, html); }
+    // An address on 127.0.0.1 where nothing listens: connections are refused.
+    static QString refusingUrl()
+    {
+        QTcpServer probe;
+        probe.listen(QHostAddress::LocalHost);
+        const quint16 port = probe.serverPort();
+        probe.close();
+        return QStringLiteral("http://127.0.0.1:%1/").arg(port);
+    }
+
+    void setPage(const QString& path, const QByteArray& html,
+                 const QByteArray& contentType = "text/html; charset=utf-8")
+    {
+        m_pages.insert(path, html);
+        m_contentTypes.insert(path, contentType);
+    }
     void setRawResponse(const QString& path, const QByteArray& bytes, bool keepOpen = false)
     {
         m_raw.insert(path, {bytes, keepOpen});
     }
-    int requestCount() const { return m_requests; }
+    // The page a POST to that path is answered with; a GET gets setPage's.
+    void setPostAnswer(const QString& path, const QByteArray& html) { m_postAnswers.insert(path, html); }
+    void setRedirect(const QString& path, const QString& location) { m_redirects.insert(path, location); }
+    void setSilent(const QString& path) { m_silent.insert(path); }
+    // Called as each request arrives, before it is answered.
+    void onRequest(std::function<void(const QString& request)> hook) { m_hook = std::move(hook); }
+
+    int requestCount() const { return m_requests.size(); }
+    QStringList requests() const { return m_requests; }
     // Path and query of each request, as they came on the wire.
     const QList<QByteArray>& requestTargets() const { return m_targets; }
 
@@ -42,10 +70,13 @@ private:
             request += socket->readAll();
             if (!request.contains("\r\n\r\n"))
                 return;
-            ++m_requests;
-            m_targets.append(request.split(' ').value(1));
-            const QString path = QString::fromLatin1(m_targets.last());
+            const QList<QByteArray> words = request.split(' ');
+            const QString path = QString::fromLatin1(words.value(1));
+            m_targets.append(words.value(1));
+            m_requests << QString::fromLatin1(words.value(0)) + QLatin1Char(' ') + path;
             m_pending.remove(socket);
+            if (m_hook)
+                m_hook(m_requests.constLast());
             if (m_raw.contains(path)) {
                 const auto& [bytes, keepOpen] = m_raw.value(path);
                 socket->write(bytes);
@@ -53,19 +84,37 @@ private:
                     socket->disconnectFromHost();
                 return;
             }
-            const bool found = m_pages.contains(path);
-            const QByteArray body = found ? m_pages.value(path) : QByteArray("<title>Absente</title>");
+            if (m_silent.contains(path))
+                return;
+            if (m_redirects.contains(path)) {
+                socket->write("HTTP/1.1 302 Found\r\nLocation: " + m_redirects.value(path).toLatin1()
+                              + "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+                socket->disconnectFromHost();
+                return;
+            }
+            const bool posted = words.value(0) == "POST" && m_postAnswers.contains(path);
+            const bool found = posted || m_pages.contains(path);
+            const QByteArray body = posted ? m_postAnswers.value(path)
+                : found                    ? m_pages.value(path)
+                                           : QByteArray("<title>Absente</title>");
+            const QByteArray type = found && !posted ? m_contentTypes.value(path) : QByteArray("text/html; charset=utf-8");
             socket->write((found ? "HTTP/1.1 200 OK\r\n" : "HTTP/1.1 404 Not Found\r\n")
-                          + QByteArray("Content-Type: text/html; charset=utf-8\r\nContent-Length: ")
-                          + QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+                          + (type.isEmpty() ? QByteArray() : "Content-Type: " + type + "\r\n")
+                          + "Content-Length: " + QByteArray::number(body.size())
+                          + "\r\nConnection: close\r\n\r\n" + body);
             socket->disconnectFromHost();
         });
     }
 
     QTcpServer m_server;
     QHash<QString, QByteArray> m_pages;
+    QHash<QString, QByteArray> m_contentTypes;
     QHash<QString, std::pair<QByteArray, bool>> m_raw;
+    QHash<QString, QByteArray> m_postAnswers;
+    QHash<QString, QString> m_redirects;
+    QSet<QString> m_silent;
     QHash<QTcpSocket*, QByteArray> m_pending;
+    QStringList m_requests;
     QList<QByteArray> m_targets;
-    int m_requests = 0;
+    std::function<void(const QString&)> m_hook;
 };

@@ -1,0 +1,298 @@
+#include "BrowserSession.h"
+#include "FakeBrowserComponent.h"
+#include "FakeFileDialog.h"
+#include "FakeInputBox.h"
+#include "FakeMessageBox.h"
+#include "LocalHttpServer.h"
+#include "MainWindow.h"
+#include "MenuBar.h"
+#include "PageFetcher.h"
+#include "TestSupport.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace std::chrono_literals;
+
+// The "&Fichier" menu on the real main window, against a web server of the
+// test's own; the page fetcher is the real one.
+class FileCommandsTest : public QObject {
+    Q_OBJECT
+
+private:
+    LocalHttpServer m_server;
+    QTemporaryDir m_programDir;
+    std::unique_ptr<QTemporaryDir> m_files;
+    std::unique_ptr<BrowserSession> m_session;
+    FakeBrowserComponent* m_wb1 = nullptr;
+    FakeMessageBox* m_messages = nullptr;
+    FakeFileDialog* m_cd1 = nullptr;
+
+    void choose(const char* entry) { m_session->menus().entry(entry)->trigger(); }
+    QString file(const QString& name) const { return m_files->filePath(name); }
+    int requestsDuring(const std::function<void()>& action)
+    {
+        const int before = m_server.requestCount();
+        action();
+        return m_server.requestCount() - before;
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(m_server.listen()); }
+
+    void init()
+    {
+        m_files = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_files->isValid());
+        auto pageView = std::make_unique<FakeBrowserComponent>();
+        m_wb1 = pageView.get();
+        auto messages = std::make_unique<FakeMessageBox>();
+        m_messages = messages.get();
+        auto cd1 = std::make_unique<FakeFileDialog>();
+        m_cd1 = cd1.get();
+        m_session = std::make_unique<BrowserSession>(BrowserSession::Parts{
+            .folder = ProgramFolder(m_programDir.path()),
+            .pageView = std::move(pageView),
+            .bannerStrip = std::make_unique<FakeBrowserComponent>(),
+            .messages = std::move(messages),
+            .cd1 = std::move(cd1),
+            .makeFileDialog = [] { return std::make_unique<FakeFileDialog>(); },
+            .input = std::make_unique<FakeInputBox>(),
+            .inet1 = std::make_unique<PageFetcher>(),
+        });
+        m_session->services().inet1.setTimeout(300ms);
+        m_session->window().show();
+    }
+    void cleanup() { m_session.reset(); }
+
+    void saveWritesTheServedBytesAndCrLf_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QByteArray>("contentType");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("ascii") << QByteArray("<html>\n<p>Bonjour</p>\r\n</html>\n") << QByteArray("text/html")
+                               << "<html>\n<p>Bonjour</p>\n</html>\n";
+        QTest::newRow("utf-8") << QStringLiteral("<p>é€œ</p>").toUtf8() << QByteArray("text/html; charset=utf-8")
+                               << "<p>é€œ</p>";
+        QTest::newRow("windows-1252") << QByteArray("<p>\xe9\x80\x9c</p>") << QByteArray("text/html")
+                                      << "<p>é€œ</p>";
+    }
+    void saveWritesTheServedBytesAndCrLf()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(QByteArray, contentType);
+        QFETCH(QString, text);
+        m_server.setPage("/page", body, contentType);
+        m_wb1->url = m_server.url("/page");
+        // An existing, longer file is replaced without a question.
+        const QString target = file(QStringLiteral("page.htm"));
+        writeBytes(target, QByteArray(500, 'x'));
+        m_cd1->answers = QStringList{target};
+
+        QCOMPARE(requestsDuring([this] { choose("smnu_save"); }), 1);
+        QCOMPARE(m_cd1->calls, QStringList{"save"});
+        QCOMPARE(m_messages->texts, QStringList());
+        QCOMPARE(readBytes(target), body + "\r\n");
+        QCOMPARE(m_session->window().saveBuffer().toPlainText(), text);
+    }
+
+    void cancelledSaveWritesNothing()
+    {
+        m_server.setPage("/page", "<p>x</p>");
+        m_wb1->url = m_server.url("/page");
+        choose("smnu_save");
+        QCOMPARE(m_cd1->calls, QStringList{"save"});
+        QCOMPARE(QDir(m_files->path()).entryList(QDir::Files), QStringList());
+        QCOMPARE(m_messages->texts, QStringList());
+    }
+
+    void failedDownloadShowsOneMessageAndNoDialog_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<int>("requests");
+        m_server.setSilent("/muet");
+        QTest::newRow("refused") << LocalHttpServer::refusingUrl() << "refusé la connexion" << 0;
+        QTest::newRow("404") << m_server.url("/absente") << "erreur HTTP 404" << 1;
+        QTest::newRow("no answer") << m_server.url("/muet") << "n'a pas répondu" << 1;
+        QTest::newRow("blank page") << "about:blank" << "about:blank" << 0;
+    }
+    void failedDownloadShowsOneMessageAndNoDialog()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, reason);
+        QFETCH(int, requests);
+        m_wb1->url = address;
+        QElapsedTimer clock;
+        clock.start();
+        QCOMPARE(requestsDuring([this] { choose("smnu_save"); }), requests);
+        QVERIFY(clock.elapsed() < 5000);
+        QCOMPARE(m_messages->texts.size(), 1);
+        QCOMPARE(m_messages->titles, QStringList{"Tavrello"});
+        QVERIFY2(m_messages->texts.first().contains(reason), qPrintable(m_messages->texts.first()));
+        QCOMPARE(m_cd1->calls, QStringList());
+    }
+
+    void failedWriteIsReportedOnceAndKeepsTheOldFile_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QString>("reason");
+        QTest::addColumn<int>("pageSize");
+        QTest::newRow("folder in the way") << "dossier" << "un dossier porte déjà ce nom" << 100;
+        QTest::newRow("missing folder") << "absent/page.htm" << "n'existe pas" << 100;
+        QTest::newRow("read-only folder") << "protege/page.htm" << "l'accès est refusé" << 100;
+        // Small pages are written through a buffer, large ones straight.
+        QTest::newRow("disk full, small page") << "plein/page.htm" << "l'écriture s'est arrêtée en cours de route" << 1000;
+        QTest::newRow("disk full, large page") << "plein/page.htm" << "l'écriture s'est arrêtée en cours de route" << 100000;
+    }
+    void failedWriteIsReportedOnceAndKeepsTheOldFile()
+    {
+        QFETCH(QString, target);
+        QFETCH(QString, reason);
+        QFETCH(int, pageSize);
+        m_server.setPage("/grande", QByteArray(pageSize, 'a'));
+        m_wb1->url = m_server.url("/grande");
+        const QString path = file(target);
+        const QString folder = QFileInfo(path).absolutePath();
+        if (!target.startsWith(QLatin1String("absent"))) {
+            QVERIFY(QDir().mkpath(folder));
+            if (target == QLatin1String("dossier"))
+                QVERIFY(QDir().mkpath(path));
+            else
+                writeBytes(path, "ancienne page\r\n");
+        }
+        m_cd1->answers = QStringList{path};
+        const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+
+        if (target.startsWith(QLatin1String("protege"))) {
+            // Permissions bind everyone but root: the save runs as nobody.
+            const auto readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+                | QFile::ReadOther | QFile::ExeOther;
+            QVERIFY(QFile::setPermissions(m_files->path(), readable | QFile::WriteOwner));
+            QVERIFY(QFile::setPermissions(folder, readable));
+            const bool root = geteuid() == 0;
+            QVERIFY(!root || seteuid(65534) == 0);
+            choose("smnu_save");
+            QVERIFY(!root || seteuid(0) == 0);
+            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        } else if (target.startsWith(QLatin1String("plein"))) {
+            // A full disk, as far as this process can tell: files stop growing
+            // after a few bytes.
+            std::signal(SIGXFSZ, SIG_IGN);
+            rlimit old{};
+            getrlimit(RLIMIT_FSIZE, &old);
+            rlimit small = old;
+            small.rlim_cur = pageSize / 10;
+            QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+            choose("smnu_save");
+            setrlimit(RLIMIT_FSIZE, &old);
+        } else {
+            choose("smnu_save");
+        }
+
+        QCOMPARE(m_messages->texts.size(), 1);
+        QVERIFY2(m_messages->texts.first().contains(reason), qPrintable(m_messages->texts.first()));
+        QVERIFY2(m_messages->texts.first().contains(QDir::toNativeSeparators(path)), qPrintable(m_messages->texts.first()));
+        if (QFileInfo(path).isFile()) {
+            QCOMPARE(readBytes(path), QByteArray("ancienne page\r\n"));
+            QVERIFY(m_messages->texts.first().contains(QStringLiteral("n'a pas été modifié")));
+        }
+        // No temporary file is left behind.
+        if (QFileInfo::exists(folder))
+            QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+    }
+
+    void openShowsTheChosenFileAndACancelShowsItAgain()
+    {
+        // A cancel before any choice visits nothing.
+        choose("smnu_ouvrir");
+        QCOMPARE(m_wb1->navigations, QStringList());
+
+        const QString page = file(QStringLiteral("locale.htm"));
+        m_cd1->answers = QStringList{page, QString()};
+        choose("smnu_ouvrir");
+        choose("smnu_ouvrir");
+        QCOMPARE(m_wb1->navigations, (QStringList{page, page}));
+        QCOMPARE(m_cd1->calls, (QStringList{"open", "open", "open"}));
+        // The address bar is left as it was.
+        QCOMPARE(child<QComboBox>(&m_session->window(), "Combo1")->currentText(), QString());
+
+        // The name chosen in Save is the one a later cancelled Open visits.
+        m_server.setPage("/page", "<p>x</p>");
+        m_wb1->url = m_server.url("/page");
+        const QString saved = file(QStringLiteral("sauvee.htm"));
+        m_cd1->answers = QStringList{saved, QString()};
+        choose("smnu_save");
+        choose("smnu_ouvrir");
+        QCOMPARE(m_wb1->navigations.last(), saved);
+    }
+
+    void viewerFetchesWhenOpenedAndNotWhileOpen()
+    {
+        m_server.setPage("/un", "<p>un</p>");
+        m_server.setPage("/deux", "<p>deux</p>");
+        m_wb1->url = m_server.url("/un");
+        QCOMPARE(requestsDuring([this] { choose("smnu_source"); }), 1);
+        QWidget* viewer = openWindow("f_source");
+        QCOMPARE(child<QPlainTextEdit>(viewer, "Text1")->toPlainText(), QStringLiteral("<p>un</p>"));
+        QVERIFY(m_session->window().isEnabled());
+
+        // The page view moved on; the open viewer is only brought forward.
+        m_wb1->url = m_server.url("/deux");
+        QCOMPARE(requestsDuring([this] { choose("smnu_source"); }), 0);
+        QCOMPARE(openWindow("f_source"), viewer);
+        QCOMPARE(child<QPlainTextEdit>(viewer, "Text1")->toPlainText(), QStringLiteral("<p>un</p>"));
+
+        viewer->close();
+        QCOMPARE(requestsDuring([this] { choose("smnu_source"); }), 1);
+        QCOMPARE(child<QPlainTextEdit>(openWindow("f_source"), "Text1")->toPlainText(), QStringLiteral("<p>deux</p>"));
+
+        // It goes with the main window.
+        m_session->window().close();
+        QVERIFY(openWindows("f_source").isEmpty());
+    }
+
+    void viewerOfAPostedPageShowsWhatAPlainRequestReturns()
+    {
+        // The page view shows the answer to a form it sent; the address alone
+        // is asked for again.
+        m_server.setPage("/reponse", "<p>formulaire vide</p>");
+        m_wb1->url = m_server.url("/reponse");
+        m_wb1->name = QStringLiteral("Merci pour votre message");
+        choose("smnu_source");
+        QCOMPARE(m_server.requests().last(), QStringLiteral("GET /reponse"));
+        QCOMPARE(child<QPlainTextEdit>(openWindow("f_source"), "Text1")->toPlainText(),
+                 QStringLiteral("<p>formulaire vide</p>"));
+    }
+
+    void quitEndsTheProcessAtOnceWithEveryWindow()
+    {
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        child.setProcessEnvironment(environment);
+        child.start(QStringLiteral(QUIT_CHILD), {m_files->path()});
+        QVERIFY(child.waitForFinished(20000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        // Nothing ran after the command: no window was closed, the event loop
+        // did not return, no destructor ran.
+        QCOMPARE(QString::fromUtf8(child.readAllStandardOutput()),
+                 QStringLiteral("ouvertes : f_credits f_exe f_facile f_source\n"));
+        QCOMPARE(QDir(m_files->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+    }
+};
+
+QTEST_MAIN(FileCommandsTest)
+#include "tst_filecommands.moc"
