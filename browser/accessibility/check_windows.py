@@ -27,6 +27,7 @@ CAPTIONS = {
     "Personnalisation de l'erreur 404",
     "Saisie des raccourcis",
     "Crédits",
+    "Source de la page html en cours",
 }
 WINDOW_ROLES = {pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG, pyatspi.ROLE_WINDOW}
 STATUS_TEXTS = {"Ouverture de la page...", "Terminé"}

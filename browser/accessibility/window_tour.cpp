@@ -1,6 +1,7 @@
 // Shows every window of the browser at once, at fixed places, for the
 // screen-reader check: the main window with its menu bar, the four address
-// dialogs, the shortcut editor and the about window. The page views are fakes.
+// dialogs, the shortcut editor, the about window and the source viewer. The
+// page views are fakes.
 //   tavrello_window_tour <shown.json>
 // writes, for each window, its caption and the place and visible text of each
 // button and label, then keeps changing the status line until it is closed.
@@ -8,11 +9,13 @@
 #include "FakeBrowserComponent.h"
 #include "MainWindow.h"
 #include "MenuBar.h"
+#include "PageFetcher.h"
 #include "PreferredAddressDialog.h"
 #include "PreferredAddressMember.h"
 #include "QtFileDialog.h"
 #include "QtMessageBox.h"
 #include "ShortcutEditor.h"
+#include "SourceViewer.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -81,6 +84,9 @@ int main(int argc, char** argv)
     }
     windows.push_back(std::make_unique<ShortcutEditor>(programFolder, messages));
     windows.push_back(std::make_unique<CreditsWindow>(wb1));
+    // No page is shown, so the viewer holds the French reason at once.
+    PageFetcher inet1;
+    windows.push_back(std::make_unique<SourceViewer>(wb1, inet1));
 
     main.show();
     QPoint place(820, 0);
