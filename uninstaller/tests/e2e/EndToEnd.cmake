@@ -32,7 +32,7 @@ foreach(_arch win32 win64)
     OUTPUT "${_harness}"
     COMMAND "${CMAKE_COMMAND}" -E make_directory "${UNINST_E2E_TOOLS}"
     COMMAND "${_cc}" -O2 -Wall -Wextra -Werror -o "${_harness}"
-            "${UNINST_E2E_DIR}/harness/dialog_harness.c" -luser32 -lcomctl32
+            "${UNINST_E2E_DIR}/harness/dialog_harness.c" -luser32 -lgdi32 -lcomctl32
     DEPENDS "${UNINST_E2E_DIR}/harness/dialog_harness.c"
     COMMENT "Cross-compiling the dialog harness (${_arch})"
     VERBATIM)
