@@ -1,12 +1,12 @@
 #!/usr/bin/env python3
 """End-to-end runs of uninstal.exe under Wine, its dialogs answered by dialog_harness.
 
-    e2e.py --uninstaller EXE --tools DIR --work DIR prefix      # makes the shared prefix
-    e2e.py --uninstaller EXE --tools DIR --work DIR SCENARIO    # one scenario on a copy of it
+    e2e.py --uninstaller EXE --tools DIR --prefix BASE --work DIR SCENARIO
 
-Each scenario installs a small application into a fresh copy of the prefix, runs the
-uninstaller on it inside a private Xvfb display and checks the disk, the registry and
-what the dialogs said. Exit code 77 means the machine cannot run this kind of program.
+Each scenario installs a small application into a fresh copy of the base prefix (made
+by `winerig.py create`), runs the uninstaller on it inside a private Xvfb display and
+checks the disk, the registry and what the dialogs said. A machine that cannot run the
+program fails the scenario; exit code 77 (skipped) only with TAVRELLO_SKIP_WINE=1.
 """
 import argparse
 import shutil
@@ -18,7 +18,6 @@ sys.path.insert(0, str(Path(__file__).resolve().parent))
 import winerig  # noqa: E402
 from winerig import SHARED_DLLS_KEY, UNINSTALL_KEY  # noqa: E402
 
-SKIP = 77
 IDOK, IDYES, IDNO = 1, 6, 7
 APP = "C:\\Program Files\\Demo App"
 NAME = "Demo App"
@@ -44,12 +43,11 @@ class Run:
         self.arch = winerig.pe_machine(args.uninstaller)
         self.tools = Path(args.tools)
         self.work = Path(args.work) / scenario
-        self.base = winerig.Prefix(Path(args.work) / f"prefix-{self.arch}", self.arch)
+        self.base = winerig.Prefix(args.prefix, self.arch)
         self.check = Check()
 
     def tool(self, name):
-        stem, ext = name.split(".")
-        return self.tools / f"{stem}-{self.arch}.{ext}"
+        return self.tools / name
 
     def start(self, display):
         if self.work.exists():
@@ -345,8 +343,7 @@ def scenario_missing_log_french(run):
     """On a French system the missing log is reported in French."""
     extra = french_locale(run.work.parent)
     if extra is None:
-        print("cannot compile the fr_FR locale (Debian package locales)")
-        return SKIP
+        return winerig.unavailable("cannot compile the fr_FR locale (Debian package locales)")
     missing_log(run, extra, "Le fichier UNINSTAL.DAT est introuvable. La désinstallation est impossible",
                 "Erreur")
 
@@ -386,28 +383,22 @@ SCENARIOS = {name[len("scenario_"):]: fn for name, fn in globals().items() if na
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--uninstaller", required=True, help="uninstal.exe")
-    parser.add_argument("--tools", required=True, help="folder of dialog_harness-ARCH.exe and unreg_probe-ARCH.dll")
-    parser.add_argument("--work", required=True, help="working folder (prefixes, scenario copies)")
-    parser.add_argument("what", choices=["prefix"] + sorted(SCENARIOS))
+    parser.add_argument("--tools", required=True, help="folder of dialog_harness.exe and unreg_probe.dll")
+    parser.add_argument("--prefix", required=True, help="the base prefix (winerig.py create)")
+    parser.add_argument("--work", required=True, help="working folder (scenario copies)")
+    parser.add_argument("what", choices=sorted(SCENARIOS))
     args = parser.parse_args()
 
     run = Run(args, args.what)
-    if not winerig.can_run(run.arch):
-        print(f"this machine cannot run {run.arch} programs under Wine; skipped")
-        return SKIP
-    if args.what == "prefix":
-        if run.base.path.exists():
-            shutil.rmtree(run.base.path)
-        with winerig.Display() as display:
-            run.base.display = display
-            run.base.create()
-        return 0
-    if not run.base.path.is_dir():
-        print(f"no prefix at {run.base.path}: run the 'prefix' step first")
+    reason = winerig.missing_for(run.arch)
+    if reason:
+        return winerig.unavailable(reason)
+    if not run.base.is_complete():
+        print(f"FAILED: no prefix at {run.base.path} (winerig.py create makes it)")
         return 1
     result = SCENARIOS[args.what](run)
-    if result == SKIP:
-        return SKIP
+    if result is not None:
+        return result
     if run.check.failures:
         print("FAILED:\n  " + "\n  ".join(run.check.failures))
         return 1
