@@ -6,6 +6,8 @@
  * ANSWERS lists the button to press in each message box, in the order the boxes
  * appear, as comma-separated control ids (6 Yes, 7 No, 1 OK), or "-" for none.
  * An id may carry a pause before the press, in milliseconds: 6@1500.
+ * ANSWERS "watch" leaves every window alone: the harness only looks on, as it
+ * does for uninstal.exe, until the program ends (for a benchmark's other programs).
  * While waiting it also watches the program's progress window (a dialog holding
  * a status text 102 and a progress bar 100) and notes every status text shown.
  *
@@ -341,7 +343,8 @@ int main(int argc, char **argv)
         fprintf(stderr, "usage: %s TRANSCRIPT TIMEOUT_MS ANSWERS PROGRAM [ARGUMENT...]\n", argv[0]);
         return 5;
     }
-    int answer_count = parse_answers(argv[3], answers, pauses);
+    const int watch = strcmp(argv[3], "watch") == 0;
+    int answer_count = watch ? 0 : parse_answers(argv[3], answers, pauses);
     DWORD timeout = (DWORD)strtoul(argv[2], NULL, 10);
     transcript = fopen(argv[1], "wb");
     if (answer_count < 0 || timeout == 0 || !transcript) {
@@ -377,7 +380,7 @@ int main(int argc, char **argv)
         if (found.progress && record_progress(found.progress, &progress_seen, last_caption, last_status,
                                               &bar_answers, &last_pos, seen))
             last_event = GetTickCount();
-        if (found.box && answered_count < MAX_ANSWERS) {
+        if (found.box && !watch && answered_count < MAX_ANSWERS) {
             record_box(found.box);
             note_time(seen);
             int id = IDOK;
