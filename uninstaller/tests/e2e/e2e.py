@@ -396,6 +396,9 @@ def main():
     if not run.base.is_complete():
         print(f"FAILED: no prefix at {run.base.path} (winerig.py create makes it)")
         return 1
+    if winerig.Prefix.open(run.base.path).arch != run.arch:
+        print(f"FAILED: the prefix at {run.base.path} is not made for {run.arch} programs")
+        return 1
     result = SCENARIOS[args.what](run)
     if result is not None:
         return result
