@@ -29,6 +29,17 @@ foreach(_scenario complete partial decline missing_log missing_log_french app_er
     FIXTURES_REQUIRED ${UNINST_WINE_FIXTURE} SKIP_RETURN_CODE 77 TIMEOUT 120 LABELS "uninstaller;e2e")
 endforeach()
 
+# The harness must tell the icons apart before its transcripts can be trusted.
+if(UNINST_WINE_UNAVAILABLE)
+  add_test(NAME uninstal.e2e.harness COMMAND ${UNINST_WINE_UNAVAILABLE})
+else()
+  add_test(NAME uninstal.e2e.harness
+    COMMAND "${Python3_EXECUTABLE}" "${UNINST_E2E_DIR}/harness_test.py" --tools "${UNINST_WINE_BIN_DIR}"
+            --prefix "${UNINST_WINE_BASE_PREFIX}" --work "${UNINST_E2E_WORK}/harness")
+endif()
+set_tests_properties(uninstal.e2e.harness PROPERTIES
+  FIXTURES_REQUIRED ${UNINST_WINE_FIXTURE} SKIP_RETURN_CODE 77 TIMEOUT 120 LABELS "uninstaller;e2e")
+
 if(UNINST_WINE_UNAVAILABLE)
   get_directory_property(_tests TESTS)
   set_tests_properties(${_tests} PROPERTIES SKIP_REGULAR_EXPRESSION "skipped \\(TAVRELLO_SKIP_WINE=1\\)")

@@ -208,6 +208,7 @@ class Prefix:
         for target in (path, copy.home):
             if target.exists():
                 shutil.rmtree(target)
+        path.parent.mkdir(parents=True, exist_ok=True)
         subprocess.run(["cp", "-a", str(self.path), str(path)], check=True)
         copy.home.mkdir(parents=True)
         copy._relink_home(self.home)
