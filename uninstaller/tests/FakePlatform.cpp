@@ -405,9 +405,9 @@ void FakeSystem::Wait(unsigned milliseconds)
 FakePlatform::FakePlatform()
 {
     dialogs.strings = {
-        {kStrMessagesSection, "Messages"},
-        {kStrLogMissingFrench, "Le fichier UNINSTAL.DAT est introuvable. La d\xE9sinstallation est impossible"},
-        {kStrLogMissingEnglish, "File UNINSTAL.DAT not found. Cannot run UNINSTAL"},
+        {65425, "Messages"},
+        {65455, "Le fichier UNINSTAL.DAT est introuvable. La d\xE9sinstallation est impossible"},
+        {65424, "File UNINSTAL.DAT not found. Cannot run UNINSTAL"},
     };
     files.AddFile(system.programPath, "MZ");
 }

@@ -99,5 +99,5 @@ TEST_F(CleanupStageTest, FallsBackToWininitAndReportsWhenThatFailsToo)
     ASSERT_EQ(fakes.dialogs.shown.size(), 1u);
     EXPECT_EQ(fakes.dialogs.shown[0].text, "Ne peut \xE9" "crire dans C:\\WINDOWS\\WININIT.INI");
     EXPECT_EQ(fakes.dialogs.shown[0].caption, "Erreur de l'application");
-    EXPECT_EQ(fakes.dialogs.shown[0].flags, kMbTaskModalError);
+    EXPECT_EQ(fakes.dialogs.shown[0].flags, 0x2010u);  // MB_TASKMODAL | MB_ICONHAND
 }

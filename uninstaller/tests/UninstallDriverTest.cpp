@@ -48,7 +48,7 @@ TEST_F(DriverTest, MissingLogIsReportedInTheSystemLanguage)
     ASSERT_EQ(fakes.dialogs.shown.size(), 1u);
     EXPECT_EQ(Outcome().text, "File UNINSTAL.DAT not found. Cannot run UNINSTAL");
     EXPECT_EQ(Outcome().caption, "Error");
-    EXPECT_EQ(Outcome().flags, kMbIconExclamation);
+    EXPECT_EQ(Outcome().flags, 0x30u);  // MB_ICONEXCLAMATION, OK button
 
     fakes.system.language = "FRA";
     fakes.files.AddFolder("C:\\Program Files\\Appli\\uninstal.dat");  // a folder is no log
@@ -63,12 +63,12 @@ TEST_F(DriverTest, OnlyAnExplicitYesStartsTheUninstall)
     Log("[Messages]\r\nConfirm=Vraiment ?\r\n[Titles]\r\nConfirmation=Question\r\n[Files]\r\nC:\\Appli\\a.exe=1\r\n");
     fakes.files.AddFile("C:\\Appli\\a.exe");
     // No, a box that could not be shown, and Wine's -1 without a display.
-    for (const int answer : {kIdNo, 0, -1}) {
+    for (const int answer : {7 /* IDNO */, 0, -1}) {
         fakes.dialogs.answers = {answer};
         EXPECT_EQ(Run(), 0);
         EXPECT_EQ(Outcome().text, "Vraiment ?");
         EXPECT_EQ(Outcome().caption, "Question");
-        EXPECT_EQ(Outcome().flags, kMbYesNoQuestion);
+        EXPECT_EQ(Outcome().flags, 0x24u);  // MB_YESNO | MB_ICONQUESTION
     }
     EXPECT_TRUE(NothingChanged());
     EXPECT_TRUE(fakes.files.HasFile("C:\\Appli\\a.exe"));
@@ -94,7 +94,7 @@ TEST_F(DriverTest, LogNamingOnlyTheApplicationRemovesItsRegistrationAndEndsClean
         std::string("erase ") + kLog,
         "launch \"C:\\TEMP\\\\_kvuidel.exe\" \"C:\\Program Files\\Appli\\uninstal.exe\" /5"}));
     EXPECT_EQ(Outcome().text, "Uninstall complete");
-    EXPECT_EQ(Outcome().flags, kMbOk);
+    EXPECT_EQ(Outcome().flags, 0x0u);  // OK button, no icon
     EXPECT_TRUE(fakes.registry.HasKey(kLocalMachine, std::string(kUninstall) + "\\Other"));
 }
 
@@ -253,7 +253,7 @@ TEST_P(OutcomeTest, ListsWhatWasLeftInOrder)
         expected += "\r\n- registre";
     EXPECT_EQ(Outcome().text, GetParam() == 0 ? "Fini" : expected);
     EXPECT_EQ(Outcome().caption, "Info");
-    EXPECT_EQ(Outcome().flags, kMbOk);
+    EXPECT_EQ(Outcome().flags, 0x0u);  // OK button, no icon
     EXPECT_FALSE(fakes.files.HasFile(kLog));
 }
 
@@ -271,9 +271,9 @@ TEST_F(DriverTest, UnexpectedFailureRunsTheClosingStepsAndKeepsTheLog)
     ASSERT_EQ(shown.size(), 3u);
     EXPECT_EQ(shown[1].text, "Echec");
     EXPECT_EQ(shown[1].caption, "Erreur");
-    EXPECT_EQ(shown[1].flags, kMbIconExclamation);
+    EXPECT_EQ(shown[1].flags, 0x30u);
     EXPECT_EQ(shown[2].caption, "Erreur de l'application");
-    EXPECT_EQ(shown[2].flags, kMbTaskModalError);
+    EXPECT_EQ(shown[2].flags, 0x2010u);  // MB_TASKMODAL | MB_ICONHAND
     EXPECT_NE(shown[2].text.find("C:\\Sys\\a.dll"), std::string::npos);
 
     EXPECT_EQ(fakes.Entries("restore cursor").size(), 1u);

@@ -1,71 +1,103 @@
 #!/usr/bin/env python3
 """Benchmark: how long uninstal.exe takes per removed item, against an NSIS uninstaller
-that removes the same installation.
+that removes the same installation showing its own progress window, and against a floor,
+a bare program that removes the same items with no window at all.
 
-For each N, N files (ten to a folder, ten folders to a group folder) and one shortcut
-per twenty files (in a Start Menu group, plus one on the desktop) are laid down in a
-Wine prefix. uninstal.exe removes them through the dialog harness; its time runs from
-the press of Yes to the outcome box, less the fixed 300 ms pauses that it makes (their
-number follows from the log's sections). Then the same installation is laid down again
-and removed by an NSIS uninstaller generated for exactly these items, run silently in
-place; its time is the wall time of the run.
+For each N, N files (ten to a folder, ten folders to a group folder), one shortcut per
+twenty files (in a Start Menu group, plus one on the desktop), one registry key per ten
+files (holding a value) and one registry value per ten files are laid down in a Wine
+prefix, with the application's uninstall registration. Each of the three programs then
+removes all of it, in turns, on the same display and under the same dialog harness:
 
-Both carry a fixed cost that does not depend on the items: for NSIS the start and end of
-the process, for uninstal.exe its self-copy, its window and its reading of the log. Each
-is measured the same way on a run that removes nothing (an NSIS uninstaller without
-commands; uninstal.exe with a log that names only the application) and subtracted, so
-that the time per item compares the work on the items alone. Each run is made --repeat
-times and the best one counts, the empty runs included.
+- uninstal.exe: from the press of Yes to its outcome box, less its fixed 300 ms pauses
+  (their number follows from the log's sections);
+- NSIS: its uninstall section's own clock, while its progress page shows (not /S);
+- the floor (bare_uninstall.exe, built with the tree): its own clock around the removals.
+
+Each also has a fixed cost that does not depend on the items (uninstal.exe: its
+self-copy, window and log reading; NSIS: its plug-in call; the floor: nothing much). It
+is measured the same way on a run that removes nothing but the uninstall registration,
+and subtracted, so that the time per item compares the work on the items alone. Every
+run is made --repeat times and the best one counts, the empty runs included.
 """
 import argparse
 import shutil
 import subprocess
 import sys
-import time
 from pathlib import Path
 
 sys.path.insert(0, str(Path(__file__).resolve().parent))
 import winerig  # noqa: E402
 
 APP = "C:\\Program Files\\Bench App"
+NAME = "Bench App"
+KEYS = "Software\\Bench App\\Keys"
+VALUES = "Software\\Bench App\\Values"
+REGISTRATION = winerig.UNINSTALL_KEY + "\\" + NAME
 PAUSE_S = 0.3
+HARNESS_TIMEOUT_MS = 600000
 
 
-def layout(n, programs, desktop):
-    """(files, folders parent first, shortcuts) of the benchmark installation."""
-    files, folders = [], [APP]
-    for f in range(n):
-        group, folder = f // 100, f // 10
-        if f % 100 == 0:
-            folders.append(f"{APP}\\g{group:03d}")
-        if f % 10 == 0:
-            folders.append(f"{APP}\\g{group:03d}\\d{folder:04d}")
-        files.append(f"{APP}\\g{group:03d}\\d{folder:04d}\\file{f:05d}.dat")
-    shortcuts = [f"{programs}\\Bench App\\Item {k:04d}.lnk" for k in range(max(1, n // 20))]
-    shortcuts.append(f"{desktop}\\Bench App.lnk")
-    return files, folders, shortcuts
+class Layout:
+    """The items of the benchmark installation for N files."""
+
+    def __init__(self, n, programs, desktop):
+        self.files, self.folders = [], [APP] if n else []
+        for f in range(n):
+            group, folder = f // 100, f // 10
+            if f % 100 == 0:
+                self.folders.append(f"{APP}\\g{group:03d}")
+            if f % 10 == 0:
+                self.folders.append(f"{APP}\\g{group:03d}\\d{folder:04d}")
+            self.files.append(f"{APP}\\g{group:03d}\\d{folder:04d}\\file{f:05d}.dat")
+        self.shortcuts = [f"{programs}\\{NAME}\\Item {k:04d}.lnk" for k in range(max(1, n // 20))] if n else []
+        self.group = f"{programs}\\{NAME}" if n else None
+        if n:
+            self.shortcuts.append(f"{desktop}\\{NAME}.lnk")
+        self.keys = [f"{KEYS}\\k{k:05d}" for k in range(max(1, n // 10))] if n else []
+        self.values = [f"v{k:05d}" for k in range(max(1, n // 10))] if n else []
+
+    def items(self):
+        return (len(self.files) + len(self.folders) + len(self.shortcuts) + bool(self.group)
+                + len(self.keys) + len(self.values))
+
+    def lay_down(self, prefix):
+        for folder in self.folders:
+            prefix.unix(folder).mkdir(parents=True, exist_ok=True)
+        for path in self.files + self.shortcuts:
+            target = prefix.unix(path)
+            target.parent.mkdir(parents=True, exist_ok=True)
+            target.write_bytes(b"bench")
+        reg = [f"[HKEY_LOCAL_MACHINE\\{REGISTRATION}]\n\"DisplayName\"={winerig.reg_string(NAME)}\n"]
+        reg += [f"[HKEY_CURRENT_USER\\{key}]\n\"x\"=dword:00000001\n" for key in self.keys]
+        if self.values:
+            reg.append(f"[HKEY_CURRENT_USER\\{VALUES}]\n" + "".join(f"\"{v}\"=dword:00000001\n" for v in self.values))
+        prefix.import_reg("\n".join(reg))
+        prefix.wait()
+
+    def left(self, prefix):
+        """Items still there (files, folders, shortcuts, keys, values, the registration)."""
+        paths = self.files + self.folders[1:] + self.shortcuts + ([self.group] if self.group else [])
+        left = sum(prefix.unix(p).exists() for p in paths)
+        reg = prefix.registry()
+        left += sum(reg.key_exists("HKEY_CURRENT_USER\\" + k) for k in self.keys)
+        left += sum(reg.value("HKEY_CURRENT_USER\\" + VALUES, v) is not None for v in self.values)
+        return left + reg.key_exists("HKEY_LOCAL_MACHINE\\" + REGISTRATION)
 
 
-def lay_down(prefix, files, folders, shortcuts):
-    for folder in folders:
-        prefix.unix(folder).mkdir(parents=True, exist_ok=True)
-    for path in files + shortcuts:
-        target = prefix.unix(path)
-        target.parent.mkdir(parents=True, exist_ok=True)
-        target.write_bytes(b"bench")
-
-
-def leftovers(prefix, files, folders, shortcuts):
-    return sum(prefix.unix(p).exists() for p in files + folders[1:] + shortcuts)
+def harness(prefix, programs, answers, program, *args):
+    code, lines, _ = winerig.run_harness(prefix, programs / "dialog_harness.exe", answers, program,
+                                         timeout_ms=HARNESS_TIMEOUT_MS, args=args)
+    if code != 0:
+        raise RuntimeError(f"{program} did not run through: " + "; ".join(lines))
+    prefix.wait()
+    return lines
 
 
 def timed_events(lines):
     """(event line, ms since the harness started) for each event the harness timed."""
-    events = []
-    for previous, line in zip(lines, lines[1:]):
-        if line.startswith("time "):
-            events.append((previous, int(line.split()[1])))
-    return events
+    return [(previous, int(line.split()[1])) for previous, line in zip(lines, lines[1:])
+            if line.startswith("time ")]
 
 
 def pause_count(sections):
@@ -75,51 +107,59 @@ def pause_count(sections):
     return 4 + bool(sections["ActiveX"]) + bool(sections["Icons"])
 
 
-def time_uninstal(prefix, args, files, folders, shortcuts):
-    """(seconds from Yes to the outcome less the pauses, items left behind)."""
-    app = winerig.Installation(prefix, APP, "Bench App")
-    lay_down(prefix, files, folders, shortcuts)
-    app.sections["Files"] = list(files)
-    app.sections["Folders"] = list(folders)
-    app.sections["Icons"] = [f"Icon{i}={p}" for i, p in enumerate(shortcuts)]
-    app.write(args.uninstaller)
+def time_uninstal(prefix, programs, layout, verbose):
+    """Seconds from Yes to the outcome box, less the pauses."""
+    app = winerig.Installation(prefix, APP, NAME)
+    app.sections["Files"] = list(layout.files)
+    app.sections["Folders"] = list(layout.folders)
+    app.sections["Icons"] = [f"Icon{i}={p}" for i, p in enumerate(layout.shortcuts)]
+    app.sections["Reg_CreateKey"] = [f"Key{i}=HKEY_CURRENT_USER\\{k}" for i, k in enumerate(layout.keys)]
+    app.sections["Reg_CreateValue"] = [f"Value{i}=HKEY_CURRENT_USER\\{VALUES}\\{v}"
+                                       for i, v in enumerate(layout.values)]
+    app.write(programs / "uninstal.exe")
     prefix.wait()
-    tool = Path(args.tools) / f"dialog_harness-{prefix.arch}.exe"
-    code, lines, _ = winerig.run_harness(prefix, tool, [6, 1], APP + "\\uninstal.exe", timeout_ms=600000)
-    if code != 0:
-        raise RuntimeError("uninstal.exe did not run through: " + "; ".join(lines))
-    events = timed_events(lines)
+    events = timed_events(harness(prefix, programs, [6, 1], APP + "\\uninstal.exe"))
     yes = next(t for line, t in events if line.startswith("answer 6"))
     outcome = [t for line, t in events if line.startswith("dialog ")][1]
-    work = (outcome - yes) / 1000
-    if args.verbose:
+    if verbose:
         print("   " + "  ".join(f"{line[7:]}: +{(t - yes) / 1000:.2f} s" for line, t in events
                                  if line.startswith("status ")))
-    prefix.wait()
-    return work - pause_count(app.sections) * PAUSE_S, leftovers(prefix, files, folders, shortcuts)
+    return (outcome - yes) / 1000 - pause_count(app.sections) * PAUSE_S
 
 
-def nsis_script(arch, files, folders, shortcuts):
+def nsis_script(arch, layout):
+    """An uninstaller that shows its progress page, closes it when done, and writes the
+    microseconds its uninstall section took beside itself."""
     target = "amd64-unicode" if arch == "win64" else "x86-ansi"
     lines = [f"Target {target}", "Unicode " + ("true" if arch == "win64" else "false"),
-             'Name "Bench"', 'OutFile "bench-setup.exe"', "RequestExecutionLevel user", "SilentInstall silent",
+             f'Name "{NAME}"', 'OutFile "bench-setup.exe"', "RequestExecutionLevel user", "SilentInstall silent",
+             "UninstPage instfiles",
              "Section", '  WriteUninstaller "$EXEDIR\\uninstall.exe"', "SectionEnd",
-             'Section "Uninstall"']
-    lines += [f'  Delete "{p}"' for p in files]
-    lines += [f'  RMDir "{p}"' for p in reversed(folders)]
-    lines += [f'  Delete "{p}"' for p in shortcuts]
-    group = {p.rsplit("\\", 1)[0] for p in shortcuts[:-1]}
-    lines += [f'  RMDir "{g}"' for g in sorted(group)]
-    lines.append("SectionEnd")
+             'Section "Uninstall"', "  SetAutoClose true",
+             "  System::Call 'kernel32::QueryPerformanceFrequency(*l .r8)'",
+             "  System::Call 'kernel32::QueryPerformanceCounter(*l .r6)'"]
+    lines += [f'  Delete "{p}"' for p in reversed(layout.files)]
+    lines += [f'  RMDir "{p}"' for p in reversed(layout.folders)]
+    lines += [f'  Delete "{p}"' for p in reversed(layout.shortcuts)]
+    if layout.group:
+        lines.append(f'  RMDir "{layout.group}"')
+    lines.append(f'  DeleteRegKey HKLM "{REGISTRATION}"')
+    lines += [f'  DeleteRegValue HKCU "{VALUES}" "{v}"' for v in reversed(layout.values)]
+    lines += [f'  DeleteRegKey HKCU "{k}"' for k in reversed(layout.keys)]
+    lines += ["  System::Call 'kernel32::QueryPerformanceCounter(*l .r7)'",
+              "  System::Int64Op $7 - $6", "  Pop $0", "  System::Int64Op $0 * 1000000", "  Pop $0",
+              "  System::Int64Op $0 / $8", "  Pop $0",
+              '  FileOpen $1 "$EXEDIR\\section-us.txt" w', '  FileWrite $1 "$0"', "  FileClose $1",
+              "SectionEnd"]
     return "\r\n".join(lines) + "\r\n"
 
 
-def nsis_uninstaller(prefix, work, name, arch, files, folders, shortcuts):
+def nsis_uninstaller(prefix, work, name, arch, layout):
     """Builds the uninstaller through makensis and lets its installer write it into a
     folder of its own; returns its path."""
     folder = work / f"nsis-{name}"
     folder.mkdir(parents=True, exist_ok=True)
-    (folder / "bench.nsi").write_bytes(nsis_script(arch, files, folders, shortcuts).encode("cp1252"))
+    (folder / "bench.nsi").write_bytes(nsis_script(arch, layout).encode("cp1252"))
     subprocess.run(["makensis", "-V1", "bench.nsi"], cwd=folder, check=True)
     windows_folder = f"C:\\nsis-bench-{name}"
     target = prefix.unix(windows_folder)
@@ -132,72 +172,98 @@ def nsis_uninstaller(prefix, work, name, arch, files, folders, shortcuts):
     return windows_folder + "\\uninstall.exe"
 
 
-def time_nsis(prefix, exe, warm_up):
-    """Wall time of one silent run in place. A run of warm_up just before makes sure that
-    Wine's server and services are up, as they are for uninstal.exe when it is timed."""
-    prefix.wine(warm_up, "/S", "_?=" + warm_up.rsplit("\\", 1)[0])
-    started = time.monotonic()
-    prefix.wine(exe, "/S", "_?=" + exe.rsplit("\\", 1)[0])
-    return time.monotonic() - started
+def time_nsis(prefix, programs, exe):
+    """Seconds the uninstall section took, its progress page showing; run in place."""
+    folder = exe.rsplit("\\", 1)[0]
+    report = prefix.unix(folder + "\\section-us.txt")
+    if report.exists():
+        report.unlink()
+    harness(prefix, programs, ["watch"], exe, "_?=" + folder)
+    return int(report.read_text()) / 1e6
+
+
+def time_floor(prefix, programs, layout):
+    """Seconds the bare program took to remove the same items."""
+    folder = prefix.unix("C:\\e2e")
+    folder.mkdir(exist_ok=True)
+    shutil.copyfile(programs / "bare_uninstall.exe", folder / "bare_uninstall.exe")
+    items = [f"F {p}" for p in reversed(layout.files)] + [f"D {p}" for p in reversed(layout.folders)]
+    items += [f"F {p}" for p in reversed(layout.shortcuts)] + ([f"D {layout.group}"] if layout.group else [])
+    items.append(f"K HKEY_LOCAL_MACHINE\\{REGISTRATION}")
+    items += [f"V HKEY_CURRENT_USER\\{VALUES}\\{v}" for v in reversed(layout.values)]
+    items += [f"K HKEY_CURRENT_USER\\{k}" for k in reversed(layout.keys)]
+    (folder / "floor-list.txt").write_bytes(("\r\n".join(items) + "\r\n").encode("cp1252"))
+    times = folder / "floor-ms.txt"
+    if times.exists():
+        times.unlink()
+    harness(prefix, programs, ["watch"], "C:\\e2e\\bare_uninstall.exe", "C:\\e2e\\floor-list.txt",
+            "C:\\e2e\\floor-ms.txt")
+    return float(times.read_text()) / 1000
+
+
+def best_of(turns, prefix, layout, run):
+    """The best of several runs, each on a fresh installation; also reports leftovers."""
+    best = float("inf")
+    for _ in range(turns):
+        layout.lay_down(prefix)
+        best = min(best, run())
+        left = layout.left(prefix)
+        if left:
+            print(f"  {left} items left behind")
+    return best
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--uninstaller", required=True)
-    parser.add_argument("--tools", required=True)
+    parser.add_argument("--build", required=True, help="build folder of the Windows programs")
     parser.add_argument("--work", required=True)
-    parser.add_argument("--repeat", type=int, default=2, help="runs of each per size; the best counts")
+    parser.add_argument("--repeat", type=int, default=3, help="runs of each per size; the best counts")
     parser.add_argument("--verbose", action="store_true", help="also show when each status text appeared")
     parser.add_argument("sizes", nargs="*", type=int, default=[100, 1000, 10000])
     args = parser.parse_args()
 
-    base = winerig.base_prefix(args.uninstaller, args.work)
+    print("building uninstal.exe ...", flush=True)
+    programs = winerig.build_programs(args.build)
+    base = winerig.base_prefix(programs / "uninstal.exe", args.work)
     if base is None:
         return 1
     arch, work = base.arch, base.path.parent
     with winerig.Display() as display:
-        if not (base.path / "e2e-temp-path").exists():
+        if not base.is_complete():
             print("creating the Wine prefix ...", flush=True)
             base.display = display
             base.create()
         prefix = base.copy_to(work / "bench-prefix", display)
         reg = prefix.registry()
-        programs = reg.value("HKEY_CURRENT_USER\\" + winerig.SHELL_FOLDERS, "Programs")
+        programs_menu = reg.value("HKEY_CURRENT_USER\\" + winerig.SHELL_FOLDERS, "Programs")
         desktop = reg.value("HKEY_CURRENT_USER\\" + winerig.SHELL_FOLDERS, "Desktop")
 
-        empty = nsis_uninstaller(prefix, work, "empty", arch, [], [], [])
-        turns = max(args.repeat, 3)
-        nsis_base = min(time_nsis(prefix, empty, empty) for _ in range(turns))
-        ours_base = min(time_uninstal(prefix, args, [], [], [])[0] for _ in range(turns))
-        print(f"fixed cost, from a run that removes nothing: uninstal.exe {ours_base:.3f} s "
-              f"(pauses of {PAUSE_S} s excluded), NSIS {nsis_base:.3f} s")
+        def measure(n, label):
+            layout = Layout(n, programs_menu, desktop)
+            exe = nsis_uninstaller(prefix, work, label, arch, layout)
+            # The three take turns within each size, so that a busy spell of the machine
+            # hits all of them alike.
+            return (layout,
+                    best_of(args.repeat, prefix, layout, lambda: time_uninstal(prefix, programs, layout, args.verbose)),
+                    best_of(args.repeat, prefix, layout, lambda: time_nsis(prefix, programs, exe)),
+                    best_of(args.repeat, prefix, layout, lambda: time_floor(prefix, programs, layout)))
 
-        print(f"{'N files':>8} {'items':>7} | {'uninstal s':>10} {'us/item':>8} | "
-              f"{'NSIS s':>7} {'us/item':>8} | {'NSIS/uninstal':>13}")
+        _, ours_base, nsis_base, floor_base = measure(0, "empty")
+        print(f"fixed cost, from a run that removes only the registration: uninstal.exe {ours_base:.3f} s "
+              f"(pauses of {PAUSE_S} s excluded), NSIS {nsis_base:.3f} s, floor {floor_base:.3f} s")
+        print(f"{'N files':>8} {'items':>6} | {'uninstal s':>10} {'us/item':>7} | {'NSIS s':>7} {'us/item':>7} | "
+              f"{'floor s':>7} {'us/item':>7} | {'uninstal/NSIS':>13} {'uninstal/floor':>14}")
         for n in args.sizes:
-            files, folders, shortcuts = layout(n, programs, desktop)
-            items = len(files) + len(folders) + len(shortcuts)
-            exe = nsis_uninstaller(prefix, work, str(n), arch, files, folders, shortcuts)
-            # The two take turns, so that a busy spell of the machine hits both; the best
-            # run of each counts.
-            work_s = nsis_s = float("inf")
-            for _ in range(args.repeat):
-                run_s, left = time_uninstal(prefix, args, files, folders, shortcuts)
-                work_s = min(work_s, run_s)
-                if left:
-                    print(f"  uninstal.exe left {left} items behind")
-                lay_down(prefix, files, folders, shortcuts)
-                nsis_s = min(nsis_s, time_nsis(prefix, exe, empty))
-                left = leftovers(prefix, files, folders, shortcuts)
-                if left:
-                    print(f"  the NSIS uninstaller left {left} items behind")
-            ours = max(work_s - ours_base, 0) / items
-            theirs = max(nsis_s - nsis_base, 0) / items
-            ratio = theirs / ours if ours else float("inf")
-            print(f"{n:>8} {items:>7} | {work_s:>10.2f} {ours * 1e6:>8.0f} | "
-                  f"{nsis_s:>7.2f} {theirs * 1e6:>8.0f} | {ratio:>13.2f}", flush=True)
-        print(f"(uninstal s: from Yes to the outcome, pauses of {PAUSE_S} s excluded; NSIS s: wall time; "
-              "us/item: net of the fixed costs)")
+            layout, ours_s, nsis_s, floor_s = measure(n, str(n))
+            items = layout.items()
+            ours, theirs, floor = ((max(t - t0, 0) / items) for t, t0 in
+                                   ((ours_s, ours_base), (nsis_s, nsis_base), (floor_s, floor_base)))
+            print(f"{n:>8} {items:>6} | {ours_s:>10.3f} {ours * 1e6:>7.0f} | {nsis_s:>7.3f} {theirs * 1e6:>7.0f} | "
+                  f"{floor_s:>7.3f} {floor * 1e6:>7.0f} | {ours / theirs if theirs else float('inf'):>13.2f} "
+                  f"{ours / floor if floor else float('inf'):>14.2f}", flush=True)
+        print(f"(best of {args.repeat}; uninstal s: Yes to the outcome box, pauses of {PAUSE_S} s excluded; "
+              "NSIS s: its uninstall section, progress page shown; floor s: the bare removals; "
+              "us/item: net of each one's fixed cost)")
     return 0
 
 

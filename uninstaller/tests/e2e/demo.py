@@ -60,30 +60,32 @@ def report(prefix, app):
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("--uninstaller", required=True)
-    parser.add_argument("--tools", required=True)
+    parser.add_argument("--build", required=True, help="build folder of the Windows programs")
     parser.add_argument("--work", required=True)
     parser.add_argument("--xvfb", action="store_true", help="use a private Xvfb server even with $DISPLAY set")
     args = parser.parse_args()
 
-    base = winerig.base_prefix(args.uninstaller, args.work)
+    print("building uninstal.exe ...", flush=True)
+    programs = winerig.build_programs(args.build)
+    uninstaller = programs / "uninstal.exe"
+    base = winerig.base_prefix(uninstaller, args.work)
     if base is None:
         return 1
-    arch, work = base.arch, base.path.parent
-    probe = Path(args.tools) / f"unreg_probe-{arch}.dll"
-    harness = Path(args.tools) / f"dialog_harness-{arch}.exe"
+    work = base.path.parent
+    probe = programs / "unreg_probe.dll"
+    harness = programs / "dialog_harness.exe"
     interactive = bool(os.environ.get("DISPLAY")) and not args.xvfb
 
     display = UserDisplay(os.environ["DISPLAY"]) if interactive else winerig.Display()
     try:
-        if not (base.path / "e2e-temp-path").exists():
+        if not base.is_complete():
             print("creating a Wine prefix (once) ...", flush=True)
             base.display = display
             base.create()
         prefix = base.copy_to(work / "demo-prefix", display)
         if interactive:  # the base prefix is set up for Xvfb, which has no window manager
             prefix.import_reg('[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Decorated"="Y"\n"Managed"="Y"\n')
-        app, programs, desktop = e2e.install_demo_app(prefix, args.uninstaller, probe)
+        app, programs, desktop = e2e.install_demo_app(prefix, uninstaller, probe)
         print(f"installed {e2e.NAME} in {e2e.APP}, with shortcuts in {programs}\\{e2e.NAME} and on the desktop")
         if interactive:
             print("starting uninstal.exe on your display: answer its dialogs")

@@ -1,19 +1,39 @@
-"""Wine prefixes, an Xvfb display, a reader of Wine's registry files and an
-installer that lays down a small application together with its UNINSTAL.DAT.
+#!/usr/bin/env python3
+"""The Wine rig of uninstal: which Wine runs here, Wine prefixes, an Xvfb display, a
+reader of Wine's registry files and an installer that lays down a small application
+together with its UNINSTAL.DAT.
 
-Shared by the end-to-end tests, the demo and the benchmark of uninstal.
+Shared by the Windows-side tests, the end-to-end tests, the demo and the benchmark.
+CTest calls it as a program:
+
+    winerig.py arch                       the Windows architecture whose programs Wine
+                                          runs here (win32, or win64 on a kernel that runs
+                                          no 32-bit code); fails when Wine runs nothing
+    winerig.py create --arch A PREFIX     makes the shared base prefix
+    winerig.py gtest BASE COPY PROGRAM    runs a GoogleTest program in a fresh copy of BASE
+                                          and fails unless it ran tests and all passed
+
+A Wine test that cannot start Wine fails. It is skipped (exit code 77) only when the
+environment variable TAVRELLO_SKIP_WINE is set to 1.
 """
+import argparse
 import errno
+import json
 import os
 import re
 import shutil
 import struct
 import subprocess
+import sys
 import time
+import xml.etree.ElementTree as ElementTree
 from pathlib import Path, PureWindowsPath
 
-WINE32 = "/usr/lib/wine/wine"
-WINE64 = "/usr/lib/wine/wine64"
+# Debian's /usr/bin/wine picks the 32-bit loader whenever wine32 is installed, also where
+# the kernel cannot run it: the loaders are called directly.
+LOADERS = {"win32": "/usr/lib/wine/wine", "win64": "/usr/lib/wine/wine64"}
+SKIP = 77
+SKIP_VARIABLE = "TAVRELLO_SKIP_WINE"
 
 SHELL_FOLDERS = r"Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders"
 UNINSTALL_KEY = r"Software\Microsoft\Windows\CurrentVersion\Uninstall"
@@ -35,7 +55,7 @@ def can_run(arch):
 
     Some virtual machines cannot execute 32-bit Linux programs at all, and
     Wine's 32-bit loader is one."""
-    loader = WINE32 if arch == "win32" else WINE64
+    loader = LOADERS[arch]
     try:
         subprocess.run([loader, "--version"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
     except OSError as error:
@@ -45,6 +65,35 @@ def can_run(arch):
     except subprocess.CalledProcessError:
         return False
     return True
+
+
+def runnable_arch():
+    """The Windows architecture whose programs the tests, the demo and the benchmark run
+    here: win32, the product itself, wherever Wine's 32-bit loader starts; else win64,
+    a build of the same sources; None when Wine runs nothing."""
+    for arch in ("win32", "win64"):
+        if can_run(arch):
+            return arch
+    return None
+
+
+def unavailable(reason):
+    """The exit code of a Wine test that cannot run: a failure, unless skipping was asked for."""
+    if os.environ.get(SKIP_VARIABLE) == "1":
+        print(f"skipped ({SKIP_VARIABLE}=1): {reason}")
+        return SKIP
+    print(f"FAILED: {reason} (set {SKIP_VARIABLE}=1 to skip the Wine tests)")
+    return 1
+
+
+def missing_for(arch):
+    """Why programs of that architecture cannot run here under Wine, or None."""
+    if not can_run(arch):
+        return f"Wine cannot run {arch} programs on this machine"
+    for tool in ("Xvfb", "wineserver"):
+        if not shutil.which(tool):
+            return f"{tool} is not installed"
+    return None
 
 
 class Display:
@@ -103,18 +152,19 @@ class Prefix:
         return env
 
     def wine_command(self):
-        return [WINE32 if self.arch == "win32" else WINE64]
+        return [LOADERS[self.arch]]
 
     def _cwd(self):
         drive = self.path / "drive_c"
         return drive if drive.is_dir() else self.home
 
-    def wine(self, *args, timeout=120, check=True, env=None):
+    def wine(self, *args, timeout=120, check=True, env=None, show_output=False):
         """Runs a Windows program. Its output is not captured: programs that Wine starts
-        on the side (services, the desktop) would hold a pipe open long after."""
+        on the side (services, the desktop) would hold a pipe open long after. With
+        show_output it goes where this program's output goes."""
+        quiet = None if show_output else subprocess.DEVNULL
         return subprocess.run(self.wine_command() + [str(a) for a in args], env=env or self.env(),
-                              timeout=timeout, check=check, cwd=self._cwd(),
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                              timeout=timeout, check=check, cwd=self._cwd(), stdout=quiet, stderr=quiet)
 
     def server(self, *args, timeout=120):
         subprocess.run(["wineserver", *args], env=self.env(), timeout=timeout, check=False,
@@ -124,8 +174,21 @@ class Prefix:
         """Waits until every program of the prefix has ended; the registry is then on disk."""
         self.server("-w")
 
+    @staticmethod
+    def open(path, display=None):
+        """A prefix made by create(), with the architecture it was made for."""
+        path = Path(path)
+        return Prefix(path, (path / "rig-arch").read_text().strip(), display)
+
+    def is_complete(self):
+        return (self.path / "rig-arch").is_file()
+
     def create(self):
-        self.home.mkdir(parents=True, exist_ok=True)
+        if self.path.exists():
+            shutil.rmtree(self.path)
+        if self.home.exists():
+            shutil.rmtree(self.home)
+        self.home.mkdir(parents=True)
         self.wine("wineboot", "-i", timeout=300)
         # No crash dialog to hang a run. Xvfb has no window manager: Wine draws the
         # captions itself, and does not wait (2 s each time) for a manager to confirm
@@ -137,6 +200,7 @@ class Prefix:
         (self.path / "drive_c" / "e2e-temp-path").unlink()
         (self.path / "e2e-temp-path").write_text(temp)
         self.wait()
+        (self.path / "rig-arch").write_text(self.arch)
 
     def copy_to(self, path, display=None):
         path = Path(path)
@@ -144,6 +208,7 @@ class Prefix:
         for target in (path, copy.home):
             if target.exists():
                 shutil.rmtree(target)
+        path.parent.mkdir(parents=True, exist_ok=True)
         subprocess.run(["cp", "-a", str(self.path), str(path)], check=True)
         copy.home.mkdir(parents=True)
         copy._relink_home(self.home)
@@ -197,12 +262,32 @@ class Prefix:
         return Registry(self.path)
 
 
+def build_programs(build_dir):
+    """Builds the Windows programs through the project's own CMake build, the route the
+    tests take (configured once, browser left out), and returns the folder that holds
+    uninstal.exe and its helpers for the Wine of this machine."""
+    root = Path(__file__).resolve().parents[3]
+    build = Path(build_dir).resolve()
+    build.mkdir(parents=True, exist_ok=True)
+    log = build / "build.log"
+    steps = [["cmake", "--build", str(build), "--target", "uninst_wine_programs"]]
+    if not (build / "CMakeCache.txt").exists():
+        steps.insert(0, ["cmake", "-S", str(root), "-B", str(build), "-G", "Ninja",
+                         "-DCMAKE_BUILD_TYPE=RelWithDebInfo", "-DTAVRELLO_BUILD_BROWSER=OFF"])
+    with open(log, "wb") as out:
+        for step in steps:
+            if subprocess.run(step, stdout=out, stderr=subprocess.STDOUT).returncode != 0:
+                raise SystemExit(f"build failed, see {log}")
+    return Path(json.loads((build / "uninstaller" / "wine-programs.json").read_text())["bin"])
+
+
 def base_prefix(program, work):
     """The base prefix in the work folder for running a program under this machine's
     Wine, or None, once said why, when this machine cannot run it."""
     arch = pe_machine(program)
-    if not can_run(arch):
-        print(f"this machine cannot run {arch} programs under Wine")
+    reason = missing_for(arch)
+    if reason:
+        print(reason)
         return None
     work = Path(work).resolve()
     work.mkdir(parents=True, exist_ok=True)
@@ -414,3 +499,67 @@ def run_harness(prefix, harness_exe, answers, program, timeout_ms=20000, args=()
     elapsed = time.monotonic() - started
     lines = read_transcript(transcript) if transcript.exists() else []
     return result.returncode, lines, elapsed
+
+
+def run_gtest(base_path, copy_path, program):
+    """Runs a GoogleTest program in a fresh copy of the base prefix. Passes only when its
+    report names at least one test and none failed: a run that tested nothing is no pass."""
+    base = Prefix.open(base_path)
+    reason = missing_for(base.arch)
+    if reason:
+        return unavailable(reason)
+    with Display() as display:
+        prefix = base.copy_to(copy_path, display)
+        report = prefix.unix("C:\\gtest-report.xml")
+        result = prefix.wine(program, "--gtest_output=xml:C:\\gtest-report.xml", check=False, timeout=600,
+                             show_output=True)
+        prefix.wait()
+    passed, summary = gtest_verdict(report, result.returncode)
+    print(f"{summary} (under Wine, {prefix.arch})")
+    return 0 if passed else 1
+
+
+def gtest_verdict(report, exit_code):
+    """(passed, summary) of a GoogleTest run from its XML report and exit code."""
+    if not Path(report).is_file():
+        return False, f"FAILED: no test report (exit code {exit_code})"
+    root = ElementTree.parse(report).getroot()
+    tests, failures, errors = (int(root.get(name, "0")) for name in ("tests", "failures", "errors"))
+    summary = f"{tests} tests ran: {failures} failed, {errors} errors, exit code {exit_code}"
+    if tests == 0:
+        return False, "FAILED: no test ran; " + summary
+    return exit_code == 0 and failures == 0 and errors == 0, summary
+
+
+def main(argv=None):
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    commands = parser.add_subparsers(dest="command", required=True)
+    commands.add_parser("arch")
+    create = commands.add_parser("create")
+    create.add_argument("--arch", choices=sorted(LOADERS), required=True)
+    create.add_argument("prefix")
+    gtest = commands.add_parser("gtest")
+    gtest.add_argument("base")
+    gtest.add_argument("copy")
+    gtest.add_argument("program")
+    args = parser.parse_args(argv)
+
+    if args.command == "arch":
+        arch = runnable_arch()
+        if arch is None:
+            print("Wine runs no Windows program on this machine", file=sys.stderr)
+            return 1
+        print(arch)
+        return 0
+    if args.command == "create":
+        reason = missing_for(args.arch)
+        if reason:
+            return unavailable(reason)
+        with Display() as display:
+            Prefix(args.prefix, args.arch, display).create()
+        return 0
+    return run_gtest(args.base, args.copy, args.program)
+
+
+if __name__ == "__main__":
+    sys.exit(main())

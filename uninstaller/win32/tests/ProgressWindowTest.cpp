@@ -2,7 +2,6 @@
 
 #include "ProgressPlacement.h"
 #include "Win32ProgressWindow.h"
-#include "resource.h"
 // After windows.h, which it needs.
 #include <commctrl.h>
 
@@ -25,7 +24,7 @@ std::string TextOf(HWND window)
 
 int BarPosition(HWND dialog)
 {
-    return static_cast<int>(SendDlgItemMessageA(dialog, IDC_PROGRESS_BAR, PBM_GETPOS, 0, 0));
+    return static_cast<int>(SendDlgItemMessageA(dialog, 100, PBM_GETPOS, 0, 0));
 }
 
 TEST(ProgressWindow, IsBuiltFromTheProgressTemplateWithItsBar)
@@ -36,9 +35,9 @@ TEST(ProgressWindow, IsBuiltFromTheProgressTemplateWithItsBar)
     EXPECT_EQ(ClassOf(dialog), "#32770");
     EXPECT_EQ(TextOf(dialog), "Korvalis");
     EXPECT_TRUE(IsWindowVisible(dialog));
-    EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_STATUS_LINE)), "D\xE9marrage de l'installation");
+    EXPECT_EQ(TextOf(GetDlgItem(dialog, 102)), "D\xE9marrage de l'installation");
 
-    HWND bar = GetDlgItem(dialog, IDC_PROGRESS_BAR);
+    HWND bar = GetDlgItem(dialog, 100);
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(ClassOf(bar), "msctls_progress32");
     EXPECT_EQ(GetWindowLongA(bar, GWL_STYLE) & 0xFFFF0000, 0x50000000);
@@ -66,12 +65,12 @@ TEST(ProgressWindow, ShowsTheTitleStatusAndPosition)
     window.SetCaption("D\xE9sinstallation");
     EXPECT_EQ(TextOf(dialog), "D\xE9sinstallation");
     window.SetStatus("Removing Files");
-    EXPECT_EQ(TextOf(GetDlgItem(dialog, IDC_STATUS_LINE)), "Removing Files");
+    EXPECT_EQ(TextOf(GetDlgItem(dialog, 102)), "Removing Files");
 
     window.SetBar(33);
     EXPECT_EQ(BarPosition(dialog), 33);
     // The dialog's private message moves the bar too.
-    SendMessageA(dialog, WM_PROGRESS_SETPOS, 66, 0);
+    SendMessageA(dialog, 0x0400 + 100, 66, 0);  // WM_USER + 100
     EXPECT_EQ(BarPosition(dialog), 66);
 }
 

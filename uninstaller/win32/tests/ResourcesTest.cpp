@@ -3,9 +3,7 @@
 
 #include <cstring>
 
-#include "Dialogs.h"
 #include "Win32Dialogs.h"
-#include "resource.h"
 
 namespace uninst::win32 {
 namespace {
@@ -13,10 +11,10 @@ namespace {
 TEST(Resources, HoldTheSectionNameAndBothMissingLogTexts)
 {
     Win32Dialogs dialogs;
-    EXPECT_EQ(dialogs.LoadText(kStrMessagesSection), "Messages");
-    EXPECT_EQ(dialogs.LoadText(kStrLogMissingFrench),
+    EXPECT_EQ(dialogs.LoadText(65425), "Messages");
+    EXPECT_EQ(dialogs.LoadText(65455),
               "Le fichier UNINSTAL.DAT est introuvable. La d\xE9sinstallation est impossible");
-    EXPECT_EQ(dialogs.LoadText(kStrLogMissingEnglish), "File UNINSTAL.DAT not found. Cannot run UNINSTAL");
+    EXPECT_EQ(dialogs.LoadText(65424), "File UNINSTAL.DAT not found. Cannot run UNINSTAL");
     EXPECT_EQ(dialogs.LoadText(12345), "");
 }
 
@@ -55,7 +53,7 @@ private:
 
 TEST(Resources, HoldTheProgressDialogTemplate)
 {
-    HRSRC found = FindResourceA(nullptr, IDD_PROGRESS_NAME, MAKEINTRESOURCEA(5));  // RT_DIALOG
+    HRSRC found = FindResourceA(nullptr, "DIALOG_1", MAKEINTRESOURCEA(5));  // RT_DIALOG
     ASSERT_NE(found, nullptr);
     const BYTE* start = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, found)));
     TemplateReader reader(start);
@@ -80,7 +78,7 @@ TEST(Resources, HoldTheProgressDialogTemplate)
     EXPECT_EQ(reader.Short(), 9);
     EXPECT_EQ(reader.Short(), 147);
     EXPECT_EQ(reader.Short(), 8);
-    EXPECT_EQ(reader.Word(), IDC_STATUS_LINE);
+    EXPECT_EQ(reader.Word(), 102);  // the status line
     EXPECT_EQ(reader.Word(), 0xFFFF);
     EXPECT_EQ(reader.Word(), 0x0082);  // static
     EXPECT_EQ(reader.Text(), "D\xE9marrage de l'installation");

@@ -6,6 +6,8 @@
  * ANSWERS lists the button to press in each message box, in the order the boxes
  * appear, as comma-separated control ids (6 Yes, 7 No, 1 OK), or "-" for none.
  * An id may carry a pause before the press, in milliseconds: 6@1500.
+ * ANSWERS "watch" leaves every window alone: the harness only looks on, as it
+ * does for uninstal.exe, until the program ends (for a benchmark's other programs).
  * While waiting it also watches the program's progress window (a dialog holding
  * a status text 102 and a progress bar 100) and notes every status text shown.
  *
@@ -14,7 +16,10 @@
  *   progress caption=<caption>
  *   status <text>
  *   position <n>                  (only when the progress bar answers)
- *   dialog caption=<caption> text=<text> buttons=<ids> icon=<0|1>
+ *   dialog caption=<caption> text=<text> buttons=<ids> icon=<icon>
+ *                                 (icon: none, error, question, exclamation or
+ *                                  information, told apart by what the box draws;
+ *                                  unknown when it matches none of them)
  *   answer <id>
  *   time <ms>                     (after each status, dialog and answer: when it was
  *                                  seen or done, in ms since the start)
@@ -38,6 +43,8 @@
 #define STATUS_ID 102
 #define BAR_ID 100
 #define POLL_MS 15
+/* How long a box may take to draw its icon before it is judged. */
+#define ICON_WAIT_MS 2000
 
 static FILE *transcript;
 
@@ -94,6 +101,135 @@ static BOOL CALLBACK collect(HWND window, LPARAM param)
     return TRUE;
 }
 
+struct standard_icon {
+    const char *name;
+    LPCSTR id;
+};
+
+static const struct standard_icon standard_icons[] = {
+    { "error", IDI_HAND },
+    { "question", IDI_QUESTION },
+    { "exclamation", IDI_EXCLAMATION },
+    { "information", IDI_ASTERISK },
+};
+
+/* A width x height 32-bit picture selected into its own memory DC. */
+struct picture {
+    HDC dc;
+    HBITMAP bitmap, old;
+    DWORD *pixels;
+};
+
+static int picture_open(struct picture *pic, HDC like, int width, int height)
+{
+    BITMAPINFO info;
+    ZeroMemory(&info, sizeof info);
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    pic->dc = CreateCompatibleDC(like);
+    pic->bitmap = CreateDIBSection(like, &info, DIB_RGB_COLORS, (void **)&pic->pixels, NULL, 0);
+    if (!pic->dc || !pic->bitmap) {
+        if (pic->dc)
+            DeleteDC(pic->dc);
+        if (pic->bitmap)
+            DeleteObject(pic->bitmap);
+        return 0;
+    }
+    pic->old = SelectObject(pic->dc, pic->bitmap);
+    return 1;
+}
+
+static void picture_close(struct picture *pic)
+{
+    SelectObject(pic->dc, pic->old);
+    DeleteObject(pic->bitmap);
+    DeleteDC(pic->dc);
+}
+
+static void draw_on(struct picture *pic, int width, int height, COLORREF background, HICON icon)
+{
+    RECT all = { 0, 0, width, height };
+    HBRUSH brush = CreateSolidBrush(background);
+    FillRect(pic->dc, &all, brush);
+    DeleteObject(brush);
+    DrawIconEx(pic->dc, 0, 0, icon, 0, 0, 0, NULL, DI_NORMAL);
+    GdiFlush();
+}
+
+/* Share of the icon's opaque pixels (those that come out alike on black and on white)
+ * that differ on the screen, in thousandths; 1000 when the icon has none. */
+static int mismatch(const DWORD *screen, HDC like, int width, int height, HICON icon)
+{
+    struct picture black, white;
+    int opaque = 0, differing = 0;
+    if (!picture_open(&black, like, width, height))
+        return 1000;
+    if (!picture_open(&white, like, width, height)) {
+        picture_close(&black);
+        return 1000;
+    }
+    draw_on(&black, width, height, RGB(0, 0, 0), icon);
+    draw_on(&white, width, height, RGB(255, 255, 255), icon);
+    for (int i = 0; i < width * height; ++i) {
+        if ((black.pixels[i] & 0xFFFFFF) != (white.pixels[i] & 0xFFFFFF))
+            continue;
+        ++opaque;
+        if ((black.pixels[i] & 0xFFFFFF) != (screen[i] & 0xFFFFFF))
+            ++differing;
+    }
+    picture_close(&white);
+    picture_close(&black);
+    return opaque ? differing * 1000 / opaque : 1000;
+}
+
+/* Which standard icon the box shows, judged from the screen: the box belongs to
+ * another process, so its icon handle means nothing here. */
+static const char *icon_shown(HWND box)
+{
+    DWORD_PTR handle = 0;
+    HWND control = GetDlgItem(box, MSGBOX_ICON_ID);
+    /* The box runs its own message loop, so it answers a sent message. */
+    if (!control || !IsWindowVisible(control) ||
+        !SendMessageTimeoutA(control, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, 1000, &handle) || !handle)
+        return "none";
+    RECT rect;
+    GetWindowRect(control, &rect);
+    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0)
+        return "unknown";
+    HDC screen = GetDC(NULL);
+    struct picture shot;
+    const char *name = "unknown";
+    if (!picture_open(&shot, screen, width, height)) {
+        ReleaseDC(NULL, screen);
+        return name;
+    }
+    /* Until the box has drawn itself the screen may still show what lay below. */
+    for (DWORD waited = 0; waited < ICON_WAIT_MS && strcmp(name, "unknown") == 0; waited += POLL_MS) {
+        UpdateWindow(box);
+        BitBlt(shot.dc, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+        GdiFlush();
+        int best = 1000;
+        for (size_t i = 0; i < sizeof standard_icons / sizeof standard_icons[0]; ++i) {
+            const int off = mismatch(shot.pixels, screen, width, height, LoadIconA(NULL, standard_icons[i].id));
+            if (off < best) {
+                best = off;
+                if (off <= 20)
+                    name = standard_icons[i].name;
+            }
+        }
+        if (strcmp(name, "unknown") == 0)
+            Sleep(POLL_MS);
+    }
+    picture_close(&shot);
+    ReleaseDC(NULL, screen);
+    return name;
+}
+
 static void record_box(HWND box)
 {
     static const int ids[] = { IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO };
@@ -108,14 +244,11 @@ static void record_box(HWND box)
             strcat(buttons, id);
         }
     }
-    /* The box runs its own message loop, so it answers a sent message. */
-    DWORD_PTR icon = 0;
-    SendMessageTimeoutA(GetDlgItem(box, MSGBOX_ICON_ID), STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, 1000, &icon);
     fputs("dialog caption=", transcript);
     write_escaped(caption);
     fputs(" text=", transcript);
     write_escaped(text);
-    fprintf(transcript, " buttons=%s icon=%d\r\n", buttons, icon ? 1 : 0);
+    fprintf(transcript, " buttons=%s icon=%s\r\n", buttons, icon_shown(box));
     fflush(transcript);
 }
 
@@ -210,7 +343,8 @@ int main(int argc, char **argv)
         fprintf(stderr, "usage: %s TRANSCRIPT TIMEOUT_MS ANSWERS PROGRAM [ARGUMENT...]\n", argv[0]);
         return 5;
     }
-    int answer_count = parse_answers(argv[3], answers, pauses);
+    const int watch = strcmp(argv[3], "watch") == 0;
+    int answer_count = watch ? 0 : parse_answers(argv[3], answers, pauses);
     DWORD timeout = (DWORD)strtoul(argv[2], NULL, 10);
     transcript = fopen(argv[1], "wb");
     if (answer_count < 0 || timeout == 0 || !transcript) {
@@ -246,7 +380,7 @@ int main(int argc, char **argv)
         if (found.progress && record_progress(found.progress, &progress_seen, last_caption, last_status,
                                               &bar_answers, &last_pos, seen))
             last_event = GetTickCount();
-        if (found.box && answered_count < MAX_ANSWERS) {
+        if (found.box && !watch && answered_count < MAX_ANSWERS) {
             record_box(found.box);
             note_time(seen);
             int id = IDOK;
