@@ -48,10 +48,12 @@ using V = std::vector<std::string>;
 TEST_F(SampleLogTest, IsWindows1252WithCrLfLineEnds)
 {
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n')
+        if (bytes[i] == '\n') {
             ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "lone LF at byte " << i;
-        if (bytes[i] == '\r')
+        }
+        if (bytes[i] == '\r') {
             ASSERT_TRUE(i + 1 < bytes.size() && bytes[i + 1] == '\n') << "lone CR at byte " << i;
+        }
     }
     // French accents as single bytes, not UTF-8 sequences.
     EXPECT_NE(bytes.find("D\xE9sinstallation"), std::string::npos);

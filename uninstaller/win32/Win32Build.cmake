@@ -83,6 +83,7 @@ function(uninst_add_cross_build name toolchain with_tests)
       "-DCMAKE_TOOLCHAIN_FILE=${PROJECT_SOURCE_DIR}/cmake/${toolchain}"
       "-DCMAKE_BUILD_TYPE=${uninst_cross_build_type}"
       "-DUNINST_WIN32_TESTS=${with_tests}"
+      "-DTAVRELLO_WERROR=${TAVRELLO_WERROR}"
       ${launchers}
     BUILD_COMMAND ${CMAKE_COMMAND} --build <BINARY_DIR> --parallel 2
     INSTALL_COMMAND ""
