@@ -112,7 +112,7 @@ TEST_F(HostileLogTest, StandardFoldersInAnySpellingStay)
 
 TEST_F(HostileLogTest, ShortcutsInAStandardFolderNeverMakeItTheGroupFolder)
 {
-    for (const char* link : {"C:/Users/Jo/Desktop/Appli.lnk", "C:\\Users\\Jo\\Desktop.\\Appli.lnk",
+    for (const char* link : {"C:/Users/Jo/Desktop/Appli.lnk", "C:\\Users\\Jo\\Desktop.\\Appli.lnk", "C:\\Users\\Jo\\Desktop/Appli.lnk",
                              "C:\\Users\\Jo\\Start Menu\\Programs\\x\\..\\Appli.lnk"}) {
         SCOPED_TRACE(link);
         fakes.files.AddFile(link);
