@@ -58,7 +58,8 @@ std::optional<std::string> ResolvePath(std::string_view path)
 {
     std::string_view rest = path;
     bool share = false;
-    if (StartsWithDevicePrefix(rest)) {
+    const bool device = StartsWithDevicePrefix(rest);
+    if (device) {
         rest.remove_prefix(4);
         if (rest.size() >= 4 && LowerAscii(rest.substr(0, 3)) == "unc" && IsSeparator(rest[3])) {
             rest.remove_prefix(4);
@@ -93,6 +94,10 @@ std::optional<std::string> ResolvePath(std::string_view path)
         if (segment == ".")
             continue;
         if (segment == "..") {
+            // Behind a device prefix ".." can climb above the drive to another device
+            // ("\\.\C:\..\GLOBALROOT\...").
+            if (device)
+                return std::nullopt;
             if (!kept.empty())
                 kept.pop_back();
             continue;

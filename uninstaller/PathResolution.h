@@ -13,12 +13,13 @@ namespace uninst {
 // case is kept and a trailing separator dropped; a drive root comes back as "C:\" and
 // a share root as "\\server\share\", so a result that ends with "\" is a root.
 // "\\?\", "\\.\" and "\??\" prefixes before a drive or "UNC\" are taken as that drive
-// or share.
+// or share, resolved alike (the system resolves some of them, some not: either way the
+// folder is the same or does not exist).
 //
 // nullopt when the text alone does not tell which folder is meant: a path relative to
 // the current folder or drive, a device other than a drive or share, an alternate data
-// stream (a ":" after the drive), or a segment of dots and spaces other than "." and
-// "..", which the system versions read differently.
+// stream (a ":" after the drive), a segment of dots and spaces other than "." and
+// "..", which the system versions read differently, or ".." behind a device prefix.
 std::optional<std::string> ResolvePath(std::string_view path);
 
 }  // namespace uninst

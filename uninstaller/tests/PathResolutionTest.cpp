@@ -23,6 +23,7 @@ TEST(PathResolutionTest, ResolvesEverySpellingTheSystemTidies)
         {"\\\\.\\C:\\Users\\Jo\\Desktop\\", "C:\\Users\\Jo\\Desktop"},
         {"\\??\\C:\\Users\\Jo\\Desktop", "C:\\Users\\Jo\\Desktop"},
         {"\\\\server\\share\\Jo\\..\\..\\x", "\\\\server\\share\\x"},
+        {"//?/C:/Users/Jo/Desktop.", "C:\\Users\\Jo\\Desktop"},
         {"//server/share", "\\\\server\\share\\"},
         {"\\\\?\\UNC\\server\\share\\Jo", "\\\\server\\share\\Jo"},
         {"C:\\Program Files\\Appli\\a.lnk", "C:\\Program Files\\Appli\\a.lnk"},
@@ -37,7 +38,9 @@ TEST(PathResolutionTest, PathsTheTextAloneDoesNotPlaceAreNotResolved)
     for (const char* path : {"", "Desktop", "..\\..\\Users\\Jo\\Desktop", "\\Users\\Jo\\Desktop", "C:",
                              "C:Desktop", "C", "\\\\server", "\\\\?\\Volume{4c1b}\\Users",
                              "\\\\.\\GLOBALROOT\\Device\\HarddiskVolume1", "C:\\Users\\Jo\\Desktop::$INDEX_ALLOCATION",
-                             "C:\\Users\\Jo\\...", "C:\\Users\\Jo\\. \\Desktop", " C:\\Users"}) {
+                             "C:\\Users\\Jo\\...", "C:\\Users\\Jo\\. \\Desktop", "C:\\Users\\Jo\\Desktop\\.. ", " C:\\Users",
+                             "\\\\.\\C:\\..\\GLOBALROOT\\Device\\HarddiskVolume1\\Users", "\\\\?\\C:\\Users\\..\\Jo",
+                             "\\\\.\\X:\\..\\C:\\Users"}) {
         EXPECT_FALSE(ResolvePath(path).has_value()) << path;
     }
 }
