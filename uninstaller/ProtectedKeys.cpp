@@ -128,9 +128,15 @@ std::string Join(const std::string& scope, const std::vector<std::string>& segme
 // The key itself is listed, or lies on the way to a listed key.
 bool Listed(const std::string& scoped)
 {
-    for (const std::string_view row : kProtectedKeys) {
-        const std::string listed = LowerAscii(row);
-        if (listed == scoped || listed.rfind(scoped + "\\", 0) == 0)
+    static const std::vector<std::string> lowered = [] {
+        std::vector<std::string> rows;
+        for (const std::string_view row : kProtectedKeys)
+            rows.push_back(LowerAscii(row));
+        return rows;
+    }();
+    for (const std::string& listed : lowered) {
+        if (listed.size() >= scoped.size() && listed.compare(0, scoped.size(), scoped) == 0 &&
+            (listed.size() == scoped.size() || listed[scoped.size()] == '\\'))
             return true;
     }
     return false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <random>
 #include <set>
 #include <sstream>
 #include <vector>
@@ -270,21 +271,34 @@ Case MakeLog(ChoiceStream& c)
     return k;
 }
 
+// The registry every case starts from, made once: millions of cases run.
+const decltype(fakes::FakeRegistryStore::keys)& BaseRegistry()
+{
+    static const auto keys = [] {
+        fakes::Journal journal;
+        fakes::FakeRegistryStore r(journal);
+        for (const auto& [name, folder] : kStandardFolders)
+            r.SetString(kCurrentUser, kShellFolders, name, folder);
+        r.SetString(kLocalMachine, kCurrentVersion, "ProgramFilesDir", "C:\\Program Files");
+        for (const auto& [root, key] : kSharedKeys)
+            r.AddKey(root, key);
+        for (const auto& [root, key] : kOtherKeys)
+            r.SetString(root, key, "Owner", "other");
+        for (const auto& [root, key] : kAppKeys)
+            r.SetString(root, key, "Owner", "appli");
+        r.SetString(kCurrentUser, "Software\\Appli\\Settings", "", "default");
+        r.SetInteger(kLocalMachine, kSharedDlls, "C:\\Windows\\other.dll", 2);
+        return r.keys;
+    }();
+    return keys;
+}
+
 void Build(FakePlatform& f, ChoiceStream& c)
 {
-    for (const auto& [name, folder] : kStandardFolders) {
-        f.registry.SetString(kCurrentUser, kShellFolders, name, folder);
+    f.registry.keys = BaseRegistry();
+    for (const auto& [name, folder] : kStandardFolders)
         f.files.AddFolder(folder);
-    }
-    f.registry.SetString(kLocalMachine, kCurrentVersion, "ProgramFilesDir", "C:\\Program Files");
     f.files.AddFolder("D:\\Empty");
-    for (const auto& [root, key] : kSharedKeys)
-        f.registry.AddKey(root, key);
-    for (const auto& [root, key] : kOtherKeys)
-        f.registry.SetString(root, key, "Owner", "other");
-    for (const auto& [root, key] : kAppKeys)
-        f.registry.SetString(root, key, "Owner", "appli");
-    f.registry.SetString(kCurrentUser, "Software\\Appli\\Settings", "", "default");
     for (const char* file : kAppFiles)
         f.files.AddFile(file, "x");
     for (const char* folder : kAppFolders)
@@ -292,7 +306,6 @@ void Build(FakePlatform& f, ChoiceStream& c)
     f.files.AddFile("C:\\Users\\Jo\\notes.txt", "mine");
     f.registry.SetInteger(kLocalMachine, kSharedDlls, "C:\\Program Files\\Appli\\shared.dll",
                           static_cast<std::int32_t>(c.Below(4)) - 1);
-    f.registry.SetInteger(kLocalMachine, kSharedDlls, "C:\\Windows\\other.dll", 2);
     f.libraries.libraries["C:\\Program Files\\Appli\\shared.dll"] = {};
     if (c.OneIn(8))
         f.system.tempFolder = Pick(c, {""s, "TEMP\\"s, "C:\\" + std::string(250, 't') + "\\"});
@@ -311,13 +324,12 @@ std::string Stored(const std::string& path)
     return normal;
 }
 
-bool NamesFile(const std::vector<std::string>& texts, const std::string& stored)
+std::set<std::string> StoredNames(const std::vector<std::string>& texts)
 {
-    for (const auto& text : texts) {
-        if (Stored(text) == stored)
-            return true;
-    }
-    return false;
+    std::set<std::string> names;
+    for (const auto& text : texts)
+        names.insert(Stored(text));
+    return names;
 }
 
 // The value of "name=text" lines as the driver finds them: only the first line of a
@@ -331,7 +343,11 @@ std::string Rest(const std::string& text)
 class Checker {
 public:
     Checker(const Case& k, const FakePlatform& before) : k_(k), keys_(before.registry.keys),
-        files_(before.files.AllFiles()), folders_(before.files.AllFolders()) {}
+        files_(before.files.AllFiles()), folders_(before.files.AllFolders())
+    {
+        for (const auto& text : k.keys)
+            keyRests_.push_back(Rest(text));
+    }
 
     void Check(const FakePlatform& after, int code);
     std::string Failures() const { return out_.str(); }
@@ -346,6 +362,7 @@ private:
     const decltype(fakes::FakeRegistryStore::keys) keys_;
     const std::map<std::string, std::string> files_;
     const std::set<std::string> folders_;
+    std::vector<std::string> keyRests_;
     std::ostringstream out_;
 };
 
@@ -353,8 +370,7 @@ bool Checker::KeyNamed(const std::string& key) const
 {
     if (IsSingleKeyName(k_.name) && key.rfind(TidyKeyPath(std::string(kUninstall) + "\\" + k_.name), 0) == 0)
         return true;
-    for (const auto& text : k_.keys) {
-        const std::string rest = Rest(text);
+    for (const auto& rest : keyRests_) {
         if (!rest.empty() && (key == rest || key.rfind(rest + "\\", 0) == 0))
             return true;
     }
@@ -422,10 +438,12 @@ void Checker::Check(const FakePlatform& after, int code)
         if (!after.registry.HasKey(root, key))
             Fail("shared key deleted: " + std::to_string(root) + ":" + key);
     }
+    const auto listedFiles = StoredNames(k_.files);
+    const auto listedIcons = StoredNames(k_.icons);
     for (const auto& [name, bytes] : files_) {
         if (after.files.AllFiles().count(name) || name == Stored(kLog))
             continue;
-        if (!NamesFile(k_.files, name) && !NamesFile(k_.icons, name))
+        if (!listedFiles.count(name) && !listedIcons.count(name))
             Fail("file deleted that the log does not name: " + name);
     }
     for (const auto& [name, bytes] : after.files.AllFiles()) {
@@ -439,7 +457,7 @@ void Checker::Check(const FakePlatform& after, int code)
     for (const auto& name : folders_) {
         if (after.files.AllFolders().count(name))
             continue;
-        bool named = NamesFile(k_.folders, name);
+        bool named = StoredNames(k_.folders).count(name) > 0;
         for (const auto& icon : k_.icons)
             named = named || Stored(FolderOf(ResolvePath(icon).value_or(icon))) == name;
         if (!named)
@@ -490,6 +508,16 @@ std::string RunOneCase(ChoiceStream& choices)
     checker.Check(fakes, code);
     const std::string failures = checker.Failures();
     return failures.empty() ? failures : failures + "log:\n" + k.log;
+}
+
+std::string RunSeededCase(std::uint32_t seed)
+{
+    std::mt19937 random(seed);
+    std::uint8_t bytes[600];
+    for (auto& byte : bytes)
+        byte = static_cast<std::uint8_t>(random());
+    ChoiceStream choices(bytes, sizeof bytes);
+    return RunOneCase(choices);
 }
 
 }  // namespace uninst::property

@@ -31,4 +31,7 @@ private:
 // refused as left. Returns "" or what went wrong, with the log.
 std::string RunOneCase(ChoiceStream& choices);
 
+// RunOneCase on choices drawn from a pseudo-random generator with that seed.
+std::string RunSeededCase(std::uint32_t seed);
+
 }  // namespace uninst::property
