@@ -72,7 +72,8 @@ add_test(NAME uninstal.e2e.prefix COMMAND ${_e2e} prefix)
 set_tests_properties(uninstal.e2e.prefix PROPERTIES
   FIXTURES_SETUP uninst_e2e_prefix SKIP_RETURN_CODE 77 TIMEOUT 180 LABELS "uninstaller;e2e")
 
-foreach(_scenario complete partial decline missing_log missing_log_french app_error)
+foreach(_scenario complete partial decline missing_log missing_log_french app_error
+                  hostile_name hostile_keys hostile_folders)
   add_test(NAME uninstal.e2e.${_scenario} COMMAND ${_e2e} ${_scenario})
   set_tests_properties(uninstal.e2e.${_scenario} PROPERTIES
     FIXTURES_REQUIRED uninst_e2e_prefix SKIP_RETURN_CODE 77 TIMEOUT 120 LABELS "uninstaller;e2e")
