@@ -4,6 +4,8 @@ set(UNINST_CORE_SOURCES
   AnsiText.cpp
   StringList.cpp
   InsFile.cpp
+  PathResolution.cpp
+  ProtectedKeys.cpp
   SystemFolders.cpp
   SharedLibraries.cpp
   ProgressPlacement.cpp

@@ -1,6 +1,7 @@
 #include "SelfRemoval.h"
 
 #include "AnsiText.h"
+#include "PathResolution.h"
 #include "SystemFolders.h"
 #include "UnexpectedFailure.h"
 
@@ -9,6 +10,7 @@ namespace uninst {
 namespace {
 
 constexpr unsigned kPauseMs = 300;
+constexpr std::size_t kMaxAnsiPath = 260;
 
 bool SeparatesArguments(char c)
 {
@@ -48,22 +50,35 @@ std::string FirstArgument(const std::string& commandLine)
 
 std::string TemporaryCopyPath(SystemServices& system)
 {
+    // Without a temporary folder the name alone would land at the root of the current
+    // drive, or in the current folder: the copy is then made nowhere. The ANSI file
+    // functions take no path of MAX_PATH characters or more.
+    const std::string folder = system.TempFolder();
+    if (!ResolvePath(folder))
+        return {};
     // The temporary folder ends with "\" already; the doubled separator is harmless.
-    return system.TempFolder() + "\\" + kCleanupProgramName;
+    std::string copy = folder + "\\" + kCleanupProgramName;
+    return copy.size() < kMaxAnsiPath ? copy : std::string();
 }
 
-void PrepareSelfRemoval(Platform& platform)
+bool PrepareSelfRemoval(Platform& platform)
 {
-    platform.files.CopyOver(platform.system.ProgramPath(), TemporaryCopyPath(platform.system));
+    const std::string copy = TemporaryCopyPath(platform.system);
+    if (!copy.empty())
+        platform.files.CopyOver(platform.system.ProgramPath(), copy);
     platform.system.Wait(kPauseMs);
+    return !copy.empty();
 }
 
 void HandOverToCleanup(Platform& platform)
 {
+    const std::string copy = TemporaryCopyPath(platform.system);
+    if (copy.empty())
+        return;
     // The copy's path is quoted too: a temporary folder with spaces (as under
     // "Documents and Settings") would otherwise split it, and the copy would take a
     // piece of its own path for the file to delete.
-    const std::string commandLine = "\"" + TemporaryCopyPath(platform.system) + "\" \"" +
+    const std::string commandLine = "\"" + copy + "\" \"" +
                                     platform.system.ProgramPath() + "\"";
     platform.system.Launch(commandLine, kSwShow);
 }

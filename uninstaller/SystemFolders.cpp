@@ -1,6 +1,7 @@
 #include "SystemFolders.h"
 
 #include "AnsiText.h"
+#include "PathResolution.h"
 
 namespace uninst {
 
@@ -14,16 +15,6 @@ constexpr const char* kFolderValues[kShellFolderCount] = {
     "Startup", "Templates", "Fonts", "AppData", "Cache", "Cookies",
     "Favorites", "History", "NetHood", "ProgramFilesDir", "CommonFilesDir",
 };
-
-// An empty path would make the removal act on the current folder, and a drive root
-// is never an application's folder.
-bool IsEmptyOrDriveRoot(const std::string& path)
-{
-    if (path.empty() || path == "\\")
-        return true;
-    const bool drive = path.size() >= 2 && path[1] == ':';
-    return drive && (path.size() == 2 || (path.size() == 3 && path[2] == '\\'));
-}
 
 constexpr int kFirstMachineFolder = 15;
 
@@ -50,10 +41,13 @@ std::string ShellFolderPath(RegistryFactory& registry, int index)
 
 bool IsSystemFolder(RegistryFactory& registry, const std::string& path)
 {
-    if (IsEmptyOrDriveRoot(path))
+    // Compared as the system resolves them, since that is what a removal acts on. A path
+    // that resolves against the current folder (an empty one too), or that the text alone
+    // cannot resolve, might be any folder; a drive or share root is no application's.
+    const auto resolved = ResolvePath(path);
+    if (!resolved || resolved->back() == '\\')
         return true;
-    const bool pathEndsWithSeparator = path.back() == '\\';
-    const std::string loweredPath = LowerAscii(path);
+    const std::string loweredPath = LowerAscii(*resolved);
     // Each key is opened once per call rather than once per value: opening dominates
     // the cost of this guard, which runs for every folder and shortcut removed. The
     // values themselves are read afresh on every call.
@@ -67,15 +61,8 @@ bool IsSystemFolder(RegistryFactory& registry, const std::string& path)
         }
         if (!keys[which])
             continue;
-        std::string folder = keys[which]->ReadString(kFolderValues[index]);
-        if (folder.empty())
-            continue;
-        const bool folderEndsWithSeparator = folder.back() == '\\';
-        if (pathEndsWithSeparator && !folderEndsWithSeparator)
-            folder += '\\';
-        else if (!pathEndsWithSeparator && folderEndsWithSeparator)
-            folder.pop_back();
-        if (LowerAscii(folder) == loweredPath)
+        const auto folder = ResolvePath(keys[which]->ReadString(kFolderValues[index]));
+        if (folder && LowerAscii(*folder) == loweredPath)
             return true;
     }
     return false;

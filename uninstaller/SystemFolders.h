@@ -12,9 +12,10 @@ inline constexpr int kShellFolderCount = 17;
 // cannot be opened or the value is missing or empty.
 std::string ShellFolderPath(RegistryFactory& registry, int index);
 
-// Whether the path names one of the standard folders (letter case A-Z and a trailing
-// "\" aside). An empty path and a drive root count as system folders: such a path
-// must never be removed.
+// Whether the path names one of the standard folders, both taken as the system
+// resolves them (ResolvePath) and compared without regard to letter case A-Z. A path
+// that must never be removed counts too: an empty or relative one, one that the text
+// alone does not resolve, and a drive or share root.
 bool IsSystemFolder(RegistryFactory& registry, const std::string& path);
 
 }  // namespace uninst

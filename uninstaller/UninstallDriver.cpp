@@ -5,7 +5,9 @@
 
 #include "AnsiText.h"
 #include "InsFile.h"
+#include "PathResolution.h"
 #include "ProgressPlacement.h"
+#include "ProtectedKeys.h"
 #include "SelfRemoval.h"
 #include "SharedLibraries.h"
 #include "StringList.h"
@@ -110,6 +112,7 @@ private:
     bool linksLeft_ = false;
     bool registryLeft_ = false;
     bool completed_ = false;
+    bool copyPrepared_ = false;
     bool cursorKept_ = false;
     bool windowCreated_ = false;
 };
@@ -139,7 +142,7 @@ int FirstStage::Run()
     if (p_.dialogs.ShowMessage(question, caption, kMbYesNoQuestion) != kIdYes)
         return 0;
 
-    PrepareSelfRemoval(p_);
+    copyPrepared_ = PrepareSelfRemoval(p_);
 
     std::exception_ptr failure;
     try {
@@ -249,7 +252,9 @@ void FirstStage::RemoveShortcuts()
             work_.Delete(i);
             lines_.Delete(i);
         }
-        const std::string folder = FolderOf(path);
+        // The folder the system finds the shortcut in, "/" and ".." resolved; a path the
+        // text alone does not resolve gives a folder that the guard keeps.
+        const std::string folder = FolderOf(ResolvePath(path).value_or(path));
         if (!IsSystemFolder(p_.registry, folder))
             groupFolder = folder;
     }
@@ -281,11 +286,15 @@ void FirstStage::RemoveRegistryEntries()
     auto registry = p_.registry.CreateRegistry();
     registry->SetRoot(kLocalMachine);
 
-    // Without a name the key would be the parent of every application's registration.
-    if (!applicationName_.empty()) {
+    // Without a name the key would be the parent of every application's registration;
+    // a name holding "\" would reach that parent ("\" alone) or another key. Only one
+    // direct subkey of Uninstall is ever deleted; any other name counts as left.
+    if (IsSingleKeyName(applicationName_)) {
         const std::string key = kUninstallKey + applicationName_;
         if (registry->KeyExists(key))
             registry->DeleteKey(key);
+    } else if (!applicationName_.empty()) {
+        registryLeft_ = true;
     }
     RemoveRegistryValues(*registry);
     RemoveRegistryKeys(*registry);
@@ -316,7 +325,7 @@ void FirstStage::RemoveRegistryValues(Registry& registry)
             lines_.Delete(i);
         }
     }
-    registryLeft_ = !work_.Empty();
+    registryLeft_ = registryLeft_ || !work_.Empty();
 }
 
 void FirstStage::RemoveRegistryKeys(Registry& registry)
@@ -328,8 +337,9 @@ void FirstStage::RemoveRegistryKeys(Registry& registry)
         if (text.find('\\') == std::string::npos)
             continue;
         const std::string rest = ChooseRoot(registry, text);
-        // Deleting "nothing below the root" would wipe the root's subkeys.
-        if (AddressesRoot(rest))
+        // Deleting "nothing below the root" would wipe the root's subkeys, and a shared
+        // key everything below it; such an entry stays and counts as left.
+        if (AddressesRoot(rest) || IsProtectedKey(registry.Root(), rest))
             continue;
         if (registry.DeleteKey(rest)) {
             work_.Delete(i);
@@ -355,12 +365,14 @@ void FirstStage::ClosingSteps()
     // After a failure the log and the uninstaller stay, so that the uninstall can be
     // run again; only the unused temporary copy goes.
     if (!completed_) {
-        p_.files.EraseFile(TemporaryCopyPath(p_.system));
+        if (copyPrepared_)
+            p_.files.EraseFile(TemporaryCopyPath(p_.system));
         return;
     }
     if (!logName.empty())
         p_.files.EraseFile(logName);
-    HandOverToCleanup(p_);
+    if (copyPrepared_)
+        HandOverToCleanup(p_);
 }
 
 void FirstStage::ShowOutcome()
@@ -369,6 +381,9 @@ void FirstStage::ShowOutcome()
         p_.dialogs.ShowMessage(Message(kUninstallError), errorTitle_, kMbIconExclamation);
         return;
     }
+    // Without a temporary copy nothing removes the uninstaller's own file: it stays.
+    if (!copyPrepared_)
+        filesLeft_ = true;
     if (!filesLeft_ && !linksLeft_ && !registryLeft_) {
         p_.dialogs.ShowMessage(Message(kEndUninstall), informationTitle_, kMbOk);
         return;

@@ -1,20 +1,18 @@
 #include "FakePlatform.h"
 
 #include "AnsiText.h"
+#include "PathResolution.h"
+#include "ProtectedKeys.h"
 #include "UnexpectedFailure.h"
 
 namespace uninst::fakes {
 
 namespace {
 
+// The registry reads runs of "\\" as one and ignores them at either end.
 std::string KeyPath(const std::string& path)
 {
-    std::string normal = LowerAscii(path);
-    while (!normal.empty() && normal.back() == '\\')
-        normal.pop_back();
-    while (!normal.empty() && normal.front() == '\\')
-        normal.erase(0, 1);
-    return normal;
+    return TidyKeyPath(path);
 }
 
 std::string RootName(RootKey root)
@@ -183,9 +181,10 @@ std::optional<std::int32_t> FakeRegistryStore::Integer(RootKey root, const std::
 
 std::string FakeFiles::Normal(const std::string& path)
 {
-    // The file system takes a doubled separator as one.
+    // The file system acts on the path as the system resolves it ("/", doubled
+    // separators, "..", trailing dots and spaces).
     std::string normal;
-    for (const char c : LowerAscii(path)) {
+    for (const char c : LowerAscii(ResolvePath(path).value_or(path))) {
         if (c != '\\' || normal.empty() || normal.back() != '\\')
             normal += c;
     }

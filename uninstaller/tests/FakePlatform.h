@@ -24,6 +24,7 @@ public:
         bool isInteger = false;
         std::string text;
         std::int32_t number = 0;
+        bool operator==(const Value&) const = default;
     };
 
     explicit FakeRegistryStore(Journal& journal) : journal_(journal) {}
@@ -70,6 +71,10 @@ public:
     void AddFolder(const std::string& path);
     bool HasFile(const std::string& path) const;
     bool HasFolder(const std::string& path) const;
+
+    // Every file and folder, by lower-cased resolved path without trailing "\\".
+    const std::map<std::string, std::string>& AllFiles() const { return files_; }
+    const std::set<std::string>& AllFolders() const { return folders_; }
 
     std::set<std::string> unreadable;  // lower-cased paths that exist but cannot be opened
     bool delayedDeletionWorks = true;

@@ -101,3 +101,20 @@ TEST_F(CleanupStageTest, FallsBackToWininitAndReportsWhenThatFailsToo)
     EXPECT_EQ(fakes.dialogs.shown[0].caption, "Erreur de l'application");
     EXPECT_EQ(fakes.dialogs.shown[0].flags, 0x2010u);  // MB_TASKMODAL | MB_ICONHAND
 }
+
+TEST_F(CleanupStageTest, StandardFolderHoldingTheFirstStageStaysInAnySpelling)
+{
+    fakes.registry.SetString(kCurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                             "Desktop", "C:\\Users\\Jo\\Desktop");
+    for (const char* target : {"C:\\Users\\Jo\\Desktop\\\\uninstal.exe", "C:/Users/Jo/Desktop/uninstal.exe",
+                               "C:\\Users\\Jo\\Desktop.\\uninstal.exe"}) {
+        SCOPED_TRACE(target);
+        fakes.files.AddFile(target);
+        fakes.system.commandLine = std::string("C:\\TEMP\\\\_kvuidel.exe \"") + target + "\"";
+        fakes.journal.clear();
+        RunUninstaller(fakes.platform);
+        EXPECT_FALSE(fakes.files.HasFile(target));
+        EXPECT_TRUE(fakes.files.HasFolder("C:\\Users\\Jo\\Desktop"));
+        EXPECT_TRUE(fakes.Entries("rmdir").empty());
+    }
+}

@@ -45,8 +45,6 @@ TEST_F(SystemFoldersTest, MatchIgnoresAToZCaseAndAgreesOnTheTrailingSeparator)
     EXPECT_TRUE(Guarded("C:\\WINDOWS\\Start Menu\\Programs"));
     EXPECT_TRUE(Guarded("C:\\WINDOWS\\Start Menu\\Programs\\"));
     EXPECT_TRUE(Guarded("C:\\PROGRAM FILES\\COMMON FILES\\"));
-    // Only one separator is taken off or added.
-    EXPECT_FALSE(Guarded("C:\\WINDOWS\\Desktop\\\\"));
     // A folder inside a guarded one is not guarded itself.
     EXPECT_FALSE(Guarded("C:\\WINDOWS\\Desktop\\Appli\\"));
     EXPECT_FALSE(Guarded("C:\\WINDOWS\\"));
@@ -58,8 +56,28 @@ TEST_F(SystemFoldersTest, EmptyPathsAndDriveRootsAreAlwaysGuarded)
     EXPECT_TRUE(Guarded("C:"));
     EXPECT_TRUE(Guarded("d:\\"));
     EXPECT_TRUE(Guarded("\\"));
+    EXPECT_TRUE(Guarded("\\\\server\\share\\"));
     EXPECT_FALSE(Guarded("C:\\Appli"));
-    EXPECT_FALSE(Guarded("C"));
+}
+
+// RemoveDirectory resolves the path first: every spelling that reaches a standard
+// folder is guarded, and one that the text alone cannot place is never removed.
+TEST_F(SystemFoldersTest, GuardsEverySpellingTheSystemResolvesToAStandardFolder)
+{
+    // The resolution rules themselves are PathResolutionTest's; a few of each kind here.
+    for (const char* path : {"C:\\WINDOWS\\Desktop\\\\", "C:/windows/desktop", "C:\\WINDOWS\\Desktop . ",
+                             "C:\\WINDOWS\\Appli\\..\\Desktop", "\\\\?\\C:\\WINDOWS\\Desktop",
+                             "C:\\Program Files\\Common Files.\\", "C", "..\\WINDOWS\\Desktop", "\\WINDOWS\\Desktop",
+                             "C:\\WINDOWS\\Desktop::$INDEX_ALLOCATION"}) {
+        EXPECT_TRUE(Guarded(path)) << path;
+    }
+    for (const char* path : {"C:\\WINDOWS\\Desktop2", "C:\\WINDOWS\\Desktop\\..\\Appli", "C:/Appli/",
+                             "C:\\WINDOWS\\Desktop\\Appli.\\"}) {
+        EXPECT_FALSE(Guarded(path)) << path;
+    }
+    // The stored folder is resolved too.
+    fakes.registry.SetString(kCurrentUser, kShellFolders, "Personal", "C:/Mes documents/");
+    EXPECT_TRUE(Guarded("c:\\mes documents"));
 }
 
 TEST_F(SystemFoldersTest, NonStringFolderValueIsAnUnexpectedFailure)

@@ -23,7 +23,8 @@ else()
       --tools "${UNINST_WINE_BIN_DIR}" --prefix "${UNINST_WINE_BASE_PREFIX}" --work "${UNINST_E2E_WORK}")
 endif()
 
-foreach(_scenario complete partial decline missing_log missing_log_french app_error)
+foreach(_scenario complete partial decline missing_log missing_log_french app_error
+                  hostile_name hostile_keys hostile_folders)
   add_test(NAME uninstal.e2e.${_scenario} COMMAND ${_e2e} ${_scenario})
   set_tests_properties(uninstal.e2e.${_scenario} PROPERTIES
     FIXTURES_REQUIRED ${UNINST_WINE_FIXTURE} SKIP_RETURN_CODE 77 TIMEOUT 120 LABELS "uninstaller;e2e")

@@ -377,6 +377,129 @@ def scenario_app_error(run):
         c(not run.temp_copy().exists(), "the temporary copy was left behind")
 
 
+OTHER_APPS = ("Other One", "Other Two")
+OTHER_VENDOR_KEY = "Software\\Other Vendor\\Settings"
+REGISTRY_LEFT = "Some elements could not be deleted or restablished:\r\n* some registry updates"
+
+
+def install_with_neighbours(run, extra=None):
+    """The demo application beside two other applications' uninstall registrations and
+    another vendor's settings under HKEY_CURRENT_USER\\Software."""
+    neighbours = "".join(f'[HKEY_LOCAL_MACHINE\\{UNINSTALL_KEY}\\{name}]\n"DisplayName"={winerig.reg_string(name)}\n'
+                         for name in OTHER_APPS)
+    neighbours += f'[HKEY_CURRENT_USER\\{OTHER_VENDOR_KEY}]\n"Colour"="blue"\n'
+    run.prefix.import_reg(neighbours)
+    return install_demo(run, extra=extra)
+
+
+def check_neighbours(run):
+    """The other applications' registrations, the other vendor's settings and the user's
+    standard folders are all still there."""
+    reg = run.prefix.registry()
+    for name in OTHER_APPS:
+        key = f"HKEY_LOCAL_MACHINE\\{UNINSTALL_KEY}\\{name}"
+        run.check(reg.value(key, "DisplayName") == name, f"{key} is gone")
+    run.check(reg.value("HKEY_CURRENT_USER\\" + OTHER_VENDOR_KEY, "Colour") == "blue",
+              "another vendor's settings under HKEY_CURRENT_USER\\Software are gone")
+    for name in ("Desktop", "Programs", "Personal", "Favorites", "Templates"):
+        folder = reg.value("HKEY_CURRENT_USER\\" + winerig.SHELL_FOLDERS, name)
+        run.check(not folder or run.prefix.unix(folder).is_dir(), f"the {name} folder {folder} was removed")
+
+
+def hostile_log(run, edit):
+    """Rewrites the installed log through edit(text) -> text."""
+    path = run.prefix.unix(APP + "\\UNINSTAL.DAT")
+    path.write_bytes(edit(path.read_bytes().decode("cp1252")).encode("cp1252"))
+
+
+def scenario_hostile_name(run):
+    """An application name of "\\" would make the registration's key the Uninstall key
+    itself: nothing of it is deleted, the demo's own registration stays, and the outcome
+    counts it as left. Everything else of the demo goes."""
+    with winerig.Display() as display:
+        prefix = run.start(display)
+        install_with_neighbours(run)
+        hostile_log(run, lambda text: text.replace(f"Name={NAME}\r\n", "Name=\\\r\n"))
+        lines = run.uninstall([IDYES, IDOK])
+        run.check(dialogs(lines)[1:] == [("Information", REGISTRY_LEFT, "1", "none")], f"outcome: {dialogs(lines)[1:]}")
+        check_neighbours(run)
+        reg = prefix.registry()
+        run.check(reg.key_exists(f"HKEY_LOCAL_MACHINE\\{UNINSTALL_KEY}\\{NAME}"),
+                  "a registration was deleted under a name that is no key name")
+        run.check(not prefix.unix(APP).exists(), "the application folder is still there")
+
+
+SHARED_KEYS = (
+    "HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\",
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\\\microsoft\\Windows\\CurrentVersion\\\\Uninstall",
+    "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs",
+    "HKEY_CURRENT_USER\\Software",
+    "HKEY_CURRENT_USER\\\\software\\\\",
+    "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders\\",
+    "HKEY_CURRENT_USER\\Control Panel",
+    "HKEY_CLASSES_ROOT\\CLSID",
+)
+
+
+def scenario_hostile_keys(run):
+    """Registry keys that the system and every application share, listed for deletion in
+    several spellings, all stay and count as left; the demo's own keys still go."""
+    def extra(app):
+        for n, key in enumerate(SHARED_KEYS):
+            app.sections["Reg_CreateKey"].insert(0, f"Shared{n}={key}")
+
+    with winerig.Display() as display:
+        prefix = run.start(display)
+        install_with_neighbours(run, extra=extra)
+        lines = run.uninstall([IDYES, IDOK])
+        run.check(dialogs(lines)[1:] == [("Information", REGISTRY_LEFT, "1", "none")], f"outcome: {dialogs(lines)[1:]}")
+        check_neighbours(run)
+        reg = prefix.registry()
+        for key in SHARED_KEYS:
+            root, _, rest = key.partition("\\")
+            tidy = root + "\\" + "\\".join(part for part in rest.split("\\") if part)
+            run.check(reg.key_exists(tidy), f"{key} was deleted")
+        run.check(len(reg.subkeys("HKEY_CLASSES_ROOT\\CLSID")) > 100, "the registered classes are gone")
+        for key in ("HKEY_CURRENT_USER\\" + VENDOR_KEY + "\\Demo App", "HKEY_LOCAL_MACHINE\\" + VENDOR_KEY,
+                    "HKEY_CLASSES_ROOT\\DemoApp.Document", f"HKEY_LOCAL_MACHINE\\{UNINSTALL_KEY}\\{NAME}"):
+            run.check(not reg.key_exists(key), f"{key} is still in the registry")
+
+
+def scenario_hostile_folders(run):
+    """Empty standard folders listed under "Folders" in spellings that the system
+    resolves to them, and a shortcut listed in the Desktop under a doubled separator
+    (which would make the Desktop the group folder), all leave those folders in place."""
+    def extra(app):
+        reg = run.prefix.registry()
+        for name in ("Favorites", "Templates"):
+            folder = reg.value("HKEY_CURRENT_USER\\" + winerig.SHELL_FOLDERS, name)
+            parent, _, leaf = folder.rpartition("\\")
+            for spelling in (folder + "\\\\", folder.replace("\\", "/"), folder + ".", folder + " . ",
+                             parent + "\\Demo App\\..\\" + leaf, "\\\\?\\" + folder):
+                app.sections["Folders"].append(spelling)
+        desktop = app.shell_folder("Desktop")
+        extra_link = app.prefix.unix(desktop + "\\Demo Extra.lnk")
+        extra_link.write_bytes(b"L\0\0\0")
+        app.sections["Icons"].insert(0, f"Icon0={desktop}\\\\Demo Extra.lnk")
+
+    with winerig.Display() as display:
+        prefix = run.start(display)
+        reg = prefix.registry()
+        for name in ("Favorites", "Templates"):
+            folder = reg.value("HKEY_CURRENT_USER\\" + winerig.SHELL_FOLDERS, name)
+            if not run.check(folder and prefix.unix(folder).is_dir() and not any(prefix.unix(folder).iterdir()),
+                             f"the prefix has no empty {name} folder ({folder})"):
+                return None
+        _, programs, desktop = install_with_neighbours(run, extra=extra)
+        lines = run.uninstall([IDYES, IDOK])
+        run.check(dialogs(lines)[1:] == [("Information", "Uninstall complete", "1", "none")],
+                  f"outcome: {dialogs(lines)[1:]}")
+        check_neighbours(run)
+        run.check(not prefix.unix(desktop + "\\Demo Extra.lnk").exists(), "the extra shortcut is still there")
+        run.check(not prefix.unix(programs + "\\Demo App").exists(), "the Start Menu group is still there")
+        run.check(not prefix.unix(APP).exists(), "the application folder is still there")
+
+
 SCENARIOS = {name[len("scenario_"):]: fn for name, fn in globals().items() if name.startswith("scenario_")}
 
 

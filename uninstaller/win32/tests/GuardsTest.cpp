@@ -1,6 +1,7 @@
 // The core's guards over the real registry and real libraries.
 #include <gtest/gtest.h>
 
+#include "PathResolution.h"
 #include "SharedLibraries.h"
 #include "SystemFolders.h"
 #include "TestPaths.h"
@@ -53,6 +54,51 @@ TEST(SystemFolderGuard, ReadsTheStandardFoldersOfThisSystem)
     EXPECT_TRUE(IsSystemFolder(registry, Upper(desktop) + "\\"));
     EXPECT_FALSE(IsSystemFolder(registry, desktop + "\\Korvalis"));
     EXPECT_FALSE(IsSystemFolder(registry, desktop + "\\Korvalis\\"));
+}
+
+// The guard resolves paths by the text alone; the system's own resolution must agree
+// wherever the guard claims to know the folder.
+TEST(SystemFolderGuard, ResolvesPathsAsTheSystemDoes)
+{
+    for (const char* path :
+         {"C:\\users\\Jo\\Desktop\\\\", "C:/users/Jo/Desktop", "C:\\users\\Jo\\Desktop.", "C:\\users\\Jo\\Desktop . .",
+          "C:\\users\\Jo.\\Desktop", "C:\\users\\.\\Jo\\a\\..\\Desktop", "C:\\..\\..\\users", "C:\\..",
+          "C:\\users\\Jo\\Desktop\\.\\", "C:\\a\\b.\\..\\c", "C:\\\\\\users", "C:\\users\\Jo\\De..",
+          "//server/share/a/../..", "\\\\server\\share\\..\\x", "//?/C:/users/Jo/Desktop.",
+          "C:\\Program Files\\Appli\\a.lnk"}) {
+        char buffer[MAX_PATH];
+        const DWORD length = GetFullPathNameA(path, MAX_PATH, buffer, nullptr);
+        ASSERT_GT(length, 0u) << path;
+        std::string full(buffer, length);
+        const auto resolved = ResolvePath(path);
+        ASSERT_TRUE(resolved.has_value()) << path;
+        // The guard drops a trailing separator except at a root; the system keeps it.
+        if (resolved->back() != '\\' && full.back() == '\\') {
+            full.pop_back();
+        }
+        if (full.rfind("\\\\?\\", 0) == 0) {
+            full.erase(0, 4);
+        }
+        EXPECT_EQ(*resolved, full) << path;
+    }
+}
+
+TEST(SystemFolderGuard, GuardsEverySpellingOfThisSystemsDesktop)
+{
+    Win32RegistryFactory registry;
+    const std::string desktop = RawString(HKEY_CURRENT_USER, kShellFolders, "Desktop");
+    ASSERT_GT(desktop.size(), 3u);
+    std::string slashes = desktop;
+    for (char& c : slashes) {
+        c = c == '\\' ? '/' : c;
+    }
+    const std::string parent = desktop.substr(0, desktop.rfind('\\'));
+    for (const std::string& spelling :
+         {desktop + "\\\\", slashes, desktop + ".", desktop + " ", parent + "\\x\\..\\Desktop",
+          "\\\\?\\" + desktop, desktop + "\\...", desktop.substr(2)}) {
+        EXPECT_TRUE(IsSystemFolder(registry, spelling)) << spelling;
+    }
+    EXPECT_FALSE(IsSystemFolder(registry, parent + "\\Desktop2"));
 }
 
 class SharedCounts : public ::testing::Test {

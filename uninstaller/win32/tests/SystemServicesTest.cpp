@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "SelfRemoval.h"
 #include "TestPaths.h"
 #include "Win32FileSystem.h"
 #include "Win32SystemServices.h"
@@ -29,6 +30,23 @@ TEST(Win32SystemServices, ReportsTheProgramAndSystemFolders)
 
     const std::string language = system.SystemLanguage();
     EXPECT_EQ(language.size(), 3u) << language;
+}
+
+// A temporary folder too long for the classic limit is no temporary folder: the
+// self-removal then makes no copy at all rather than one at the drive's root.
+TEST(Win32SystemServices, TemporaryFolderTooLongForThePathLimitIsNone)
+{
+    char saved[MAX_PATH + 1] = {};
+    const DWORD savedLength = GetEnvironmentVariableA("TMP", saved, sizeof saved);
+    const std::string tooLong = "C:\\" + std::string(300, 't');
+    ASSERT_TRUE(SetEnvironmentVariableA("TMP", tooLong.c_str()));
+    Win32SystemServices system;
+    const std::string temp = system.TempFolder();
+    const std::string copy = TemporaryCopyPath(system);
+    SetEnvironmentVariableA("TMP", savedLength > 0 && savedLength <= MAX_PATH ? saved : nullptr);
+    EXPECT_EQ(temp, "");
+    EXPECT_EQ(copy, "");
+    EXPECT_FALSE(system.TempFolder().empty());
 }
 
 TEST(Win32SystemServices, ComparesWithoutRegardToLetterCase)

@@ -1,0 +1,159 @@
+// Logs that name what no application owns: the entry stays, the outcome counts it as
+// left, and nothing else changes.
+#include <gtest/gtest.h>
+
+#include "FakePlatform.h"
+#include "Uninstaller.h"
+
+using namespace uninst;
+using namespace uninst::fakes;
+
+namespace {
+
+constexpr const char* kLog = "C:\\Program Files\\Appli\\uninstal.dat";
+constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+constexpr const char* kUninstall = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+constexpr const char* kRegistryLeft = "Some elements could not be deleted or restablished:\r\n* some registry updates";
+constexpr const char* kFilesLeft = "Some elements could not be deleted or restablished:\r\n* some application files";
+
+class HostileLogTest : public ::testing::Test {
+protected:
+    HostileLogTest()
+    {
+        fakes.registry.SetString(kCurrentUser, kShellFolders, "Desktop", "C:\\Users\\Jo\\Desktop");
+        fakes.registry.SetString(kCurrentUser, kShellFolders, "Programs", "C:\\Users\\Jo\\Start Menu\\Programs");
+        fakes.files.AddFolder("C:\\Users\\Jo\\Desktop");
+        fakes.files.AddFolder("C:\\Users\\Jo\\Start Menu\\Programs");
+        fakes.files.AddFolder("D:\\Empty");
+        // Two other applications' registrations, and other software's settings.
+        fakes.registry.SetString(kLocalMachine, std::string(kUninstall) + "\\Other One", "DisplayName", "One");
+        fakes.registry.SetString(kLocalMachine, std::string(kUninstall) + "\\Other Two", "DisplayName", "Two");
+        fakes.registry.AddKey(kCurrentUser, "Software\\Other Vendor\\Settings");
+        fakes.registry.AddKey(kUsers, ".DEFAULT\\Software\\Other Vendor");
+        fakes.registry.AddKey(kClassesRoot, "CLSID\\{0001}");
+        fakes.registry.AddKey(kLocalMachine, "SOFTWARE\\Classes\\CLSID\\{0001}");
+    }
+
+    // Runs the log and checks that only the log went and the temporary copy came.
+    void RunAndExpectNothingElseChanged(const std::string& log, const std::string& copy = "c:\\temp\\_kvuidel.exe")
+    {
+        fakes.files.AddFile(kLog, log);
+        const auto keys = fakes.registry.keys;
+        auto files = fakes.files.AllFiles();
+        const auto folders = fakes.files.AllFolders();
+        ASSERT_EQ(RunUninstaller(fakes.platform), 0);
+        files.erase("c:\\program files\\appli\\uninstal.dat");
+        if (!copy.empty())
+            files.emplace(copy, "MZ");
+        EXPECT_EQ(fakes.registry.keys, keys) << log;
+        EXPECT_EQ(fakes.files.AllFiles(), files) << log;
+        EXPECT_EQ(fakes.files.AllFolders(), folders) << log;
+    }
+    std::string Outcome() const { return fakes.dialogs.shown.back().text; }
+
+    FakePlatform fakes;
+};
+
+}  // namespace
+
+TEST_F(HostileLogTest, ApplicationNameThatIsNoSingleKeyNameLeavesEveryRegistration)
+{
+    // "\" alone reaches Uninstall itself; the others another key than Uninstall\<name>.
+    for (const char* name : {"\\", "\\\\", "Other One\\", "\\Other One", "..\\Uninstall", "Appli\\..\\..\\"}) {
+        SCOPED_TRACE(name);
+        RunAndExpectNothingElseChanged(std::string("[Application]\r\nName=") + name + "\r\n");
+        EXPECT_EQ(Outcome(), kRegistryLeft);
+    }
+}
+
+TEST_F(HostileLogTest, SharedKeysInAnySpellingAreNeverDeleted)
+{
+    for (const char* key :
+         {"HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\",
+          "HKEY_LOCAL_MACHINE\\SOFTWARE\\\\MICROSOFT\\Windows\\CurrentVersion\\\\Uninstall",
+          "HKEY_LOCAL_MACHINE\\Software\\Microsoft", "HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\\\",
+          "HKEY_LOCAL_MACHINE\\SOFTWARE\\Classes\\CLSID", "HKEY_CURRENT_USER\\Software",
+          "HKEY_CURRENT_USER\\\\software\\\\", "HKEY_USERS\\.DEFAULT", "HKEY_USERS\\.DEFAULT\\Software\\",
+          "HKEY_CLASSES_ROOT\\CLSID", "HKEY_CLASSES_ROOT\\\\clsid\\"}) {
+        SCOPED_TRACE(key);
+        RunAndExpectNothingElseChanged(std::string("[Reg_CreateKey]\r\nk=") + key + "\r\n");
+        EXPECT_EQ(Outcome(), kRegistryLeft);
+    }
+    // A root name the driver does not know keeps the root before it: HKEY_LOCAL_MACHINE.
+    RunAndExpectNothingElseChanged("[Reg_CreateKey]\r\nk=HKLM\\Software\r\n");
+    EXPECT_EQ(Outcome(), kRegistryLeft);
+}
+
+TEST_F(HostileLogTest, ApplicationKeysBesideSharedOnesStillGo)
+{
+    fakes.files.AddFile(kLog, "[Application]\r\nName=Appli\r\n[Reg_CreateKey]\r\n"
+                              "a=HKEY_CURRENT_USER\\Software\\Appli\\\r\nb=HKEY_CURRENT_USER\\Software\r\n");
+    fakes.registry.AddKey(kLocalMachine, std::string(kUninstall) + "\\Appli");
+    fakes.registry.AddKey(kCurrentUser, "Software\\Appli\\Sub");
+    RunUninstaller(fakes.platform);
+    EXPECT_FALSE(fakes.registry.HasKey(kLocalMachine, std::string(kUninstall) + "\\Appli"));
+    EXPECT_FALSE(fakes.registry.HasKey(kCurrentUser, "Software\\Appli"));
+    EXPECT_TRUE(fakes.registry.HasKey(kCurrentUser, "Software\\Other Vendor\\Settings"));
+    EXPECT_TRUE(fakes.registry.HasKey(kLocalMachine, std::string(kUninstall) + "\\Other One"));
+    EXPECT_EQ(Outcome(), kRegistryLeft);
+}
+
+TEST_F(HostileLogTest, StandardFoldersInAnySpellingStay)
+{
+    for (const char* folder :
+         {"C:\\Users\\Jo\\Desktop\\\\", "C:/Users/Jo/Desktop", "C:\\Users\\Jo\\Desktop.", "C:\\Users\\Jo\\Desktop ",
+          "C:\\Users\\Jo\\Appli\\..\\Desktop", "\\\\?\\C:\\Users\\Jo\\Desktop", "D:\\Empty\\..", "..\\..\\Users\\Jo\\Desktop",
+          "\\Users\\Jo\\Desktop"}) {
+        SCOPED_TRACE(folder);
+        RunAndExpectNothingElseChanged(std::string("[Folders]\r\n") + folder + "=1\r\n");
+        EXPECT_EQ(Outcome(), "Uninstall complete");  // folders are never counted
+    }
+}
+
+TEST_F(HostileLogTest, ShortcutsInAStandardFolderNeverMakeItTheGroupFolder)
+{
+    for (const char* link : {"C:/Users/Jo/Desktop/Appli.lnk", "C:\\Users\\Jo\\Desktop.\\Appli.lnk", "C:\\Users\\Jo\\Desktop/Appli.lnk",
+                             "C:\\Users\\Jo\\Start Menu\\Programs\\x\\..\\Appli.lnk"}) {
+        SCOPED_TRACE(link);
+        fakes.files.AddFile(link);
+        fakes.files.AddFile(kLog, std::string("[Icons]\r\na=") + link + "\r\n");
+        RunUninstaller(fakes.platform);
+        EXPECT_FALSE(fakes.files.HasFile(link));
+        EXPECT_TRUE(fakes.files.HasFolder("C:\\Users\\Jo\\Desktop"));
+        EXPECT_TRUE(fakes.files.HasFolder("C:\\Users\\Jo\\Start Menu\\Programs"));
+        EXPECT_TRUE(fakes.Entries("rmdir").empty());
+        EXPECT_EQ(Outcome(), "Uninstall complete");
+    }
+}
+
+TEST_F(HostileLogTest, WithoutATemporaryFolderNoCopyIsMadeAndTheUninstallerStays)
+{
+    const std::string tooLong = "C:\\" + std::string(243, 't') + "\\";
+    for (const std::string& temp : {std::string(), std::string("TEMP\\"), std::string("\\"), tooLong}) {
+        SCOPED_TRACE(temp);
+        fakes.system.tempFolder = temp;
+        fakes.journal.clear();
+        fakes.system.launches.clear();
+        RunAndExpectNothingElseChanged("[Files]\r\n", "");
+        EXPECT_TRUE(fakes.Entries("copy").empty());
+        EXPECT_TRUE(fakes.system.launches.empty());
+        EXPECT_EQ(Outcome(), kFilesLeft);
+    }
+    // The longest folder whose copy path still fits.
+    fakes.system.tempFolder = "C:\\" + std::string(242, 't') + "\\";
+    fakes.files.AddFile(kLog, "[Files]\r\n");
+    RunUninstaller(fakes.platform);
+    EXPECT_EQ(fakes.system.launches.size(), 1u);
+    EXPECT_EQ(Outcome(), "Uninstall complete");
+}
+
+TEST_F(HostileLogTest, FailedRunWithoutATemporaryFolderErasesNothingElse)
+{
+    fakes.system.tempFolder = "";
+    fakes.files.AddFile("C:\\_kvuidel.exe", "someone else's");
+    fakes.registry.SetString(kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs", "C:\\a.dll", "x");
+    fakes.files.AddFile(kLog, "[Reg_SharedDLLs]\r\nC:\\a.dll=1\r\n");
+    EXPECT_EQ(RunUninstaller(fakes.platform), 1);
+    EXPECT_TRUE(fakes.files.HasFile("C:\\_kvuidel.exe"));
+    EXPECT_TRUE(fakes.Entries("erase").empty());
+}
