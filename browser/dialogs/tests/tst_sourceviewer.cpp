@@ -80,8 +80,11 @@ private slots:
         QCOMPARE(wb1.locationUrl(), m_server.url("/reponse"));
         QVERIFY(m_server.requests().contains(QStringLiteral("POST /reponse")));
 
+        // The engine may still ask for its icon meanwhile: count the viewer's own request.
+        const auto plainGets = [this] { return m_server.requests().count(QStringLiteral("GET /reponse")); };
+        const int before = plainGets();
         SourceViewer viewer(wb1, m_inet1);
-        QCOMPARE(m_server.requests().last(), QStringLiteral("GET /reponse"));
+        QCOMPARE(plainGets(), before + 1);
         QCOMPARE(child<QPlainTextEdit>(&viewer, "Text1")->toPlainText(), QStringLiteral("<title>Formulaire vide</title>"));
     }
 
