@@ -25,8 +25,7 @@ public:
     virtual ~Dialogs() = default;
 
     // Returns the Win32 result: IDOK, IDYES, IDNO..., or 0 / -1 when no box could be shown.
-    virtual int ShowMessage(const std::string& text, const std::string& caption,
-                            std::uint32_t flags) = 0;
+    virtual int ShowMessage(const std::string& text, const std::string& caption, std::uint32_t flags) = 0;
     // Makes the system wait cursor current and keeps the one it replaced; returns
     // whether there was one (a null cursor is not kept).
     virtual bool BeginWaitCursor() = 0;

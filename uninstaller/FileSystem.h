@@ -24,8 +24,8 @@ public:
     // MOVEFILE_DELAY_UNTIL_REBOOT).
     virtual bool DeleteAtNextStart(const std::string& path) = 0;
     // WritePrivateProfileStringA.
-    virtual bool WriteIniString(const std::string& section, const std::string& key,
-                                const std::string& value, const std::string& file) = 0;
+    virtual bool WriteIniString(const std::string& section, const std::string& key, const std::string& value,
+                                const std::string& file) = 0;
 };
 
 }  // namespace uninst

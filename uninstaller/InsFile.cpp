@@ -28,7 +28,10 @@ bool StartsWithKey(const std::string& line, const std::string& loweredKey)
 }  // namespace
 
 TInsFile::TInsFile(const std::string& path, FileSystem& files, TextCompare& compare)
-    : Lines(compare), LogFileName(path), files_(files), compare_(compare)
+    : Lines(compare)
+    , LogFileName(path)
+    , files_(files)
+    , compare_(compare)
 {
     if (files_.IsRegularFile(path)) {
         const auto bytes = files_.ReadAll(path);

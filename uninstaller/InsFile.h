@@ -22,8 +22,7 @@ public:
     bool Modified = false;
     std::string LogFileName;
 
-    std::string ReadValue(const std::string& section, const std::string& key,
-                          const std::string& defaultValue) const;
+    std::string ReadValue(const std::string& section, const std::string& key, const std::string& defaultValue) const;
     void ReadSectionKeys(const std::string& section, StringList& keys) const;
     void ReadSectionLines(const std::string& section, StringList& lines) const;
 

@@ -201,10 +201,8 @@ bool IsProtectedKey(RootKey root, std::string_view path)
         if (s[0].size() > 8 && s[0].compare(s[0].size() - 8, 8, "_classes") == 0)
             return ClassesKeyProtected(s, 1);
         return UserKeyProtected(s, 1);
-    case kCurrentUser:
-        return UserKeyProtected(s, 0);
-    case kClassesRoot:
-        return ClassesKeyProtected(s, 0);
+    case kCurrentUser: return UserKeyProtected(s, 0);
+    case kClassesRoot: return ClassesKeyProtected(s, 0);
     default:
         // A root this table does not know: only its own first level is sure to be shared.
         return s.size() <= 1;

@@ -78,8 +78,7 @@ void HandOverToCleanup(Platform& platform)
     // The copy's path is quoted too: a temporary folder with spaces (as under
     // "Documents and Settings") would otherwise split it, and the copy would take a
     // piece of its own path for the file to delete.
-    const std::string commandLine = "\"" + copy + "\" \"" +
-                                    platform.system.ProgramPath() + "\"";
+    const std::string commandLine = "\"" + copy + "\" \"" + platform.system.ProgramPath() + "\"";
     platform.system.Launch(commandLine, kSwShow);
 }
 

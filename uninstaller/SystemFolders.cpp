@@ -11,9 +11,9 @@ constexpr const char* kShellFoldersKey = "Software\\Microsoft\\Windows\\CurrentV
 constexpr const char* kCurrentVersionKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 
 constexpr const char* kFolderValues[kShellFolderCount] = {
-    "Programs", "Desktop", "Personal", "Recent", "SendTo", "Start Menu",
-    "Startup", "Templates", "Fonts", "AppData", "Cache", "Cookies",
-    "Favorites", "History", "NetHood", "ProgramFilesDir", "CommonFilesDir",
+    "Programs",  "Desktop",   "Personal", "Recent",          "SendTo",         "Start Menu",
+    "Startup",   "Templates", "Fonts",    "AppData",         "Cache",          "Cookies",
+    "Favorites", "History",   "NetHood",  "ProgramFilesDir", "CommonFilesDir",
 };
 
 constexpr int kFirstMachineFolder = 15;

@@ -20,15 +20,21 @@ public:
     }
     static UnexpectedFailure CannotWriteTo(const std::string& path)
     {
-        return UnexpectedFailure("Ne peut \xE9" "crire dans " + path);  // "écrire", Windows-1252
+        return UnexpectedFailure("Ne peut \xE9"
+                                 "crire dans " +
+                                 path);  // "écrire", Windows-1252
     }
     static UnexpectedFailure InvalidValueType(const std::string& valueName)
     {
-        return UnexpectedFailure("Type de donn\xE9" "es incorrect pour '" + valueName + "'");
+        return UnexpectedFailure("Type de donn\xE9"
+                                 "es incorrect pour '" +
+                                 valueName + "'");
     }
     static UnexpectedFailure CannotSetValue(const std::string& valueName)
     {
-        return UnexpectedFailure("Impossible d'\xE9" "crire la valeur '" + valueName + "'");
+        return UnexpectedFailure("Impossible d'\xE9"
+                                 "crire la valeur '" +
+                                 valueName + "'");
     }
 };
 

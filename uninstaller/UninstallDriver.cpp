@@ -64,12 +64,11 @@ bool AddressesRoot(const std::string& path)
 class FirstStage {
 public:
     explicit FirstStage(Platform& platform)
-        : p_(platform),
-          work_(platform.system),
-          lines_(platform.system),
-          shared_(platform.system)
-    {
-    }
+        : p_(platform)
+        , work_(platform.system)
+        , lines_(platform.system)
+        , shared_(platform.system)
+    {}
 
     int Run();
 
@@ -122,9 +121,8 @@ int FirstStage::Run()
     const bool french = p_.system.CompareNoCase(p_.system.SystemLanguage(), "fra") == 0;
     logPath_ = FolderOf(p_.system.ProgramPath()) + kLogFileName;
     if (!p_.files.IsRegularFile(logPath_)) {
-        const std::string text = french
-            ? ResourceOr(p_.dialogs, kStrLogMissingFrench, kDefaultLogMissingFrench)
-            : ResourceOr(p_.dialogs, kStrLogMissingEnglish, kDefaultLogMissingEnglish);
+        const std::string text = french ? ResourceOr(p_.dialogs, kStrLogMissingFrench, kDefaultLogMissingFrench)
+                                        : ResourceOr(p_.dialogs, kStrLogMissingEnglish, kDefaultLogMissingEnglish);
         p_.dialogs.ShowMessage(text, french ? "Erreur" : "Error", kMbIconExclamation);
         return 0;
     }

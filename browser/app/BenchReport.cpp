@@ -22,7 +22,9 @@ void stamp(const char* what)
 class Probe : public QObject {
 public:
     Probe(QWidget& window, BrowserComponent& pageView, QString page)
-        : QObject(&window), m_pageView(pageView), m_page(std::move(page))
+        : QObject(&window)
+        , m_pageView(pageView)
+        , m_page(std::move(page))
     {
         // Same moment in both programs: the first turn of the event loop after
         // show().

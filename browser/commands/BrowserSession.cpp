@@ -17,11 +17,11 @@ BrowserSession::BrowserSession(Parts parts)
     , m_input(std::move(parts.input))
     , m_inet1(std::move(parts.inet1))
     , m_pageView(*parts.pageView)
-    , m_window(std::make_unique<MainWindow>(m_folder, m_variables, std::move(parts.pageView),
-                                            std::move(parts.bannerStrip)))
+    , m_window(
+          std::make_unique<MainWindow>(m_folder, m_variables, std::move(parts.pageView), std::move(parts.bannerStrip)))
     , m_menus(new MenuBar)
-    , m_services{*m_window, m_variables, m_pageView, m_folder, *m_messages, *m_cd1,
-                 std::move(parts.makeFileDialog), *m_input, *m_inet1}
+    , m_services{*m_window, m_variables, m_pageView, m_folder, *m_messages, *m_cd1, std::move(parts.makeFileDialog),
+                 *m_input,  *m_inet1}
 {
     m_window->setMenuBar(m_menus);
     bindMainWindowCommands(*m_menus, m_services);

@@ -34,9 +34,7 @@ constexpr std::array<PreferredAddressEntry, 4> preferredAddressEntries{{
 // keep the program running, windowless, after the main window was closed.
 class SecondaryWindows : public QObject {
 public:
-    explicit SecondaryWindows(QWidget& mainWindow)
-        : QObject(&mainWindow)
-        , m_mainWindow(mainWindow)
+    explicit SecondaryWindows(QWidget& mainWindow) : QObject(&mainWindow), m_mainWindow(mainWindow)
     {
         mainWindow.installEventFilter(this);
     }
@@ -70,9 +68,8 @@ void bindDialogEntries(MenuBar& menus, WindowServices& services)
 
     for (const PreferredAddressEntry& row : preferredAddressEntries) {
         SingleWindow& dialog = windows->add([&services, member = row.member] {
-            return new PreferredAddressDialog(*member, services.variables, services.folder,
-                                              &services.window, services.makeFileDialog(),
-                                              services.messages);
+            return new PreferredAddressDialog(*member, services.variables, services.folder, &services.window,
+                                              services.makeFileDialog(), services.messages);
         });
         menus.bind(row.entry, windows, [&dialog, &mainWindow] {
             dialog.show();
@@ -81,8 +78,7 @@ void bindDialogEntries(MenuBar& menus, WindowServices& services)
         });
     }
 
-    SingleWindow& editor = windows->add(
-        [&services] { return new ShortcutEditor(services.folder, services.messages); });
+    SingleWindow& editor = windows->add([&services] { return new ShortcutEditor(services.folder, services.messages); });
     menus.bind("smnu_facile", windows, [&editor] { editor.show(); });
 
     SingleWindow& credits = windows->add([&services] { return new CreditsWindow(services.wb1); });

@@ -80,12 +80,9 @@ void bindFileCommands(MenuBar& menus, WindowServices& services)
 {
     auto* viewer = new SourceViewerEntry(services);
     menus.bind("smnu_source", viewer, [viewer] { viewer->show(); });
-    menus.bind("smnu_save", &services.window,
-                     [&services] { savePage(services); });
-    menus.bind("smnu_ouvrir", &services.window,
-                     [&services] { openFile(services); });
+    menus.bind("smnu_save", &services.window, [&services] { savePage(services); });
+    menus.bind("smnu_ouvrir", &services.window, [&services] { openFile(services); });
     // Ends the process where it stands: no window's closing handler runs and
     // nothing is written, since every data file is written when it changes.
-    menus.bind("smnu_quitter", &services.window,
-                     [] { std::_Exit(EXIT_SUCCESS); });
+    menus.bind("smnu_quitter", &services.window, [] { std::_Exit(EXIT_SUCCESS); });
 }

@@ -8,7 +8,6 @@
 #include "WebAddresses.h"
 #include "WindowServices.h"
 
-
 namespace {
 
 // History, reload and the system browser's own pages. A step that is not
@@ -74,7 +73,6 @@ void bindLinkMenus(MenuBar& menus, WindowServices& services)
         });
     }
     for (const FrontPageLink& link : frontPages) {
-        menus.bind(link.entry, context,
-                         [&link, &wb1] { wb1.navigate(web_addresses::frontPage(link.host)); });
+        menus.bind(link.entry, context, [&link, &wb1] { wb1.navigate(web_addresses::frontPage(link.host)); });
     }
 }

@@ -6,8 +6,7 @@
 
 #include <stdexcept>
 
-MenuBar::MenuBar(QWidget* parent)
-    : QMenuBar(parent)
+MenuBar::MenuBar(QWidget* parent) : QMenuBar(parent)
 {
     setObjectName(QStringLiteral("menuBar"));
     for (const MenuItem& item : menuTree())

@@ -23,8 +23,7 @@ QString cause(const QString& path, QFileDevice::FileError error)
     if (!folder.exists())
         return QStringLiteral("le dossier %1 n'existe pas").arg(quoted(folder.filePath()));
     switch (error) {
-    case QFileDevice::ResourceError:
-        return QStringLiteral("le disque est plein");
+    case QFileDevice::ResourceError: return QStringLiteral("le disque est plein");
     case QFileDevice::WriteError:
         return QStringLiteral("l'écriture s'est arrêtée en cours de route ; "
                               "le disque est peut-être plein ou le support a été retiré");

@@ -7,7 +7,6 @@
 #include "WebAddresses.h"
 #include "WindowServices.h"
 
-
 namespace {
 
 // The two prompts differ only by the plural of "clé".
@@ -42,8 +41,7 @@ void searchSite(const SiteSearch& search, InputBox& input, QWidget* parent, Brow
 void bindSiteSearches(MenuBar& menus, WindowServices& services)
 {
     for (const SiteSearch& search : searches) {
-        menus.bind(search.entry, &services.window, [&search, &services] {
-            searchSite(search, services.input, &services.window, services.wb1);
-        });
+        menus.bind(search.entry, &services.window,
+                   [&search, &services] { searchSite(search, services.input, &services.window, services.wb1); });
     }
 }

@@ -17,9 +17,8 @@ void changeSkin(WindowServices& services)
     const QString title = QStringLiteral("Ajout d'un skin");
     // Cancelling removes the skin, as an empty path does. The path is kept as
     // typed: a relative one is read from the current folder, now and at start-up.
-    const QString path =
-        services.input.ask(&services.window, title, QStringLiteral("Entrez le chemin d'accès du skin"))
-            .value_or(QString());
+    const QString path = services.input.ask(&services.window, title, QStringLiteral("Entrez le chemin d'accès du skin"))
+                             .value_or(QString());
     // The file is written only once the picture is shown, so that skins.txt
     // always names a skin that could be read.
     if (!services.window.showSkin(path)) {
@@ -42,6 +41,5 @@ void changeSkin(WindowServices& services)
 
 void bindSkins(MenuBar& menus, WindowServices& services)
 {
-    menus.bind("smnu_skins", &services.window,
-                     [&services] { changeSkin(services); });
+    menus.bind("smnu_skins", &services.window, [&services] { changeSkin(services); });
 }

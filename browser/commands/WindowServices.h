@@ -25,6 +25,6 @@ struct WindowServices {
     MessageBox& messages;         // modal messages
     FileDialog& cd1;              // the main window's file dialog, shared by Save and Open for the life of the process
     FileDialogFactory makeFileDialog;  // each preferred-address dialog has a file dialog of its own
-    InputBox& input;              // asks for the words of a search and the path of a skin
-    PageFetcher& inet1;           // downloads a page afresh for the source viewer and Save
+    InputBox& input;                   // asks for the words of a search and the path of a skin
+    PageFetcher& inet1;                // downloads a page afresh for the source viewer and Save
 };

@@ -18,9 +18,8 @@ QString entryAt(const QAbstractItemModel& list, int position)
 
 }  // namespace
 
-AddressBar::Outcome AddressBar::visit(QAbstractItemModel& list, qint16& historySlot,
-                                      const QString& typed, const QString& historyPath,
-                                      BrowserComponent& browser)
+AddressBar::Outcome AddressBar::visit(QAbstractItemModel& list, qint16& historySlot, const QString& typed,
+                                      const QString& historyPath, BrowserComponent& browser)
 {
     Outcome outcome;
     // The first empty entry is reused wherever it lies, even one loaded from

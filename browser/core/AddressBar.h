@@ -13,9 +13,9 @@ class QAbstractItemModel;
 class AddressBar {
 public:
     struct Outcome {
-        int position = -1;       // list position that now holds the text
+        int position = -1;  // list position that now holds the text
         bool historySaved = false;
-        QString historyError;    // why historique.txt could not be written
+        QString historyError;  // why historique.txt could not be written
     };
 
     static constexpr int lastHistoryPosition = data_files::historique.maxLines - 1;

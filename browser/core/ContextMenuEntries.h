@@ -12,7 +12,7 @@ enum class Action { OpenLink, CopyLinkAddress, Cut, Copy, Paste, SelectAll, Back
 // What the engine reports about the place clicked, and the view's history.
 struct Facts {
     bool onLink = false;
-    bool editable = false;      // a text field or an editable part of the page
+    bool editable = false;  // a text field or an editable part of the page
     bool hasSelection = false;
     bool canCut = false;
     bool canCopy = false;

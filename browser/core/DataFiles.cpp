@@ -10,10 +10,8 @@ QString pathOf(const Entry& file, const ProgramFolder& folder)
 {
     const QString name = QString::fromLatin1(file.name);
     switch (file.folder) {
-    case Folder::Program:
-        return folder.filePath(name);
-    case Folder::Current:
-        break;
+    case Folder::Program: return folder.filePath(name);
+    case Folder::Current: break;
     }
     return QDir::current().absoluteFilePath(name);
 }

@@ -34,8 +34,7 @@ inline constexpr Entry raccourcis{"raccourcis.txt", Folder::Program, listLimit};
 // rely on this.
 inline constexpr Entry historique{"historique.txt", Folder::Current, listLimit};
 
-inline constexpr std::array<const Entry*, 7> all{&home, &site, &moteur, &erreur404,
-                                                  &skins, &raccourcis, &historique};
+inline constexpr std::array<const Entry*, 7> all{&home, &site, &moteur, &erreur404, &skins, &raccourcis, &historique};
 
 // The full path of the file now: the only place that decides which folder a
 // data file lives in.

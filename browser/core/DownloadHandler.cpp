@@ -27,41 +27,32 @@ QString failureReason(const QWebEngineDownloadRequest* download)
 {
     using R = QWebEngineDownloadRequest;
     switch (download->interruptReason()) {
-    case R::FileAccessDenied:
-        return QStringLiteral("l'accès au dossier choisi est refusé");
-    case R::FileNoSpace:
-        return QStringLiteral("le disque est plein");
-    case R::FileNameTooLong:
-        return QStringLiteral("le nom du fichier est trop long");
-    case R::FileTooLarge:
-        return QStringLiteral("le fichier est trop grand pour ce disque");
+    case R::FileAccessDenied: return QStringLiteral("l'accès au dossier choisi est refusé");
+    case R::FileNoSpace: return QStringLiteral("le disque est plein");
+    case R::FileNameTooLong: return QStringLiteral("le nom du fichier est trop long");
+    case R::FileTooLarge: return QStringLiteral("le fichier est trop grand pour ce disque");
     case R::FileFailed:
-    case R::FileTransientError:
-        return QStringLiteral("le fichier n'a pas pu être écrit");
+    case R::FileTransientError: return QStringLiteral("le fichier n'a pas pu être écrit");
     case R::NetworkFailed:
     case R::NetworkDisconnected:
-    case R::FileTooShort:
-        return QStringLiteral("la connexion au serveur a été interrompue");
-    case R::NetworkTimeout:
-        return QStringLiteral("le serveur ne répond plus");
+    case R::FileTooShort: return QStringLiteral("la connexion au serveur a été interrompue");
+    case R::NetworkTimeout: return QStringLiteral("le serveur ne répond plus");
     case R::NetworkServerDown:
-    case R::ServerUnreachable:
-        return QStringLiteral("le serveur est injoignable");
+    case R::ServerUnreachable: return QStringLiteral("le serveur est injoignable");
     case R::ServerForbidden:
-    case R::ServerUnauthorized:
-        return QStringLiteral("le serveur refuse l'accès à ce fichier");
-    case R::ServerBadContent:
-        return QStringLiteral("le fichier n'existe pas sur le serveur");
-    default:
-        return QStringLiteral("le transfert a échoué");
+    case R::ServerUnauthorized: return QStringLiteral("le serveur refuse l'accès à ce fichier");
+    case R::ServerBadContent: return QStringLiteral("le fichier n'existe pas sur le serveur");
+    default: return QStringLiteral("le transfert a échoué");
     }
 }
 
 }  // namespace
 
-DownloadHandler::DownloadHandler(QWebEnginePage* page, SavePathChooser& chooser, QWidget* dialogParent,
-                                 QObject* parent)
-    : QObject(parent), m_page(page), m_chooser(chooser), m_dialogParent(dialogParent)
+DownloadHandler::DownloadHandler(QWebEnginePage* page, SavePathChooser& chooser, QWidget* dialogParent, QObject* parent)
+    : QObject(parent)
+    , m_page(page)
+    , m_chooser(chooser)
+    , m_dialogParent(dialogParent)
 {
     connect(page->profile(), &QWebEngineProfile::downloadRequested, this, &DownloadHandler::onRequested);
 }
@@ -90,8 +81,7 @@ void DownloadHandler::onRequested(QWebEngineDownloadRequest* download)
     m_running.append(download);
     connect(download, &QWebEngineDownloadRequest::receivedBytesChanged, this,
             [this, download] { onProgress(download); });
-    connect(download, &QWebEngineDownloadRequest::stateChanged, this,
-            [this, download] { onStateChanged(download); });
+    connect(download, &QWebEngineDownloadRequest::stateChanged, this, [this, download] { onStateChanged(download); });
     download->accept();
     onProgress(download);
 }
@@ -103,8 +93,8 @@ void DownloadHandler::onProgress(QWebEngineDownloadRequest* download)
     const QString name = quoted(download->downloadFileName());
     const qint64 total = download->totalBytes();
     if (total > 0) {
-        emit statusText(QStringLiteral("Téléchargement de %1 : %2 %")
-                            .arg(name).arg(download->receivedBytes() * 100 / total));
+        emit statusText(
+            QStringLiteral("Téléchargement de %1 : %2 %").arg(name).arg(download->receivedBytes() * 100 / total));
     } else {
         emit statusText(QStringLiteral("Téléchargement de %1 : %2 reçus")
                             .arg(name, QLocale(QLocale::French).formattedDataSize(download->receivedBytes())));
@@ -129,8 +119,7 @@ void DownloadHandler::onStateChanged(QWebEngineDownloadRequest* download)
         emit statusText(QStringLiteral("Échec du téléchargement de %1 : %2.")
                             .arg(quoted(download->downloadFileName()), failureReason(download)));
         break;
-    default:
-        return;
+    default: return;
     }
     m_running.removeAll(download);
 }

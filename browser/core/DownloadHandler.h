@@ -17,8 +17,7 @@ class DownloadHandler : public QObject {
 public:
     // The page's profile reports downloads of every page; this handler takes
     // those of its page. The save dialog opens over dialogParent.
-    DownloadHandler(QWebEnginePage* page, SavePathChooser& chooser, QWidget* dialogParent,
-                    QObject* parent = nullptr);
+    DownloadHandler(QWebEnginePage* page, SavePathChooser& chooser, QWidget* dialogParent, QObject* parent = nullptr);
 
     // Stops every download still running.
     void cancelAll();

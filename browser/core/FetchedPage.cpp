@@ -21,8 +21,8 @@ QByteArray charsetOfContentType(const QByteArray& contentType)
 bool meansWindows1252(const QByteArray& charset)
 {
     const QByteArray name = charset.toLower();
-    return name == "windows-1252" || name == "cp1252" || name == "iso-8859-1" || name == "iso8859-1"
-        || name == "latin1" || name == "l1" || name == "us-ascii" || name == "ascii";
+    return name == "windows-1252" || name == "cp1252" || name == "iso-8859-1" || name == "iso8859-1" ||
+           name == "latin1" || name == "l1" || name == "us-ascii" || name == "ascii";
 }
 
 std::optional<QString> decodeAs(const QByteArray& charset, const QByteArray& body)
@@ -42,9 +42,8 @@ std::optional<QString> decodeAs(const QByteArray& charset, const QByteArray& bod
 // page must make near its start.
 QByteArray charsetOfMeta(const QByteArray& body)
 {
-    static const QRegularExpression meta(
-        QStringLiteral(R"(<meta\b[^>]*?\bcharset\s*=\s*["']?\s*([A-Za-z0-9_.:\-]+))"),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression meta(QStringLiteral(R"(<meta\b[^>]*?\bcharset\s*=\s*["']?\s*([A-Za-z0-9_.:\-]+))"),
+                                         QRegularExpression::CaseInsensitiveOption);
     return meta.match(QString::fromLatin1(body.left(4096))).captured(1).toLatin1();
 }
 

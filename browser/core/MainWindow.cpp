@@ -22,14 +22,13 @@
 
 namespace {
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top,
-                    int width, int height)
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top, int width, int height)
 {
     return placeInTwips(new QPushButton(caption, parent), name, left, top, width, height);
 }
 
-QPushButton* navigationButton(QWidget* parent, const char* name, const QString& caption, int left,
-                              int top, int width, int height)
+QPushButton* navigationButton(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
+                              int height)
 {
     QPushButton* b = button(parent, name, caption, left, top, width, height);
     b->setFont(windowFont("MS Sans Serif", true, false));
@@ -38,14 +37,13 @@ QPushButton* navigationButton(QWidget* parent, const char* name, const QString& 
 
 }  // namespace
 
-MainWindow::MainWindow(ProgramFolder folder, Variables& variables,
-                       std::unique_ptr<BrowserComponent> pageView,
+MainWindow::MainWindow(ProgramFolder folder, Variables& variables, std::unique_ptr<BrowserComponent> pageView,
                        std::unique_ptr<BrowserComponent> bannerStrip, QWidget* parent)
-    : QMainWindow(parent),
-      m_folder(std::move(folder)),
-      m_variables(variables),
-      m_pageView(pageView.release()),
-      m_bannerStrip(bannerStrip.release())
+    : QMainWindow(parent)
+    , m_folder(std::move(folder))
+    , m_variables(variables)
+    , m_pageView(pageView.release())
+    , m_bannerStrip(bannerStrip.release())
 {
     m_pageView->setParent(this);
     m_bannerStrip->setParent(this);
@@ -127,9 +125,9 @@ void MainWindow::createControls()
 
 void MainWindow::setTabOrderOfControls()
 {
-    const QList<QWidget*> order{m_pageView->widget(), m_addressBar, m_goButton, m_bannerStrip->widget(),
-                                m_searchWords, m_shortcutKeyword, m_shortcutButton, m_searchButton,
-                                m_saveBuffer, m_refreshButton, m_stopButton, m_forwardButton,
+    const QList<QWidget*> order{m_pageView->widget(), m_addressBar,      m_goButton,       m_bannerStrip->widget(),
+                                m_searchWords,        m_shortcutKeyword, m_shortcutButton, m_searchButton,
+                                m_saveBuffer,         m_refreshButton,   m_stopButton,     m_forwardButton,
                                 m_backButton};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order.at(i), order.at(i + 1));
@@ -195,9 +193,9 @@ bool MainWindow::showSkin(const QString& picturePath)
 
 void MainWindow::visitFromAddressBar()
 {
-    const AddressBar::Outcome outcome = AddressBar::visit(
-        *m_addressBar->model(), m_historySlot, m_addressBar->currentText(),
-        data_files::pathOf(data_files::historique, m_folder), *m_pageView);
+    const AddressBar::Outcome outcome =
+        AddressBar::visit(*m_addressBar->model(), m_historySlot, m_addressBar->currentText(),
+                          data_files::pathOf(data_files::historique, m_folder), *m_pageView);
     // Told once; the page's next status text replaces it.
     if (!outcome.historySaved) {
         m_statusLine->setText(QStringLiteral("Adresse non enregistrée dans %1 : %2.")
@@ -227,7 +225,6 @@ void MainWindow::onStatusTextChange(const QString& text)
 
 void MainWindow::onTitleChange()
 {
-    if (page_rules::replacesErrorPage(m_pageView->locationName(), m_pageView->locationUrl(),
-                                      m_variables.url_erreur404))
+    if (page_rules::replacesErrorPage(m_pageView->locationName(), m_pageView->locationUrl(), m_variables.url_erreur404))
         m_pageView->navigate(m_variables.url_erreur404);
 }

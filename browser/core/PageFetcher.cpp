@@ -45,16 +45,14 @@ protected:
         case QEvent::TouchUpdate:
         case QEvent::TouchEnd:
         case QEvent::TabletPress:
-        case QEvent::TabletRelease:
-            return true;
+        case QEvent::TabletRelease: return true;
         case QEvent::Close:
             if (watched->isWidgetType() && static_cast<QWidget*>(watched)->isWindow()) {
                 event->ignore();
                 return true;
             }
             return false;
-        default:
-            return false;
+        default: return false;
         }
     }
 };
@@ -93,8 +91,7 @@ QString reason(QNetworkReply& reply, int status, std::chrono::milliseconds timeo
             .arg(phrase.isEmpty() ? QString() : QStringLiteral(" ") + phrase);
     }
     switch (reply.error()) {
-    case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("le serveur a refusé la connexion");
+    case QNetworkReply::ConnectionRefusedError: return QStringLiteral("le serveur a refusé la connexion");
     case QNetworkReply::HostNotFoundError:
         return QStringLiteral("le serveur est introuvable ; vérifiez l'adresse et la connexion au réseau");
     case QNetworkReply::RemoteHostClosedError:
@@ -110,10 +107,8 @@ QString reason(QNetworkReply& reply, int status, std::chrono::milliseconds timeo
     case QNetworkReply::ProxyAuthenticationRequiredError:
         return QStringLiteral("le serveur mandataire (proxy) n'a pas permis la connexion");
     case QNetworkReply::TemporaryNetworkFailureError:
-    case QNetworkReply::NetworkSessionFailedError:
-        return QStringLiteral("la connexion au réseau a été perdue");
-    default:
-        return QStringLiteral("le transfert a échoué (code %1)").arg(int(reply.error()));
+    case QNetworkReply::NetworkSessionFailedError: return QStringLiteral("la connexion au réseau a été perdue");
+    default: return QStringLiteral("le transfert a échoué (code %1)").arg(int(reply.error()));
     }
 }
 
@@ -128,8 +123,7 @@ FetchedPage PageFetcher::fetch(const QString& address)
 {
     const QUrl url(address);
     const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
-        || url.host().isEmpty())
+    if (!url.isValid() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")) || url.host().isEmpty())
         return FetchedPage{{}, {}, notAWebAddress(address)};
 
     QNetworkRequest request(url);

@@ -9,8 +9,7 @@ QString caption(const QString& locationName)
     return QStringLiteral("Tavrello - ") + locationName;
 }
 
-bool replacesErrorPage(const QString& locationName, const QString& locationUrl,
-                       const QString& replacement)
+bool replacesErrorPage(const QString& locationName, const QString& locationUrl, const QString& replacement)
 {
     if (replacement.isEmpty() || locationName != QLatin1String(notFoundTitle))
         return false;

@@ -13,7 +13,6 @@ QString caption(const QString& locationName);
 // The page view shows the server-not-found page (by its name, exactly) and a
 // replacement page is set. Not when the page that could not be found is the
 // replacement page itself: replacing it again would loop for ever.
-bool replacesErrorPage(const QString& locationName, const QString& locationUrl,
-                       const QString& replacement);
+bool replacesErrorPage(const QString& locationName, const QString& locationUrl, const QString& replacement);
 
 }  // namespace page_rules

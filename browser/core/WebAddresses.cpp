@@ -15,9 +15,8 @@ const SearchScript brumoloFrSearchScript{endpoints::brumoloFrHost, "/_vti_bin/li
 
 QString searchAddress(const SearchScript& script, const QString& words)
 {
-    return QStringLiteral("http://") + QLatin1String(script.host) + QLatin1String(script.path)
-        + QLatin1Char('?') + QLatin1String(script.key) + QLatin1Char('=') + words
-        + QLatin1String(script.suffix);
+    return QStringLiteral("http://") + QLatin1String(script.host) + QLatin1String(script.path) + QLatin1Char('?') +
+           QLatin1String(script.key) + QLatin1Char('=') + words + QLatin1String(script.suffix);
 }
 
 QString bannerPicture()

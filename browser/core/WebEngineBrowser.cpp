@@ -59,53 +59,41 @@ QString loadFailureReason(int errorCode, const QString& engineText)
     case -101:  // connection reset
     case -103:  // connection aborted
         return QStringLiteral("la connexion avec le serveur a été interrompue");
-    case -102:
-        return QStringLiteral("le serveur a refusé la connexion");
+    case -102: return QStringLiteral("le serveur a refusé la connexion");
     case -104:
     case -109:  // address unreachable
         return QStringLiteral("le serveur est injoignable");
-    case -106:
-        return QStringLiteral("l'ordinateur n'est pas connecté au réseau");
+    case -106: return QStringLiteral("l'ordinateur n'est pas connecté au réseau");
     case -107:  // secure connection
         return QStringLiteral("la connexion sécurisée avec le serveur a échoué");
-    case -108:
-        return QStringLiteral("l'adresse n'est pas valide");
-    case -118:
-        return QStringLiteral("le serveur n'a pas répondu à temps");
-    case -130:
-        return QStringLiteral("le serveur proxy est injoignable");
-    case -138:
-        return QStringLiteral("l'accès au réseau est refusé");
-    default:
-        return engineText;
+    case -108: return QStringLiteral("l'adresse n'est pas valide");
+    case -118: return QStringLiteral("le serveur n'a pas répondu à temps");
+    case -130: return QStringLiteral("le serveur proxy est injoignable");
+    case -138: return QStringLiteral("l'accès au réseau est refusé");
+    default: return engineText;
     }
 }
 
 QString errorPageHtml(const QString& title, const QString& message, const QUrl& failedUrl)
 {
-    return QStringLiteral(
-               "<!DOCTYPE html><html lang=\"fr\"><head><meta charset=\"utf-8\"><title>%1</title>"
-               "<style>body{font-family:sans-serif;margin:2em;color:#222}h1{font-size:1.3em}</style>"
-               "</head><body><h1>%1</h1><p>%2</p><p><code>%3</code></p>"
-               "<ul><li>Vérifiez l'orthographe de l'adresse.</li>"
-               "<li>Vérifiez que votre ordinateur est connecté au réseau.</li>"
-               "<li>Cliquez sur « Actualiser » pour essayer à nouveau.</li></ul></body></html>")
-        .arg(title.toHtmlEscaped(), message.toHtmlEscaped(),
-             failedUrl.toDisplayString().toHtmlEscaped());
+    return QStringLiteral("<!DOCTYPE html><html lang=\"fr\"><head><meta charset=\"utf-8\"><title>%1</title>"
+                          "<style>body{font-family:sans-serif;margin:2em;color:#222}h1{font-size:1.3em}</style>"
+                          "</head><body><h1>%1</h1><p>%2</p><p><code>%3</code></p>"
+                          "<ul><li>Vérifiez l'orthographe de l'adresse.</li>"
+                          "<li>Vérifiez que votre ordinateur est connecté au réseau.</li>"
+                          "<li>Cliquez sur « Actualiser » pour essayer à nouveau.</li></ul></body></html>")
+        .arg(title.toHtmlEscaped(), message.toHtmlEscaped(), failedUrl.toDisplayString().toHtmlEscaped());
 }
 
 }  // namespace
 
-WebEngineBrowser::WebEngineBrowser(QObject* parent)
-    : WebEngineBrowser(std::make_unique<QtSavePathChooser>(), parent)
-{
-}
+WebEngineBrowser::WebEngineBrowser(QObject* parent) : WebEngineBrowser(std::make_unique<QtSavePathChooser>(), parent) {}
 
 WebEngineBrowser::WebEngineBrowser(std::unique_ptr<SavePathChooser> saveChooser, QObject* parent)
-    : BrowserComponent(parent),
-      m_view(new QWebEngineView),
-      m_viewWidget(m_view.data()),
-      m_saveChooser(std::move(saveChooser))
+    : BrowserComponent(parent)
+    , m_view(new QWebEngineView)
+    , m_viewWidget(m_view.data())
+    , m_saveChooser(std::move(saveChooser))
 {
     // The view takes its place in the keyboard order before the engine gives
     // it the widget that really receives the focus.
@@ -128,8 +116,7 @@ void WebEngineBrowser::createPage()
     connect(m_page, &QWebEnginePage::loadFinished, this, &WebEngineBrowser::onLoadFinished);
     connect(m_page, &QWebEnginePage::loadingChanged, this, &WebEngineBrowser::onLoadingChanged);
     connect(m_page, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::onTitleChanged);
-    connect(m_page, &QWebEnginePage::linkHovered, this,
-            [this](const QString& url) { emit statusTextChange(url); });
+    connect(m_page, &QWebEnginePage::linkHovered, this, [this](const QString& url) { emit statusTextChange(url); });
     // Not taking the request leaves no window behind; the address goes on.
     connect(m_page, &QWebEnginePage::newWindowRequested, this, [this](QWebEngineNewWindowRequest& request) {
         if (!request.requestedUrl().isEmpty())
@@ -265,8 +252,7 @@ void WebEngineBrowser::onLoadingChanged(const QWebEngineLoadingInfo& info)
 {
     if (info.status() != QWebEngineLoadingInfo::LoadFailedStatus || m_loadingErrorPage)
         return;
-    if (info.errorDomain() == QWebEngineLoadingInfo::ConnectionErrorDomain
-        && info.errorCode() != errorAborted)
+    if (info.errorDomain() == QWebEngineLoadingInfo::ConnectionErrorDomain && info.errorCode() != errorAborted)
         showErrorPage(info.url(), info.errorCode(), info.errorString());
 }
 
@@ -281,13 +267,14 @@ void WebEngineBrowser::showErrorPage(const QUrl& failedUrl, int errorCode, const
     m_failedUrl = failedUrl;
     m_loadingErrorPage = true;
     m_showingErrorPage = true;
-    const QString html = errorCode == errorNameNotResolved
-        ? errorPageHtml(QString::fromUtf8(page_rules::notFoundTitle),
-                        QStringLiteral("Le serveur de cette adresse est introuvable."), failedUrl)
-        : errorPageHtml(QStringLiteral("Impossible d'afficher la page"),
-                        QStringLiteral("La page n'a pas pu être chargée : %1.")
-                            .arg(loadFailureReason(errorCode, errorText)),
-                        failedUrl);
+    const QString html =
+        errorCode == errorNameNotResolved
+            ? errorPageHtml(QString::fromUtf8(page_rules::notFoundTitle),
+                            QStringLiteral("Le serveur de cette adresse est introuvable."), failedUrl)
+            : errorPageHtml(
+                  QStringLiteral("Impossible d'afficher la page"),
+                  QStringLiteral("La page n'a pas pu être chargée : %1.").arg(loadFailureReason(errorCode, errorText)),
+                  failedUrl);
     m_view->setHtml(html, failedUrl);
 }
 
@@ -307,19 +294,14 @@ bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event)
     }
     switch (event->type()) {
     case QEvent::ChildAdded:
-    case QEvent::ChildPolished:
-        watchForFocus(static_cast<QChildEvent*>(event)->child());
-        break;
-    case QEvent::FocusIn:
-        m_focusInReason = static_cast<QFocusEvent*>(event)->reason();
-        break;
+    case QEvent::ChildPolished: watchForFocus(static_cast<QChildEvent*>(event)->child()); break;
+    case QEvent::FocusIn: m_focusInReason = static_cast<QFocusEvent*>(event)->reason(); break;
     case QEvent::MouseButtonPress:
         // A click gives the focus even where the engine would not take it.
         if (auto* w = qobject_cast<QWidget*>(watched); w && !w->hasFocus() && w != m_viewWidget)
             w->setFocus(Qt::MouseFocusReason);
         break;
-    default:
-        break;
+    default: break;
     }
     return BrowserComponent::eventFilter(watched, event);
 }
@@ -380,33 +362,15 @@ void WebEngineBrowser::showContextMenu(const QPoint& position)
         connect(action, &QAction::triggered, this, [this, action = entry.action, link] {
             using context_menu::Action;
             switch (action) {
-            case Action::OpenLink:
-                emit newWindowRequested(link.toString());
-                break;
-            case Action::CopyLinkAddress:
-                QGuiApplication::clipboard()->setText(link.toString());
-                break;
-            case Action::Cut:
-                m_page->triggerAction(QWebEnginePage::Cut);
-                break;
-            case Action::Copy:
-                m_page->triggerAction(QWebEnginePage::Copy);
-                break;
-            case Action::Paste:
-                m_page->triggerAction(QWebEnginePage::Paste);
-                break;
-            case Action::SelectAll:
-                m_page->triggerAction(QWebEnginePage::SelectAll);
-                break;
-            case Action::Back:
-                goBack();
-                break;
-            case Action::Forward:
-                goForward();
-                break;
-            case Action::Reload:
-                refresh();
-                break;
+            case Action::OpenLink: emit newWindowRequested(link.toString()); break;
+            case Action::CopyLinkAddress: QGuiApplication::clipboard()->setText(link.toString()); break;
+            case Action::Cut: m_page->triggerAction(QWebEnginePage::Cut); break;
+            case Action::Copy: m_page->triggerAction(QWebEnginePage::Copy); break;
+            case Action::Paste: m_page->triggerAction(QWebEnginePage::Paste); break;
+            case Action::SelectAll: m_page->triggerAction(QWebEnginePage::SelectAll); break;
+            case Action::Back: goBack(); break;
+            case Action::Forward: goForward(); break;
+            case Action::Reload: refresh(); break;
             }
         });
     }

@@ -59,8 +59,8 @@ private:
     std::unique_ptr<SavePathChooser> m_saveChooser;
     DownloadHandler* m_downloads = nullptr;
     Qt::FocusReason m_focusInReason = Qt::OtherFocusReason;  // of the last focus-in inside the view
-    QUrl m_pendingUrl;            // asked for before the window was first painted
-    QUrl m_failedUrl;             // address behind the error page being loaded or shown
+    QUrl m_pendingUrl;                                       // asked for before the window was first painted
+    QUrl m_failedUrl;                                        // address behind the error page being loaded or shown
     bool m_loadingErrorPage = false;
     bool m_showingErrorPage = false;
 };

@@ -16,20 +16,15 @@ QString reason(const QString& path, int errorNumber, const QString& systemText)
         return QStringLiteral("le dossier « %1 » n'existe pas").arg(QDir::toNativeSeparators(folder.path()));
     switch (errorNumber) {
     case ENOENT:
-    case ENOTDIR:
-        return QStringLiteral("le dossier qui doit contenir ce fichier n'existe pas");
+    case ENOTDIR: return QStringLiteral("le dossier qui doit contenir ce fichier n'existe pas");
     case EACCES:
     case EPERM:
-    case EROFS:
-        return QStringLiteral("l'accès à ce fichier ou à son dossier est refusé");
+    case EROFS: return QStringLiteral("l'accès à ce fichier ou à son dossier est refusé");
     case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("le disque est plein");
+    case EDQUOT: return QStringLiteral("le disque est plein");
     case EBUSY:
-    case ETXTBSY:
-        return QStringLiteral("le fichier est utilisé par un autre programme");
-    default:
-        break;
+    case ETXTBSY: return QStringLiteral("le fichier est utilisé par un autre programme");
+    default: break;
     }
     // Without an error code (systems that report otherwise), a file that exists
     // but may not be written is still recognised.

@@ -32,9 +32,7 @@ const QColor linkBlue(0, 0, 192);
 
 }  // namespace
 
-CreditsWindow::CreditsWindow(BrowserComponent& pageView)
-    : QWidget(nullptr, Qt::Window)
-    , m_pageView(pageView)
+CreditsWindow::CreditsWindow(BrowserComponent& pageView) : QWidget(nullptr, Qt::Window), m_pageView(pageView)
 {
     initResources();
     accessible_roles::announceWindows();
@@ -56,7 +54,8 @@ CreditsWindow::CreditsWindow(BrowserComponent& pageView)
     m_authorName->setFont(windowFont("MS Sans Serif", true, false));
     paintText(m_authorName, QColor(255, 0, 0));
 
-    m_authorRole = placeInTwips(new QLabel(QStringLiteral("Webmaster du site Dovrane"), this), "Label2", 480, 600, 2055, 255);
+    m_authorRole =
+        placeInTwips(new QLabel(QStringLiteral("Webmaster du site Dovrane"), this), "Label2", 480, 600, 2055, 255);
     paintText(m_authorRole, QColor(0, 128, 0));
 
     m_mailLink = placeInTwips(new LinkLabel(authorEmail, this), "Label3", 480, 960, 2055, 255);
@@ -67,17 +66,19 @@ CreditsWindow::CreditsWindow(BrowserComponent& pageView)
     m_groupName = placeInTwips(new QLabel(QStringLiteral("Groupe Dovrane"), this), "Label4", 480, 1440, 1935, 255);
     m_groupName->setFont(windowFont("MS Sans Serif", true, false));
 
-    m_directoryLink = placeInTwips(new LinkLabel(QStringLiteral(
-                       "Moteur de recherche, classement de sites, réseau d'échange de bannières, "
-                       "référencement gratuit, annuaire de sites gratuits et bien d'autres tels que "
-                       "météo, actualité etc... Cliquez ici!!"), this),
-                   "Label5", 120, 1920, 4455, 735);
+    m_directoryLink = placeInTwips(
+        new LinkLabel(QStringLiteral("Moteur de recherche, classement de sites, réseau d'échange de bannières, "
+                                     "référencement gratuit, annuaire de sites gratuits et bien d'autres tels que "
+                                     "météo, actualité etc... Cliquez ici!!"),
+                      this),
+        "Label5", 120, 1920, 4455, 735);
     m_directoryLink->setFont(windowFont("Comic Sans MS", false, true));
     m_directoryLink->setWordWrap(true);
     m_directoryLink->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     paintText(m_directoryLink, linkBlue);
 
-    m_closeButton = placeInTwips(new QPushButton(QStringLiteral("Fermer la fenêtre"), this), "Command1", 2040, 2880, 2535, 255);
+    m_closeButton =
+        placeInTwips(new QPushButton(QStringLiteral("Fermer la fenêtre"), this), "Command1", 2040, 2880, 2535, 255);
     m_closeButton->setAutoDefault(false);
 
     m_photo = placeInTwips(new QLabel(this), "Image1", 2760, 120, 1335, 1695);
@@ -86,7 +87,8 @@ CreditsWindow::CreditsWindow(BrowserComponent& pageView)
 
     for (QLabel* label : {m_authorName, m_authorRole, static_cast<QLabel*>(m_mailLink), m_groupName})
         label->setAlignment(Qt::AlignCenter);
-    for (QLabel* label : {m_authorName, m_authorRole, static_cast<QLabel*>(m_mailLink), m_groupName, static_cast<QLabel*>(m_directoryLink)})
+    for (QLabel* label : {m_authorName, m_authorRole, static_cast<QLabel*>(m_mailLink), m_groupName,
+                          static_cast<QLabel*>(m_directoryLink)})
         fitTextToBox(label);
 
     // Names start with the words shown, by which voice control reaches them.
@@ -100,11 +102,9 @@ CreditsWindow::CreditsWindow(BrowserComponent& pageView)
     setTabOrder(m_directoryLink, m_closeButton);
     m_closeButton->setFocus();
 
-    connect(m_mailLink, &LinkLabel::clicked, this, [this, authorEmail] {
-        m_pageView.navigate(QStringLiteral("mailto:") + authorEmail);
-    });
-    connect(m_directoryLink, &LinkLabel::clicked, this, [this] {
-        m_pageView.navigate(web_addresses::directorySite());
-    });
+    connect(m_mailLink, &LinkLabel::clicked, this,
+            [this, authorEmail] { m_pageView.navigate(QStringLiteral("mailto:") + authorEmail); });
+    connect(m_directoryLink, &LinkLabel::clicked, this,
+            [this] { m_pageView.navigate(web_addresses::directorySite()); });
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
 }

@@ -5,8 +5,7 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
-LinkLabel::LinkLabel(const QString& text, QWidget* parent)
-    : QLabel(text, parent)
+LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
     setCursor(Qt::PointingHandCursor);
     // Reachable from the keyboard, unlike a plain label.
@@ -25,11 +24,8 @@ void LinkLabel::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space:
-        emit clicked();
-        return;
-    default:
-        QLabel::keyPressEvent(event);
+    case Qt::Key_Space: emit clicked(); return;
+    default: QLabel::keyPressEvent(event);
     }
 }
 

@@ -18,11 +18,10 @@
 namespace {
 
 template <typename Control>
-Control* place(Control* control, const char* name, const PreferredAddressMember& member,
-               int left, int top, int width, int height)
+Control* place(Control* control, const char* name, const PreferredAddressMember& member, int left, int top, int width,
+               int height)
 {
-    return placeInTwips(control, name, left + member.offsetAcross, top + member.offsetDown, width,
-                        height);
+    return placeInTwips(control, name, left + member.offsetAcross, top + member.offsetDown, width, height);
 }
 
 QLabel* centredLabel(const QString& text, QWidget* parent)
@@ -34,12 +33,9 @@ QLabel* centredLabel(const QString& text, QWidget* parent)
 
 }  // namespace
 
-PreferredAddressDialog::PreferredAddressDialog(const PreferredAddressMember& member,
-                                               Variables& variables,
-                                               const ProgramFolder& folder,
-                                               QWidget* mainWindow,
-                                               std::unique_ptr<FileDialog> fileDialog,
-                                               MessageBox& messages)
+PreferredAddressDialog::PreferredAddressDialog(const PreferredAddressMember& member, Variables& variables,
+                                               const ProgramFolder& folder, QWidget* mainWindow,
+                                               std::unique_ptr<FileDialog> fileDialog, MessageBox& messages)
     : QWidget(nullptr, Qt::Window)
     , m_member(member)
     , m_variables(variables)
@@ -60,9 +56,12 @@ PreferredAddressDialog::PreferredAddressDialog(const PreferredAddressMember& mem
     m_fileLabel = place(centredLabel(QStringLiteral("Fichier :"), this), "Label2", member, 0, 1560, 855, 255);
     m_fileBox = place(new QLineEdit(this), "Text2", member, 960, 1560, 3495, 285);
     m_useFile = place(new QRadioButton(QStringLiteral("Fichier"), this), "opt2", member, 4560, 1560, 1095, 255);
-    m_browseButton = place(new QPushButton(QStringLiteral("Parcourir"), this), "Command4", member, 2280, 2040, 1455, 255);
-    m_cancelButton = place(new QPushButton(QStringLiteral("&Annuler"), this), "Command2", member, 1320, 2640, 1695, 255);
-    m_validateButton = place(new QPushButton(QStringLiteral("&Valider"), this), "Command1", member, 3240, 2640, 1695, 255);
+    m_browseButton =
+        place(new QPushButton(QStringLiteral("Parcourir"), this), "Command4", member, 2280, 2040, 1455, 255);
+    m_cancelButton =
+        place(new QPushButton(QStringLiteral("&Annuler"), this), "Command2", member, 1320, 2640, 1695, 255);
+    m_validateButton =
+        place(new QPushButton(QStringLiteral("&Valider"), this), "Command1", member, 3240, 2640, 1695, 255);
 
     m_addressLabel->setBuddy(m_addressBox);
     m_fileLabel->setBuddy(m_fileBox);

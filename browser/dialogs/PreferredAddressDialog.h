@@ -23,9 +23,8 @@ class QRadioButton;
 class PreferredAddressDialog : public QWidget {
     Q_OBJECT
 public:
-    PreferredAddressDialog(const PreferredAddressMember& member, Variables& variables,
-                           const ProgramFolder& folder, QWidget* mainWindow,
-                           std::unique_ptr<FileDialog> fileDialog, MessageBox& messages);
+    PreferredAddressDialog(const PreferredAddressMember& member, Variables& variables, const ProgramFolder& folder,
+                           QWidget* mainWindow, std::unique_ptr<FileDialog> fileDialog, MessageBox& messages);
     ~PreferredAddressDialog() override;
 
 protected:

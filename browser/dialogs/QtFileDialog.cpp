@@ -4,8 +4,8 @@
 
 std::unique_ptr<QtFileDialog> QtFileDialog::forPages()
 {
-    return std::make_unique<QtFileDialog>(Settings{QStringLiteral("Sauvegarder un fichier"),
-                                                   QStringLiteral("*.htm"), QStringLiteral("htm")});
+    return std::make_unique<QtFileDialog>(
+        Settings{QStringLiteral("Sauvegarder un fichier"), QStringLiteral("*.htm"), QStringLiteral("htm")});
 }
 
 bool QtFileDialog::showOpen(QWidget* parent)

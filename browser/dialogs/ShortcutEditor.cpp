@@ -29,14 +29,16 @@ ShortcutEditor::ShortcutEditor(const ProgramFolder& folder, MessageBox& messages
     m_keywordList = placeInTwips(new QListWidget(this), "List1", 120, 120, 855, 2595);
     m_keywordBox = placeInTwips(new QLineEdit(QStringLiteral("Mot clé"), this), "Text1", 2040, 120, 1335, 285);
     m_addressBox = placeInTwips(new QLineEdit(QStringLiteral("URL"), this), "Text2", 2040, 600, 1335, 285);
-    m_validateButton = placeInTwips(new QPushButton(QStringLiteral("&Valider"), this), "Command1", 2040, 1080, 1335, 255);
+    m_validateButton =
+        placeInTwips(new QPushButton(QStringLiteral("&Valider"), this), "Command1", 2040, 1080, 1335, 255);
     m_confirmation = placeInTwips(new QLabel(this), "Label1", 2040, 1680, 1335, 1215);
     m_addressList = placeInTwips(new QListWidget(this), "List2", 1080, 120, 855, 2595);
-    m_closeButton = placeInTwips(new QPushButton(QStringLiteral("Fermer la fenêtre"), this), "Command2", 120, 2760, 1695, 255);
+    m_closeButton =
+        placeInTwips(new QPushButton(QStringLiteral("Fermer la fenêtre"), this), "Command2", 120, 2760, 1695, 255);
 
     // Spelling as written; kept: users rely on these texts.
-    m_keywordBox->setToolTip(QStringLiteral(
-        "C'est par ce mot que vous accederez à l'url du champs de saisie ci-dessous."));
+    m_keywordBox->setToolTip(
+        QStringLiteral("C'est par ce mot que vous accederez à l'url du champs de saisie ci-dessous."));
     m_addressBox->setToolTip(QStringLiteral("URL associée au mot clé précédemment entré"));
     // The sentence shows what the user typed, never markup made of it.
     m_confirmation->setTextFormat(Qt::PlainText);
@@ -89,9 +91,8 @@ void ShortcutEditor::validate()
                                .arg(QDir::toNativeSeparators(m_filePath), file.errorString()));
         return;
     }
-    m_confirmation->setText(QStringLiteral("Félicitations! Maintenant, il vous suffit de taper le mot ")
-                    + keyword + QLatin1Char(' ') + QStringLiteral("pour accéder à l'adresse ")
-                    + address);
+    m_confirmation->setText(QStringLiteral("Félicitations! Maintenant, il vous suffit de taper le mot ") + keyword +
+                            QLatin1Char(' ') + QStringLiteral("pour accéder à l'adresse ") + address);
     m_confirmation->setFont(font());
     fitTextToBox(m_confirmation);
     m_keywordList->addItem(keyword);

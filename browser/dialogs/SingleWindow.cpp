@@ -2,10 +2,7 @@
 
 #include <utility>
 
-SingleWindow::SingleWindow(Builder build)
-    : m_build(std::move(build))
-{
-}
+SingleWindow::SingleWindow(Builder build) : m_build(std::move(build)) {}
 
 SingleWindow::~SingleWindow()
 {

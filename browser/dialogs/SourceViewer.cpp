@@ -31,8 +31,7 @@ void fitCaption(QPushButton* button)
 
 }  // namespace
 
-SourceViewer::SourceViewer(BrowserComponent& wb1, PageFetcher& inet1)
-    : QDialog(nullptr)
+SourceViewer::SourceViewer(BrowserComponent& wb1, PageFetcher& inet1) : QDialog(nullptr)
 {
     setObjectName(QStringLiteral("f_source"));
     setWindowTitle(QStringLiteral("Source de la page html en cours"));
@@ -49,8 +48,8 @@ SourceViewer::SourceViewer(BrowserComponent& wb1, PageFetcher& inet1)
     // Tab leaves the box for the button, as the keyboard user expects.
     m_sourceText->setTabChangesFocus(true);
 
-    m_closeButton = placeInTwips(new QPushButton(QStringLiteral("Fermer la fenêtre"), this), "Command1",
-                                 120, 5880, 1335, 255);
+    m_closeButton =
+        placeInTwips(new QPushButton(QStringLiteral("Fermer la fenêtre"), this), "Command1", 120, 5880, 1335, 255);
     m_closeButton->setAutoDefault(false);
     fitCaption(m_closeButton);
     m_closeButton->setAccessibleName(m_closeButton->text());

@@ -31,7 +31,6 @@ int main(int argc, char** argv)
         }
     }
     const std::chrono::duration<double> spent = std::chrono::steady_clock::now() - start;
-    std::printf("%llu cases (seeds %llu to %llu) passed in %.1f s\n", count, first, first + count - 1,
-                spent.count());
+    std::printf("%llu cases (seeds %llu to %llu) passed in %.1f s\n", count, first, first + count - 1, spent.count());
     return 0;
 }

@@ -40,10 +40,8 @@ constexpr const char* kRegistryLeft = "* registre";
 
 // The user's standard folders, all empty: removable unless guarded.
 const std::pair<const char*, const char*> kStandardFolders[] = {
-    {"Desktop", "C:\\Users\\Jo\\Desktop"},
-    {"Programs", "C:\\Users\\Jo\\Start Menu\\Programs"},
-    {"Personal", "C:\\Users\\Jo\\Documents"},
-    {"Startup", "C:\\Users\\Jo\\Start Menu\\Programs\\Startup\\"},
+    {"Desktop", "C:\\Users\\Jo\\Desktop"},    {"Programs", "C:\\Users\\Jo\\Start Menu\\Programs"},
+    {"Personal", "C:\\Users\\Jo\\Documents"}, {"Startup", "C:\\Users\\Jo\\Start Menu\\Programs\\Startup\\"},
     {"Favorites", "c:/users/jo/favorites"},
 };
 
@@ -88,12 +86,16 @@ const std::pair<RootKey, const char*> kOtherKeys[] = {
 
 // What the application installed.
 const char* const kAppFiles[] = {
-    "C:\\Program Files\\Appli\\appli.exe", "C:\\Program Files\\Appli\\data\\a.dat",
-    "C:\\Program Files\\Appli\\shared.dll", "C:\\Users\\Jo\\Desktop\\Appli.lnk",
+    "C:\\Program Files\\Appli\\appli.exe",
+    "C:\\Program Files\\Appli\\data\\a.dat",
+    "C:\\Program Files\\Appli\\shared.dll",
+    "C:\\Users\\Jo\\Desktop\\Appli.lnk",
     "C:\\Users\\Jo\\Start Menu\\Programs\\Appli\\Appli.lnk",
 };
 const char* const kAppFolders[] = {
-    "C:\\Program Files\\Appli\\data", "C:\\Program Files\\Appli", "C:\\Users\\Jo\\Start Menu\\Programs\\Appli",
+    "C:\\Program Files\\Appli\\data",
+    "C:\\Program Files\\Appli",
+    "C:\\Users\\Jo\\Start Menu\\Programs\\Appli",
 };
 const std::pair<RootKey, const char*> kAppKeys[] = {
     {kCurrentUser, "Software\\Appli\\Settings"},
@@ -127,26 +129,18 @@ std::string Respell(ChoiceStream& c, std::string text, bool path)
             if (sep != std::string::npos)
                 text.insert(sep, "\\");
             break;
-        case 2:
-            text += "\\";
-            break;
-        case 3:
-            text.insert(0, "\\");
-            break;
+        case 2: text += "\\"; break;
+        case 3: text.insert(0, "\\"); break;
         case 4:
             if (sep != std::string::npos)
                 text[sep] = '/';
             break;
-        case 5:
-            text += c.OneIn(2) ? "." : " . ";
-            break;
+        case 5: text += c.OneIn(2) ? "." : " . "; break;
         case 6:  // a detour through a sibling
             if (sep != std::string::npos)
                 text.insert(sep, "\\Appli\\..");
             break;
-        case 7:
-            text.insert(0, Pick(c, {"\\\\?\\", "\\\\.\\", "..\\..\\", "\\??\\"}));
-            break;
+        case 7: text.insert(0, Pick(c, {"\\\\?\\", "\\\\.\\", "..\\..\\", "\\??\\"})); break;
         case 8:
             if (sep != std::string::npos)
                 text.insert(sep, "\\.");
@@ -165,16 +159,12 @@ std::string FolderPath(ChoiceStream& c)
 {
     switch (c.Below(6)) {
     case 0:
-    case 1:
-        return Respell(c, Pick(c, kStandardFolders).second, true);
-    case 2:
-        return Respell(c, Pick(c, kAppFolders), true);
+    case 1: return Respell(c, Pick(c, kStandardFolders).second, true);
+    case 2: return Respell(c, Pick(c, kAppFolders), true);
     case 3:
         return Pick(c, {"C:\\", "C:", "D:\\", "\\", "", "C:\\Users", "C:\\Users\\Jo", "\\\\server\\share", "C:\\.."});
-    case 4:
-        return std::string("C:\\") + LongName(c);
-    default:
-        return Respell(c, "C:\\Program Files", true);
+    case 4: return std::string("C:\\") + LongName(c);
+    default: return Respell(c, "C:\\Program Files", true);
     }
 }
 
@@ -182,12 +172,9 @@ std::string FilePath(ChoiceStream& c)
 {
     switch (c.Below(4)) {
     case 0:
-    case 1:
-        return Respell(c, Pick(c, kAppFiles), true);
-    case 2:
-        return FolderPath(c) + "\\" + Pick(c, {"Appli.lnk", "x.lnk", "", ".."});
-    default:
-        return FolderPath(c);
+    case 1: return Respell(c, Pick(c, kAppFiles), true);
+    case 2: return FolderPath(c) + "\\" + Pick(c, {"Appli.lnk", "x.lnk", "", ".."});
+    default: return FolderPath(c);
     }
 }
 
@@ -195,14 +182,12 @@ std::string KeyPath(ChoiceStream& c)
 {
     switch (c.Below(5)) {
     case 0:
-    case 1:
-        return Respell(c, Pick(c, kSharedKeys).second, false);
-    case 2:
-        return Respell(c, Pick(c, kAppKeys).second, false);
-    case 3:
-        return Respell(c, Pick(c, kOtherKeys).second, false);
+    case 1: return Respell(c, Pick(c, kSharedKeys).second, false);
+    case 2: return Respell(c, Pick(c, kAppKeys).second, false);
+    case 3: return Respell(c, Pick(c, kOtherKeys).second, false);
     default:
-        return Pick(c, {""s, "\\"s, "Software\\" + LongName(c), "..\\SOFTWARE"s, "Wow6432Node"s, "SOFTWARE\\Wow6432Node"s});
+        return Pick(
+            c, {""s, "\\"s, "Software\\" + LongName(c), "..\\SOFTWARE"s, "Wow6432Node"s, "SOFTWARE\\Wow6432Node"s});
     }
 }
 
@@ -342,8 +327,11 @@ std::string Rest(const std::string& text)
 
 class Checker {
 public:
-    Checker(const Case& k, const FakePlatform& before) : k_(k), keys_(before.registry.keys),
-        files_(before.files.AllFiles()), folders_(before.files.AllFolders())
+    Checker(const Case& k, const FakePlatform& before)
+        : k_(k)
+        , keys_(before.registry.keys)
+        , files_(before.files.AllFiles())
+        , folders_(before.files.AllFolders())
     {
         for (const auto& text : k.keys)
             keyRests_.push_back(Rest(text));
@@ -488,8 +476,8 @@ void Checker::Check(const FakePlatform& after, int code)
         for (const auto& [root, key] : kSharedKeys)
             refused = refused || (Rest(text) == TidyKeyPath(key) && text.rfind("HKEY_", 0) == 0);
     }
-    const std::string registryLine = k_.log.find(kRegistryLeft) != std::string::npos ? kRegistryLeft
-                                                                                       : "* some registry updates";
+    const std::string registryLine =
+        k_.log.find(kRegistryLeft) != std::string::npos ? kRegistryLeft : "* some registry updates";
     if (refused && shown.back().text.find(registryLine) == std::string::npos)
         Fail("a refused registry entry is not counted as left");
 }

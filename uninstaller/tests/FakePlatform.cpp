@@ -47,10 +47,7 @@ public:
 
     bool KeyExists(const std::string& path) override { return Exists(KeyPath(path)); }
 
-    bool ValueExists(const std::string& name) override
-    {
-        return open_ && Values().count(LowerAscii(name)) > 0;
-    }
+    bool ValueExists(const std::string& name) override { return open_ && Values().count(LowerAscii(name)) > 0; }
 
     std::string ReadString(const std::string& name) override
     {
@@ -97,8 +94,7 @@ public:
             return false;
         for (auto it = store_.keys.begin(); it != store_.keys.end();) {
             const auto& [root, name] = it->first;
-            const bool inside = root == root_ &&
-                (key.empty() || name == key || name.rfind(key + "\\", 0) == 0);
+            const bool inside = root == root_ && (key.empty() || name == key || name.rfind(key + "\\", 0) == 0);
             it = inside ? store_.keys.erase(it) : std::next(it);
         }
         store_.journal_.push_back("reg delete key " + RootName(root_) + ":" + key);
@@ -106,10 +102,7 @@ public:
     }
 
 private:
-    bool Exists(const std::string& key) const
-    {
-        return key.empty() || store_.keys.count({root_, key}) > 0;
-    }
+    bool Exists(const std::string& key) const { return key.empty() || store_.keys.count({root_, key}) > 0; }
     std::map<std::string, FakeRegistryStore::Value>& Values() { return store_.keys[{root_, *open_}]; }
     const FakeRegistryStore::Value* Find(const std::string& name)
     {
@@ -149,8 +142,7 @@ void FakeRegistryStore::SetString(RootKey root, const std::string& path, const s
     value = Value{false, text, 0};
 }
 
-void FakeRegistryStore::SetInteger(RootKey root, const std::string& path, const std::string& name,
-                                   std::int32_t number)
+void FakeRegistryStore::SetInteger(RootKey root, const std::string& path, const std::string& name, std::int32_t number)
 {
     AddKey(root, path);
     keys[{root, KeyPath(path)}][LowerAscii(name)] = Value{true, {}, number};
@@ -260,8 +252,8 @@ bool FakeFiles::DeleteAtNextStart(const std::string& path)
     return delayedDeletionWorks;
 }
 
-bool FakeFiles::WriteIniString(const std::string& section, const std::string& key,
-                               const std::string& value, const std::string& file)
+bool FakeFiles::WriteIniString(const std::string& section, const std::string& key, const std::string& value,
+                               const std::string& file)
 {
     journal_.push_back("ini " + file + " [" + section + "] " + key + "=" + value);
     return iniWritable;

@@ -64,8 +64,8 @@ public:
     bool RemoveFolder(const std::string& path) override;
     bool CopyOver(const std::string& from, const std::string& to) override;
     bool DeleteAtNextStart(const std::string& path) override;
-    bool WriteIniString(const std::string& section, const std::string& key,
-                        const std::string& value, const std::string& file) override;
+    bool WriteIniString(const std::string& section, const std::string& key, const std::string& value,
+                        const std::string& file) override;
 
     void AddFile(const std::string& path, const std::string& bytes = {});
     void AddFolder(const std::string& path);
@@ -104,7 +104,7 @@ public:
         std::int32_t status = 0;
     };
     std::map<std::string, Library> libraries;  // by path as given
-    std::vector<std::string> loaded;            // handle - 1 indexes this
+    std::vector<std::string> loaded;           // handle - 1 indexes this
     int releases = 0;
 
 private:
@@ -168,10 +168,7 @@ public:
     std::string SystemLanguage() override { return language; }
     std::uint32_t Launch(const std::string& commandLine, int showState) override;
     void Wait(unsigned milliseconds) override;
-    int CompareNoCase(const std::string& a, const std::string& b) override
-    {
-        return compare.CompareNoCase(a, b);
-    }
+    int CompareNoCase(const std::string& a, const std::string& b) override { return compare.CompareNoCase(a, b); }
 
     std::string programPath = "C:\\Program Files\\Appli\\uninstal.exe";
     std::string commandLine = "\"C:\\Program Files\\Appli\\uninstal.exe\"";

@@ -102,8 +102,8 @@ TEST_F(HostileLogTest, StandardFoldersInAnySpellingStay)
 {
     for (const char* folder :
          {"C:\\Users\\Jo\\Desktop\\\\", "C:/Users/Jo/Desktop", "C:\\Users\\Jo\\Desktop.", "C:\\Users\\Jo\\Desktop ",
-          "C:\\Users\\Jo\\Appli\\..\\Desktop", "\\\\?\\C:\\Users\\Jo\\Desktop", "D:\\Empty\\..", "..\\..\\Users\\Jo\\Desktop",
-          "\\Users\\Jo\\Desktop"}) {
+          "C:\\Users\\Jo\\Appli\\..\\Desktop", "\\\\?\\C:\\Users\\Jo\\Desktop", "D:\\Empty\\..",
+          "..\\..\\Users\\Jo\\Desktop", "\\Users\\Jo\\Desktop"}) {
         SCOPED_TRACE(folder);
         RunAndExpectNothingElseChanged(std::string("[Folders]\r\n") + folder + "=1\r\n");
         EXPECT_EQ(Outcome(), "Uninstall complete");  // folders are never counted
@@ -112,8 +112,9 @@ TEST_F(HostileLogTest, StandardFoldersInAnySpellingStay)
 
 TEST_F(HostileLogTest, ShortcutsInAStandardFolderNeverMakeItTheGroupFolder)
 {
-    for (const char* link : {"C:/Users/Jo/Desktop/Appli.lnk", "C:\\Users\\Jo\\Desktop.\\Appli.lnk", "C:\\Users\\Jo\\Desktop/Appli.lnk",
-                             "C:\\Users\\Jo\\Start Menu\\Programs\\x\\..\\Appli.lnk"}) {
+    for (const char* link :
+         {"C:/Users/Jo/Desktop/Appli.lnk", "C:\\Users\\Jo\\Desktop.\\Appli.lnk", "C:\\Users\\Jo\\Desktop/Appli.lnk",
+          "C:\\Users\\Jo\\Start Menu\\Programs\\x\\..\\Appli.lnk"}) {
         SCOPED_TRACE(link);
         fakes.files.AddFile(link);
         fakes.files.AddFile(kLog, std::string("[Icons]\r\na=") + link + "\r\n");
@@ -151,7 +152,8 @@ TEST_F(HostileLogTest, FailedRunWithoutATemporaryFolderErasesNothingElse)
 {
     fakes.system.tempFolder = "";
     fakes.files.AddFile("C:\\_kvuidel.exe", "someone else's");
-    fakes.registry.SetString(kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs", "C:\\a.dll", "x");
+    fakes.registry.SetString(kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs", "C:\\a.dll",
+                             "x");
     fakes.files.AddFile(kLog, "[Reg_SharedDLLs]\r\nC:\\a.dll=1\r\n");
     EXPECT_EQ(RunUninstaller(fakes.platform), 1);
     EXPECT_TRUE(fakes.files.HasFile("C:\\_kvuidel.exe"));

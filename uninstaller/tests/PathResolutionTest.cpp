@@ -35,12 +35,12 @@ TEST(PathResolutionTest, ResolvesEverySpellingTheSystemTidies)
 
 TEST(PathResolutionTest, PathsTheTextAloneDoesNotPlaceAreNotResolved)
 {
-    for (const char* path : {"", "Desktop", "..\\..\\Users\\Jo\\Desktop", "\\Users\\Jo\\Desktop", "C:",
-                             "C:Desktop", "C", "\\\\server", "\\\\?\\Volume{4c1b}\\Users",
-                             "\\\\.\\GLOBALROOT\\Device\\HarddiskVolume1", "C:\\Users\\Jo\\Desktop::$INDEX_ALLOCATION",
-                             "C:\\Users\\Jo\\...", "C:\\Users\\Jo\\. \\Desktop", "C:\\Users\\Jo\\Desktop\\.. ", " C:\\Users",
-                             "\\\\.\\C:\\..\\GLOBALROOT\\Device\\HarddiskVolume1\\Users", "\\\\?\\C:\\Users\\..\\Jo",
-                             "\\\\.\\X:\\..\\C:\\Users"}) {
+    for (const char* path :
+         {"", "Desktop", "..\\..\\Users\\Jo\\Desktop", "\\Users\\Jo\\Desktop", "C:", "C:Desktop", "C", "\\\\server",
+          "\\\\?\\Volume{4c1b}\\Users", "\\\\.\\GLOBALROOT\\Device\\HarddiskVolume1",
+          "C:\\Users\\Jo\\Desktop::$INDEX_ALLOCATION", "C:\\Users\\Jo\\...", "C:\\Users\\Jo\\. \\Desktop",
+          "C:\\Users\\Jo\\Desktop\\.. ", " C:\\Users", "\\\\.\\C:\\..\\GLOBALROOT\\Device\\HarddiskVolume1\\Users",
+          "\\\\?\\C:\\Users\\..\\Jo", "\\\\.\\X:\\..\\C:\\Users"}) {
         EXPECT_FALSE(ResolvePath(path).has_value()) << path;
     }
 }

@@ -33,17 +33,16 @@ TEST(ProtectedKeysTest, SharedKeysAndTheWayToThemAreProtectedEverywhereTheyShow)
         EXPECT_TRUE(IsProtectedKey(kLocalMachine, key)) << key;
 
     for (const std::string& below :
-         {std::string("Classes"), std::string("Policies"), std::string("Microsoft"),
-          std::string("Microsoft\\Windows"), std::string("Microsoft\\Windows\\CurrentVersion"),
-          std::string("Microsoft\\Windows NT"), std::string("Wow6432Node"),
-          std::string("Microsoft\\Windows\\CurrentVersion\\Uninstall"),
+         {std::string("Classes"), std::string("Policies"), std::string("Microsoft"), std::string("Microsoft\\Windows"),
+          std::string("Microsoft\\Windows\\CurrentVersion"), std::string("Microsoft\\Windows NT"),
+          std::string("Wow6432Node"), std::string("Microsoft\\Windows\\CurrentVersion\\Uninstall"),
           std::string("Microsoft\\Windows\\CurrentVersion\\SharedDLLs"),
           std::string("Microsoft\\Windows\\CurrentVersion\\Run"),
           std::string("Microsoft\\Windows\\CurrentVersion\\RunOnce"),
           std::string("Microsoft\\Windows\\CurrentVersion\\App Paths"),
           std::string("Microsoft\\Windows\\CurrentVersion\\Explorer"),
-          std::string("Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"),
-          std::string("Classes\\CLSID"), std::string("Classes\\Wow6432Node\\Interface")}) {
+          std::string("Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders"), std::string("Classes\\CLSID"),
+          std::string("Classes\\Wow6432Node\\Interface")}) {
         for (const auto& [root, path] : SoftwareViews(below))
             EXPECT_TRUE(IsProtectedKey(root, path)) << root << " " << path;
     }

@@ -68,9 +68,8 @@ TEST_F(SampleLogTest, NamesTheApplicationAndGivesEveryText)
         EXPECT_NE(reader->ReadValue("Titles", key, "(absent)"), "(absent)") << key;
     // The commentary lines carry no entry: each section holds exactly its keys.
     EXPECT_EQ(Keys("Titles"), (V{"Confirmation", "Uninstall", "Information", "Error"}));
-    EXPECT_EQ(Keys("Messages"),
-              (V{"Confirm", "UnRegActiveX", "RemovingFiles", "RemovingLinks", "UnRegistering",
-                 "UninstallError", "EndUninstall", "LogMsg", "LogFiles", "LogLinks", "LogRegistry"}));
+    EXPECT_EQ(Keys("Messages"), (V{"Confirm", "UnRegActiveX", "RemovingFiles", "RemovingLinks", "UnRegistering",
+                                   "UninstallError", "EndUninstall", "LogMsg", "LogFiles", "LogLinks", "LogRegistry"}));
     EXPECT_EQ(reader->ReadValue("Messages", "LogFiles", ""), "* des fichiers de l'application");
 }
 
@@ -89,8 +88,7 @@ TEST_F(SampleLogTest, ListsWhatAnInstallationLeft)
     EXPECT_EQ(ValueByName("Icons", "bureau"), "C:\\WINDOWS\\Desktop\\Exemple.lnk");
 
     EXPECT_EQ(Keys("Reg_CreateValue"), (V{"Langue", "Dossier", "Extension"}));
-    EXPECT_EQ(ValueByName("Reg_CreateValue", "Langue"),
-              "HKEY_CURRENT_USER\\Software\\Exemple\\R\xE9glages\\Langue");
+    EXPECT_EQ(ValueByName("Reg_CreateValue", "Langue"), "HKEY_CURRENT_USER\\Software\\Exemple\\R\xE9glages\\Langue");
     EXPECT_EQ(ValueByName("Reg_CreateValue", "Extension"), "HKEY_CLASSES_ROOT\\.exd\\");
     EXPECT_EQ(Keys("Reg_CreateKey"), (V{"Utilisateur", "Document"}));
     EXPECT_EQ(ValueByName("Reg_CreateKey", "Document"), "HKEY_CLASSES_ROOT\\Exemple.Document");

@@ -66,7 +66,8 @@ TEST_F(CleanupStageTest, DeletesTheFirstStageAndItsEmptyFolderThenAsksForItsOwnD
     EXPECT_EQ(fakes.journal.front(), "wait 300");
     EXPECT_FALSE(fakes.files.HasFile("C:\\Program Files\\Appli\\uninstal.exe"));
     EXPECT_FALSE(fakes.files.HasFolder("C:\\Program Files\\Appli"));
-    EXPECT_EQ(fakes.Entries("delete at restart"), (std::vector<std::string>{"delete at restart C:\\TEMP\\\\_kvuidel.exe"}));
+    EXPECT_EQ(fakes.Entries("delete at restart"),
+              (std::vector<std::string>{"delete at restart C:\\TEMP\\\\_kvuidel.exe"}));
     EXPECT_TRUE(fakes.Entries("ini").empty());
     EXPECT_TRUE(fakes.dialogs.shown.empty());
 }
@@ -97,7 +98,8 @@ TEST_F(CleanupStageTest, FallsBackToWininitAndReportsWhenThatFailsToo)
     fakes.files.iniWritable = false;
     EXPECT_EQ(RunUninstaller(fakes.platform), 1);
     ASSERT_EQ(fakes.dialogs.shown.size(), 1u);
-    EXPECT_EQ(fakes.dialogs.shown[0].text, "Ne peut \xE9" "crire dans C:\\WINDOWS\\WININIT.INI");
+    EXPECT_EQ(fakes.dialogs.shown[0].text, "Ne peut \xE9"
+                                           "crire dans C:\\WINDOWS\\WININIT.INI");
     EXPECT_EQ(fakes.dialogs.shown[0].caption, "Erreur de l'application");
     EXPECT_EQ(fakes.dialogs.shown[0].flags, 0x2010u);  // MB_TASKMODAL | MB_ICONHAND
 }

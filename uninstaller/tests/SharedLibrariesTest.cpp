@@ -38,8 +38,8 @@ TEST_F(SharedLibrariesTest, ReleaseLowersCountsAndDropsTheLastReference)
     fakes.registry.SetInteger(kLocalMachine, kSharedDlls, "C:\\Sys\\zero.dll", 0);
     fakes.registry.SetInteger(kLocalMachine, kSharedDlls, "C:\\Sys\\minus.dll", -2);
 
-    Release({"C:\\SYS\\THREE.DLL", "C:\\Sys\\one.dll", "C:\\Sys\\zero.dll", "C:\\Sys\\minus.dll",
-             "C:\\Sys\\missing.dll"});
+    Release(
+        {"C:\\SYS\\THREE.DLL", "C:\\Sys\\one.dll", "C:\\Sys\\zero.dll", "C:\\Sys\\minus.dll", "C:\\Sys\\missing.dll"});
 
     EXPECT_EQ(Count("C:\\Sys\\three.dll"), 2);
     EXPECT_FALSE(fakes.registry.HasValue(kLocalMachine, kSharedDlls, "C:\\Sys\\one.dll"));

@@ -65,14 +65,14 @@ TEST_F(SystemFoldersTest, EmptyPathsAndDriveRootsAreAlwaysGuarded)
 TEST_F(SystemFoldersTest, GuardsEverySpellingTheSystemResolvesToAStandardFolder)
 {
     // The resolution rules themselves are PathResolutionTest's; a few of each kind here.
-    for (const char* path : {"C:\\WINDOWS\\Desktop\\\\", "C:/windows/desktop", "C:\\WINDOWS\\Desktop . ",
-                             "C:\\WINDOWS\\Appli\\..\\Desktop", "\\\\?\\C:\\WINDOWS\\Desktop",
-                             "C:\\Program Files\\Common Files.\\", "C", "..\\WINDOWS\\Desktop", "\\WINDOWS\\Desktop",
-                             "C:\\WINDOWS\\Desktop::$INDEX_ALLOCATION"}) {
+    for (const char* path :
+         {"C:\\WINDOWS\\Desktop\\\\", "C:/windows/desktop", "C:\\WINDOWS\\Desktop . ",
+          "C:\\WINDOWS\\Appli\\..\\Desktop", "\\\\?\\C:\\WINDOWS\\Desktop", "C:\\Program Files\\Common Files.\\", "C",
+          "..\\WINDOWS\\Desktop", "\\WINDOWS\\Desktop", "C:\\WINDOWS\\Desktop::$INDEX_ALLOCATION"}) {
         EXPECT_TRUE(Guarded(path)) << path;
     }
-    for (const char* path : {"C:\\WINDOWS\\Desktop2", "C:\\WINDOWS\\Desktop\\..\\Appli", "C:/Appli/",
-                             "C:\\WINDOWS\\Desktop\\Appli.\\"}) {
+    for (const char* path :
+         {"C:\\WINDOWS\\Desktop2", "C:\\WINDOWS\\Desktop\\..\\Appli", "C:/Appli/", "C:\\WINDOWS\\Desktop\\Appli.\\"}) {
         EXPECT_FALSE(Guarded(path)) << path;
     }
     // The stored folder is resolved too.

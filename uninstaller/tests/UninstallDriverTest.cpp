@@ -82,17 +82,15 @@ TEST_F(DriverTest, LogNamingOnlyTheApplicationRemovesItsRegistrationAndEndsClean
     fakes.registry.AddKey(kLocalMachine, std::string(kUninstall) + "\\Other");
 
     EXPECT_EQ(Run(), 0);
-    EXPECT_EQ(fakes.journal, (Journal{
-        "message Confirmation",
-        "copy C:\\Program Files\\Appli\\uninstal.exe -> C:\\TEMP\\\\_kvuidel.exe", "wait 300",
-        "wait cursor", "window create", "caption D\xE9sinstallation", "move 372,324", "paint",
-        "wait 300",  // files phase, always
-        "status Removing registry updates", "wait 300",
-        "reg delete key HKLM:" + LowerAscii(kUninstall) + "\\appli",
-        "status Uninstall complete", "wait 300",
-        "restore cursor", "window destroy", "message Info",
-        std::string("erase ") + kLog,
-        "launch \"C:\\TEMP\\\\_kvuidel.exe\" \"C:\\Program Files\\Appli\\uninstal.exe\" /5"}));
+    EXPECT_EQ(
+        fakes.journal,
+        (Journal{"message Confirmation", "copy C:\\Program Files\\Appli\\uninstal.exe -> C:\\TEMP\\\\_kvuidel.exe",
+                 "wait 300", "wait cursor", "window create", "caption D\xE9sinstallation", "move 372,324", "paint",
+                 "wait 300",  // files phase, always
+                 "status Removing registry updates", "wait 300",
+                 "reg delete key HKLM:" + LowerAscii(kUninstall) + "\\appli", "status Uninstall complete", "wait 300",
+                 "restore cursor", "window destroy", "message Info", std::string("erase ") + kLog,
+                 "launch \"C:\\TEMP\\\\_kvuidel.exe\" \"C:\\Program Files\\Appli\\uninstal.exe\" /5"}));
     EXPECT_EQ(Outcome().text, "Uninstall complete");
     EXPECT_EQ(Outcome().flags, 0x0u);  // OK button, no icon
     EXPECT_TRUE(fakes.registry.HasKey(kLocalMachine, std::string(kUninstall) + "\\Other"));

@@ -14,8 +14,8 @@ bool Win32FileSystem::IsRegularFile(const std::string& path)
 
 std::optional<std::string> Win32FileSystem::ReadAll(const std::string& path)
 {
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         return std::nullopt;
     }
@@ -35,8 +35,8 @@ std::optional<std::string> Win32FileSystem::ReadAll(const std::string& path)
 
 bool Win32FileSystem::WriteAll(const std::string& path, const std::string& bytes)
 {
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFile file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         return false;
     }
@@ -72,11 +72,10 @@ bool Win32FileSystem::DeleteAtNextStart(const std::string& path)
     return MoveFileExA(path.c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT) != FALSE;
 }
 
-bool Win32FileSystem::WriteIniString(const std::string& section, const std::string& key,
-                                     const std::string& value, const std::string& file)
+bool Win32FileSystem::WriteIniString(const std::string& section, const std::string& key, const std::string& value,
+                                     const std::string& file)
 {
-    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) !=
-           FALSE;
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != FALSE;
 }
 
 }  // namespace uninst::win32

@@ -13,8 +13,8 @@ public:
     bool RemoveFolder(const std::string& path) override;
     bool CopyOver(const std::string& from, const std::string& to) override;
     bool DeleteAtNextStart(const std::string& path) override;
-    bool WriteIniString(const std::string& section, const std::string& key,
-                        const std::string& value, const std::string& file) override;
+    bool WriteIniString(const std::string& section, const std::string& key, const std::string& value,
+                        const std::string& file) override;
 };
 
 }  // namespace uninst::win32

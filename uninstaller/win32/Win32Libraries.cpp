@@ -14,8 +14,7 @@ std::uintptr_t Win32Libraries::FindExport(std::uintptr_t library, const std::str
     if (library == 0) {
         return 0;
     }
-    return reinterpret_cast<std::uintptr_t>(
-        GetProcAddress(reinterpret_cast<HMODULE>(library), name.c_str()));
+    return reinterpret_cast<std::uintptr_t>(GetProcAddress(reinterpret_cast<HMODULE>(library), name.c_str()));
 }
 
 std::int32_t Win32Libraries::CallExport(std::uintptr_t entry)

@@ -12,25 +12,20 @@ INT_PTR CALLBACK ProgressDlgProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_INITDIALOG: {
         InitCommonControls();
         // Placed in client pixels, not dialog units.
-        HWND bar = CreateWindowExA(0, "msctls_progress32", "", WS_CHILD | WS_VISIBLE, 40, 50, 200,
-                                   16, window, reinterpret_cast<HMENU>(IDC_PROGRESS_BAR),
-                                   GetModuleHandleA(nullptr), nullptr);
+        HWND bar = CreateWindowExA(0, "msctls_progress32", "", WS_CHILD | WS_VISIBLE, 40, 50, 200, 16, window,
+                                   reinterpret_cast<HMENU>(IDC_PROGRESS_BAR), GetModuleHandleA(nullptr), nullptr);
         SendMessageA(bar, PBM_SETRANGE, 0, MAKELPARAM(0, 100));
         break;
     }
-    case WM_PROGRESS_SETPOS:
-        SendDlgItemMessageA(window, IDC_PROGRESS_BAR, PBM_SETPOS, wParam, 0);
-        break;
-    default:
-        break;
+    case WM_PROGRESS_SETPOS: SendDlgItemMessageA(window, IDC_PROGRESS_BAR, PBM_SETPOS, wParam, 0); break;
+    default: break;
     }
     return FALSE;
 }
 
 bool Win32ProgressWindow::Create()
 {
-    window_.reset(CreateDialogParamA(GetModuleHandleA(nullptr), IDD_PROGRESS_NAME, nullptr,
-                                     ProgressDlgProc, 0));
+    window_.reset(CreateDialogParamA(GetModuleHandleA(nullptr), IDD_PROGRESS_NAME, nullptr, ProgressDlgProc, 0));
     return static_cast<bool>(window_);
 }
 
@@ -70,8 +65,7 @@ void Win32ProgressWindow::SetStatus(const std::string& text)
 
 void Win32ProgressWindow::SetBar(int position)
 {
-    SendDlgItemMessageA(window_.get(), IDC_PROGRESS_BAR, PBM_SETPOS,
-                        static_cast<WPARAM>(position), 0);
+    SendDlgItemMessageA(window_.get(), IDC_PROGRESS_BAR, PBM_SETPOS, static_cast<WPARAM>(position), 0);
 }
 
 void Win32ProgressWindow::Destroy()

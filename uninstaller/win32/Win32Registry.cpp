@@ -24,8 +24,8 @@ bool DeleteTree(HKEY root, const std::string& path)
             for (DWORD index = 0;; ++index) {
                 char name[kMaxKeyName];
                 DWORD length = kMaxKeyName;
-                if (RegEnumKeyExA(key.get(), index, name, &length, nullptr, nullptr, nullptr,
-                                  nullptr) != ERROR_SUCCESS) {
+                if (RegEnumKeyExA(key.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
+                    ERROR_SUCCESS) {
                     break;
                 }
                 children.emplace_back(name, length);
@@ -84,9 +84,7 @@ bool Win32Registry::KeyExists(const std::string& path)
 
 bool Win32Registry::ValueExists(const std::string& name)
 {
-    return key_ &&
-           RegQueryValueExA(key_.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
-               ERROR_SUCCESS;
+    return key_ && RegQueryValueExA(key_.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
 std::string Win32Registry::ReadString(const std::string& name)
@@ -100,8 +98,8 @@ std::string Win32Registry::ReadString(const std::string& name)
     char buffer[kShortValue];
     DWORD type = 0;
     DWORD size = sizeof buffer;
-    const LONG status = RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type,
-                                         reinterpret_cast<BYTE*>(buffer), &size);
+    const LONG status =
+        RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
     if (status != ERROR_SUCCESS && status != ERROR_MORE_DATA) {
         return {};
     }
@@ -113,8 +111,8 @@ std::string Win32Registry::ReadString(const std::string& name)
         data.assign(buffer, size);
     } else {
         data.assign(size, '\0');
-        if (RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type,
-                             reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS) {
+        if (RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) !=
+            ERROR_SUCCESS) {
             return {};
         }
         data.resize(size);
@@ -129,8 +127,8 @@ std::int32_t Win32Registry::ReadInteger(const std::string& name)
     DWORD value = 0;
     DWORD size = sizeof value;
     if (!key_ ||
-        RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value),
-                         &size) != ERROR_SUCCESS ||
+        RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value), &size) !=
+            ERROR_SUCCESS ||
         type != REG_DWORD || size != sizeof value) {
         throw UnexpectedFailure::InvalidValueType(name);
     }
@@ -140,8 +138,8 @@ std::int32_t Win32Registry::ReadInteger(const std::string& name)
 void Win32Registry::WriteInteger(const std::string& name, std::int32_t value)
 {
     const DWORD data = static_cast<DWORD>(value);
-    if (!key_ || RegSetValueExA(key_.get(), name.c_str(), 0, REG_DWORD,
-                                reinterpret_cast<const BYTE*>(&data), sizeof data) != ERROR_SUCCESS) {
+    if (!key_ || RegSetValueExA(key_.get(), name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data),
+                                sizeof data) != ERROR_SUCCESS) {
         throw UnexpectedFailure::CannotSetValue(name);
     }
 }

@@ -62,8 +62,7 @@ std::string Win32SystemServices::WindowsFolder()
 std::string Win32SystemServices::SystemLanguage()
 {
     char buffer[16];
-    const int length = GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_SABBREVLANGNAME, buffer,
-                                      sizeof buffer);
+    const int length = GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_SABBREVLANGNAME, buffer, sizeof buffer);
     // The length counts the terminating NUL.
     return length > 1 ? std::string(buffer, static_cast<std::size_t>(length - 1)) : std::string();
 }
@@ -79,8 +78,8 @@ std::uint32_t Win32SystemServices::Launch(const std::string& commandLine, int sh
     // CreateProcessA may write into the command line.
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS,
-                        nullptr, nullptr, &startup, &process)) {
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr, nullptr,
+                        &startup, &process)) {
         return GetLastError();
     }
     // The new process is neither waited for nor watched; only our handles to it go.

@@ -29,9 +29,9 @@ public:
                                               std::make_unique<FakeBrowserComponent>());
         menus = new MenuBar;
         window->setMenuBar(menus);
-        services = std::make_unique<WindowServices>(WindowServices{
-            *window, variables, *m_wb1, folder, messages, cd1,
-            [] { return std::make_unique<FakeFileDialog>(); }, input, inet1});
+        services = std::make_unique<WindowServices>(WindowServices{*window, variables, *m_wb1, folder, messages, cd1,
+                                                                   [] { return std::make_unique<FakeFileDialog>(); },
+                                                                   input, inet1});
     }
     ~CommandsFixture() { QDir::setCurrent(QDir::tempPath()); }
 

@@ -52,14 +52,17 @@ int main(int argc, char** argv)
     auto pageView = std::make_unique<FakeBrowserComponent>();
     FakeBrowserComponent& wb1 = *pageView;
     wb1.url = server.url("/");
-    const QHash<QString, QString> addresses{
-        {"refused", LocalHttpServer::refusingUrl()}, {"404", server.url("/absente")},
-        {"silent", server.url("/muet")}, {"blank", "about:blank"}, {"local", "file:///tmp/page.htm"}};
+    const QHash<QString, QString> addresses{{"refused", LocalHttpServer::refusingUrl()},
+                                            {"404", server.url("/absente")},
+                                            {"silent", server.url("/muet")},
+                                            {"blank", "about:blank"},
+                                            {"local", "file:///tmp/page.htm"}};
     const bool viewing = scenario.startsWith(QLatin1String("source"));
     wb1.url = addresses.value(viewing ? scenario.mid(7) : scenario, wb1.url);
-    const QHash<QString, QString> targets{
-        {"folder-in-the-way", folder.path()}, {"missing-folder", folder.filePath("absent/page.htm")},
-        {"read-only", "/proc/page.htm"}, {"disk-full", folder.filePath("ancienne.htm")}};
+    const QHash<QString, QString> targets{{"folder-in-the-way", folder.path()},
+                                          {"missing-folder", folder.filePath("absent/page.htm")},
+                                          {"read-only", "/proc/page.htm"},
+                                          {"disk-full", folder.filePath("ancienne.htm")}};
 
     std::unique_ptr<FileDialog> cd1;
     if (targets.contains(scenario)) {

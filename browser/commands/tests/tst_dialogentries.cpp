@@ -51,8 +51,8 @@ private slots:
                                               std::make_unique<FakeBrowserComponent>());
         m_menus = new MenuBar;
         m_main->setMenuBar(m_menus);
-        m_services.reset(new WindowServices{*m_main, m_variables, pageView, *m_programFolder, m_messages,
-                                            m_cd1, [this] {
+        m_services.reset(new WindowServices{*m_main, m_variables, pageView, *m_programFolder, m_messages, m_cd1,
+                                            [this] {
                                                 ++m_fileDialogs;
                                                 return std::make_unique<FakeFileDialog>();
                                             },
@@ -74,10 +74,14 @@ private slots:
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("form");
-        QTest::newRow("site") << "smnu_site" << "f_site";
-        QTest::newRow("home") << "smnu_home" << "f_home";
-        QTest::newRow("moteur") << "smnu_moteur" << "f_moteur";
-        QTest::newRow("erreur") << "smnu_erreur404" << "f_erreur";
+        QTest::newRow("site") << "smnu_site"
+                              << "f_site";
+        QTest::newRow("home") << "smnu_home"
+                              << "f_home";
+        QTest::newRow("moteur") << "smnu_moteur"
+                                << "f_moteur";
+        QTest::newRow("erreur") << "smnu_erreur404"
+                                << "f_erreur";
     }
     void addressDialogsDisableTheMainWindowUntilTheyClose()
     {

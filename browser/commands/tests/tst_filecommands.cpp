@@ -85,8 +85,7 @@ private slots:
                                << "<html>\n<p>Bonjour</p>\n</html>\n";
         QTest::newRow("utf-8") << QStringLiteral("<p>é€œ</p>").toUtf8() << QByteArray("text/html; charset=utf-8")
                                << "<p>é€œ</p>";
-        QTest::newRow("windows-1252") << QByteArray("<p>\xe9\x80\x9c</p>") << QByteArray("text/html")
-                                      << "<p>é€œ</p>";
+        QTest::newRow("windows-1252") << QByteArray("<p>\xe9\x80\x9c</p>") << QByteArray("text/html") << "<p>é€œ</p>";
     }
     void saveWritesTheServedBytesAndCrLf()
     {
@@ -126,7 +125,8 @@ private slots:
         QTest::newRow("refused") << LocalHttpServer::refusingUrl() << "refusé la connexion" << 0;
         QTest::newRow("404") << m_server.url("/absente") << "erreur HTTP 404" << 1;
         QTest::newRow("no answer") << m_server.url("/muet") << "n'a pas répondu" << 1;
-        QTest::newRow("blank page") << "about:blank" << "about:blank" << 0;
+        QTest::newRow("blank page") << "about:blank"
+                                    << "about:blank" << 0;
     }
     void failedDownloadShowsOneMessageAndNoDialog()
     {
@@ -149,12 +149,17 @@ private slots:
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("reason");
         QTest::addColumn<int>("pageSize");
-        QTest::newRow("folder in the way") << "dossier" << "un dossier porte déjà ce nom" << 100;
-        QTest::newRow("missing folder") << "absent/page.htm" << "n'existe pas" << 100;
-        QTest::newRow("read-only folder") << "protege/page.htm" << "l'accès est refusé" << 100;
+        QTest::newRow("folder in the way") << "dossier"
+                                           << "un dossier porte déjà ce nom" << 100;
+        QTest::newRow("missing folder") << "absent/page.htm"
+                                        << "n'existe pas" << 100;
+        QTest::newRow("read-only folder") << "protege/page.htm"
+                                          << "l'accès est refusé" << 100;
         // Small pages are written through a buffer, large ones straight.
-        QTest::newRow("disk full, small page") << "plein/page.htm" << "l'écriture s'est arrêtée en cours de route" << 1000;
-        QTest::newRow("disk full, large page") << "plein/page.htm" << "l'écriture s'est arrêtée en cours de route" << 100000;
+        QTest::newRow("disk full, small page") << "plein/page.htm"
+                                               << "l'écriture s'est arrêtée en cours de route" << 1000;
+        QTest::newRow("disk full, large page") << "plein/page.htm"
+                                               << "l'écriture s'est arrêtée en cours de route" << 100000;
     }
     void failedWriteIsReportedOnceAndKeepsTheOldFile()
     {
@@ -177,8 +182,8 @@ private slots:
 
         if (target.startsWith(QLatin1String("protege"))) {
             // Permissions bind everyone but root: the save runs as nobody.
-            const auto readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
-                | QFile::ReadOther | QFile::ExeOther;
+            const auto readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                                  QFile::ReadOther | QFile::ExeOther;
             QVERIFY(QFile::setPermissions(m_files->path(), readable | QFile::WriteOwner));
             QVERIFY(QFile::setPermissions(folder, readable));
             const bool root = geteuid() == 0;
@@ -203,7 +208,8 @@ private slots:
 
         QCOMPARE(m_messages->texts.size(), 1);
         QVERIFY2(m_messages->texts.first().contains(reason), qPrintable(m_messages->texts.first()));
-        QVERIFY2(m_messages->texts.first().contains(QDir::toNativeSeparators(path)), qPrintable(m_messages->texts.first()));
+        QVERIFY2(m_messages->texts.first().contains(QDir::toNativeSeparators(path)),
+                 qPrintable(m_messages->texts.first()));
         if (QFileInfo(path).isFile()) {
             QCOMPARE(readBytes(path), QByteArray("ancienne page\r\n"));
             QVERIFY(m_messages->texts.first().contains(QStringLiteral("n'a pas été modifié")));

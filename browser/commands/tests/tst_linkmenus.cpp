@@ -26,12 +26,18 @@ private slots:
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("call");
-        QTest::newRow("back") << "smnu_precedente" << "goBack";
-        QTest::newRow("forward") << "smnu_suivante" << "goForward";
-        QTest::newRow("refresh") << "smnu_actualiser" << "refresh";
-        QTest::newRow("stop") << "smnu_stopper" << "stop";
-        QTest::newRow("system search page") << "smnu_moteurie" << "goSearch";
-        QTest::newRow("system start page") << "smnu_homeie" << "goHome";
+        QTest::newRow("back") << "smnu_precedente"
+                              << "goBack";
+        QTest::newRow("forward") << "smnu_suivante"
+                                 << "goForward";
+        QTest::newRow("refresh") << "smnu_actualiser"
+                                 << "refresh";
+        QTest::newRow("stop") << "smnu_stopper"
+                              << "stop";
+        QTest::newRow("system search page") << "smnu_moteurie"
+                                            << "goSearch";
+        QTest::newRow("system start page") << "smnu_homeie"
+                                           << "goHome";
     }
     void browserOperations()
     {
@@ -50,10 +56,14 @@ private slots:
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("address");
         const std::pair<const char*, const char*> sites[] = {
-            {"smnu_searchtessaly", endpoints::tessalyHost}, {"smnu_annuprog", endpoints::annuprogHost},
-            {"smnu_exgban", endpoints::exgbanHost},         {"smnu_annupart", endpoints::annupartHost},
-            {"smnu_annufree", endpoints::annufreeHost},     {"smnu_freerefer", endpoints::freereferHost},
-            {"smnu_portail", endpoints::portailHost},       {"smnu_clsites", endpoints::clsitesHost},
+            {"smnu_searchtessaly", endpoints::tessalyHost},
+            {"smnu_annuprog", endpoints::annuprogHost},
+            {"smnu_exgban", endpoints::exgbanHost},
+            {"smnu_annupart", endpoints::annupartHost},
+            {"smnu_annufree", endpoints::annufreeHost},
+            {"smnu_freerefer", endpoints::freereferHost},
+            {"smnu_portail", endpoints::portailHost},
+            {"smnu_clsites", endpoints::clsitesHost},
             {"smnu_aide", endpoints::helpHost},
         };
         for (const auto& [entry, host] : sites)

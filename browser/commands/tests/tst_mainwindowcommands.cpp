@@ -128,4 +128,3 @@ private slots:
 
 QTEST_MAIN(MainWindowCommandsTest)
 #include "tst_mainwindowcommands.moc"
-

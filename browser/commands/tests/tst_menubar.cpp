@@ -16,20 +16,27 @@ private slots:
         using Entries = QList<QPair<QString, QString>>;
         const QList<QPair<QPair<QString, QString>, Entries>> expected{
             {{"mnu_fichier", "&Fichier"},
-             {{"smnu_source", "So&urce"}, {"smnu_save", "&Sauvegarder"}, {"smnu_ouvrir", "&Ouvrir"},
+             {{"smnu_source", "So&urce"},
+              {"smnu_save", "&Sauvegarder"},
+              {"smnu_ouvrir", "&Ouvrir"},
               {"smnu_quitter", "&Quitter"}}},
             {{"mnu_navigation", "&Navigation"},
-             {{"smnu_precedente", "&Page précédente"}, {"smnu_suivante", "&Page suivante"},
-              {"smnu_actualiser", "&Actualiser"}, {"smnu_stopper", "S&topper"},
+             {{"smnu_precedente", "&Page précédente"},
+              {"smnu_suivante", "&Page suivante"},
+              {"smnu_actualiser", "&Actualiser"},
+              {"smnu_stopper", "S&topper"},
               {"smnu_siteprefer", "Votre site préféré"},
               {"smnu_moteurie", "Moteur de recherche d'Internet Explorer"},
               {"smnu_homeie", "Page de démarrage d'Internet Explorer"},
               {"smnu_moteurprefer", "Votre moteur de recherche préféré"},
               {"smnu_homepage", "Votre page de démarrage"}}},
             {{"smnu_options", "&Options"},
-             {{"smnu_skins", "Skins de Tavrello"}, {"smnu_site", "&Site préféré"},
-              {"smnu_home", "&Page de démarrage"}, {"smnu_moteur", "&Site de recherche"},
-              {"smnu_erreur404", "&Erreur 404"}, {"smnu_facile", "&Raccourcis"}}},
+             {{"smnu_skins", "Skins de Tavrello"},
+              {"smnu_site", "&Site préféré"},
+              {"smnu_home", "&Page de démarrage"},
+              {"smnu_moteur", "&Site de recherche"},
+              {"smnu_erreur404", "&Erreur 404"},
+              {"smnu_facile", "&Raccourcis"}}},
             {{"mnu_rechercher", "&Rechercher"},
              {{"smnu_meta", "Rechercher avec Ferrovane"},
               {"smnu_rechercherdovrane", "Rechercher avec Dovrane"},
@@ -88,8 +95,7 @@ private slots:
         QVERIFY(!bar.isBound("smnu_aide"));
         bar.bind("smnu_aide", &context, [&chosen] { ++chosen; });
         QVERIFY(bar.isBound("smnu_aide"));
-        QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
-                                 bar.bind("smnu_aide", &context, [&chosen] { chosen += 10; }));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument, bar.bind("smnu_aide", &context, [&chosen] { chosen += 10; }));
         bar.entry("smnu_aide")->trigger();
         QCOMPARE(chosen, 1);
     }

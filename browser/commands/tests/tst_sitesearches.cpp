@@ -80,9 +80,8 @@ private slots:
         };
         for (const Row& row : rows) {
             for (const auto& c : cases) {
-                QTest::addRow("%s %s", row.entry, c.name)
-                    << QString::fromLatin1(row.entry) << row.title << row.prompt << row.prefix << row.suffix
-                    << c.answer << c.words;
+                QTest::addRow("%s %s", row.entry, c.name) << QString::fromLatin1(row.entry) << row.title << row.prompt
+                                                          << row.prefix << row.suffix << c.answer << c.words;
             }
         }
     }

@@ -45,9 +45,9 @@ int main(int argc, char** argv)
     main.move(0, 0);
     main.show();
 
-    const QHash<QString, const char*> dialogEntries{
-        {"f_site", "smnu_site"}, {"f_home", "smnu_home"}, {"f_moteur", "smnu_moteur"},
-        {"f_erreur", "smnu_erreur404"}, {"f_facile", "smnu_facile"}, {"f_credits", "smnu_credits"}};
+    const QHash<QString, const char*> dialogEntries{{"f_site", "smnu_site"},     {"f_home", "smnu_home"},
+                                                    {"f_moteur", "smnu_moteur"}, {"f_erreur", "smnu_erreur404"},
+                                                    {"f_facile", "smnu_facile"}, {"f_credits", "smnu_credits"}};
     QTimer::singleShot(300, &main, [&] {
         if (const char* entry = dialogEntries.value(name)) {
             menus->entry(entry)->trigger();

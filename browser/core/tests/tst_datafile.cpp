@@ -49,8 +49,7 @@ private slots:
     {
         const QString path = dir().filePath("mixed.txt");
         writeBytes(path, "one\r\ntwo\nthree\rfour\r\rsix\r\n\r\nlast");
-        QCOMPARE(DataFile(path).readLines(),
-                 (QStringList{"one", "two", "three", "four", "", "six", "", "last"}));
+        QCOMPARE(DataFile(path).readLines(), (QStringList{"one", "two", "three", "four", "", "six", "", "last"}));
         writeBytes(path, "a\r\n");
         QCOMPARE(DataFile(path).readLines(), QStringList{"a"});
     }

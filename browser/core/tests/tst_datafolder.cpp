@@ -76,7 +76,8 @@ private:
     {
         QDir().mkpath(m_places.defaults);
         for (const QString& name : DataFolder::fileNames())
-            writeBytes(QDir(m_places.defaults).filePath(name), "http://" + name.section('.', 0, 0).toLatin1() + "/\r\n");
+            writeBytes(QDir(m_places.defaults).filePath(name),
+                       "http://" + name.section('.', 0, 0).toLatin1() + "/\r\n");
     }
 
     std::unique_ptr<QTemporaryDir> m_root;

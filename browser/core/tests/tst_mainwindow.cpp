@@ -99,9 +99,9 @@ private slots:
             while (w->focusPolicy() == Qt::NoFocus || !w->objectName().size())
                 w = w->nextInFocusChain();
         } while (w != m_wb1->widget() && order.size() < 40);
-        const QStringList expected{"wb1", "Combo1", "Command1", "wb2", "txt_rechercher", "txt_facile",
-                                   "Command2", "Command3", "Text1", "Command4", "Command5",
-                                   "Command6", "Command7"};
+        const QStringList expected{"wb1",        "Combo1",   "Command1", "wb2",   "txt_rechercher",
+                                   "txt_facile", "Command2", "Command3", "Text1", "Command4",
+                                   "Command5",   "Command6", "Command7"};
         QCOMPARE(order.mid(0, expected.size()), expected);
 
         for (const char* name : {"wb1", "wb2", "Combo1", "txt_rechercher", "txt_facile", "Image1"}) {

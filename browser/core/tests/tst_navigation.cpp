@@ -111,14 +111,15 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("address");  // null: no visit
         const QStringList pairs{"meteo", "http://meteo.test/", "news", "http://news.test/"};
-        QTest::newRow("keyword found") << pairs << "news" << "http://news.test/";
+        QTest::newRow("keyword found") << pairs << "news"
+                                       << "http://news.test/";
         QTest::newRow("unknown word") << pairs << "sport" << QString();
         QTest::newRow("case matters") << pairs << "Meteo" << QString();
         QTest::newRow("no trimming") << pairs << "meteo " << QString();
         QTest::newRow("address lines are not keywords") << pairs << "http://meteo.test/" << QString();
-        QTest::newRow("later pair wins")
-            << QStringList{"m", "http://first.test/", "x", "y", "m", "http://second.test/"} << "m"
-            << "http://second.test/";
+        QTest::newRow("later pair wins") << QStringList{"m", "http://first.test/", "x", "y", "m", "http://second.test/"}
+                                         << "m"
+                                         << "http://second.test/";
         QTest::newRow("keyword on last line") << QStringList{"a", "b", "m"} << "m" << QString();
         QTest::newRow("empty file") << QStringList{} << "m" << QString();
     }
@@ -149,9 +150,12 @@ private slots:
         QTest::addColumn<QString>("replacement");
         QTest::addColumn<bool>("replaced");
         const QString notFound = QString::fromUtf8(page_rules::notFoundTitle);
-        QTest::newRow("not found") << notFound << "http://nohost.invalid/" << "/tmp/erreur.html" << true;
-        QTest::newRow("no replacement set") << notFound << "http://nohost.invalid/" << "" << false;
-        QTest::newRow("small first letter") << "impossible de trouver le serveur" << "http://a.invalid/"
+        QTest::newRow("not found") << notFound << "http://nohost.invalid/"
+                                   << "/tmp/erreur.html" << true;
+        QTest::newRow("no replacement set") << notFound << "http://nohost.invalid/"
+                                            << "" << false;
+        QTest::newRow("small first letter") << "impossible de trouver le serveur"
+                                            << "http://a.invalid/"
                                             << "/tmp/erreur.html" << false;
         QTest::newRow("page merely titled so") << notFound << "http://real.test/page.html"
                                                << "http://erreur.test/" << true;

@@ -36,11 +36,16 @@ private slots:
     {
         QTest::addColumn<QString>("address");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("empty") << "" << "Aucune page n'est affichée";
-        QTest::newRow("blank") << "about:blank" << "page vide (about:blank)";
-        QTest::newRow("file url") << "file:///tmp/page.htm" << "n'est pas une adresse Internet";
-        QTest::newRow("local path") << "/tmp/page.htm" << "n'est pas une adresse Internet";
-        QTest::newRow("no host") << "http:///page" << "n'est pas une adresse Internet";
+        QTest::newRow("empty") << ""
+                               << "Aucune page n'est affichée";
+        QTest::newRow("blank") << "about:blank"
+                               << "page vide (about:blank)";
+        QTest::newRow("file url") << "file:///tmp/page.htm"
+                                  << "n'est pas une adresse Internet";
+        QTest::newRow("local path") << "/tmp/page.htm"
+                                    << "n'est pas une adresse Internet";
+        QTest::newRow("no host") << "http:///page"
+                                 << "n'est pas une adresse Internet";
     }
     void addressesOfOtherKindsFailWithoutARequest()
     {
@@ -99,9 +104,9 @@ private slots:
         QTest::newRow("header utf-8") << QByteArray("text/html; charset=utf-8") << utf8 << accents;
         QTest::newRow("header quoted") << QByteArray("text/html;charset=\"UTF-8\"") << utf8 << accents;
         QTest::newRow("header latin-1 read as 1252") << QByteArray("text/html; charset=ISO-8859-1") << ansi << accents;
-        QTest::newRow("header beats meta") << QByteArray("text/html; charset=windows-1252")
-                                           << QByteArray("<meta charset=utf-8>") + ansi
-                                           << QStringLiteral("<meta charset=utf-8>") + accents;
+        QTest::newRow("header beats meta")
+            << QByteArray("text/html; charset=windows-1252") << QByteArray("<meta charset=utf-8>") + ansi
+            << QStringLiteral("<meta charset=utf-8>") + accents;
         QTest::newRow("meta charset") << QByteArray("text/html")
                                       << QByteArray("<head><META CHARSET=\"utf-8\"></head>") + utf8
                                       << QStringLiteral("<head><META CHARSET=\"utf-8\"></head>") + accents;

@@ -31,15 +31,15 @@ const QString notFound = QStringLiteral("Impossible de trouver le serveur");
 
 QByteArray page(const char* title)
 {
-    return QByteArray("<!DOCTYPE html><html><head><title>") + title + "</title></head><body><p>"
-        + title + "</p></body></html>";
+    return QByteArray("<!DOCTYPE html><html><head><title>") + title + "</title></head><body><p>" + title +
+           "</p></body></html>";
 }
 
 QByteArray download(const QByteArray& body, qint64 announcedLength)
 {
     return "HTTP/1.1 200 OK\r\nContent-Type: application/octet-stream\r\n"
-           "Content-Disposition: attachment; filename=\"rapport.pdf\"\r\nContent-Length: "
-        + QByteArray::number(announcedLength) + "\r\nConnection: close\r\n\r\n" + body;
+           "Content-Disposition: attachment; filename=\"rapport.pdf\"\r\nContent-Length: " +
+           QByteArray::number(announcedLength) + "\r\nConnection: close\r\n\r\n" + body;
 }
 
 // Answers the save dialog as a user would; records what it proposed.
@@ -282,9 +282,10 @@ private slots:
         // Saved where the user chose, under the server's name by default.
         dialog.answer = chosen;
         browser.navigate(m_server.url("/rapport"));
-        QTRY_VERIFY_WITH_TIMEOUT(texts(statuses).contains(QStringLiteral("Téléchargement terminé : « %1 »")
-                                                              .arg(QDir::toNativeSeparators(chosen))),
-                                 loadTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            texts(statuses).contains(
+                QStringLiteral("Téléchargement terminé : « %1 »").arg(QDir::toNativeSeparators(chosen))),
+            loadTimeout);
         QCOMPARE(QFileInfo(dialog.suggested.value(0)).fileName(), QStringLiteral("rapport.pdf"));
         QCOMPARE(readBytes(chosen), QByteArray(300000, 'r'));
         QVERIFY(texts(statuses).filter(QStringLiteral("Téléchargement de « choisi.pdf » : ")).size() >= 1);
@@ -301,19 +302,22 @@ private slots:
         statuses.clear();
         dialog.answer = chosen;
         browser.navigate(m_server.url("/coupe"));
-        QTRY_VERIFY_WITH_TIMEOUT(!texts(statuses).filter(QStringLiteral("Échec du téléchargement de « choisi.pdf » : ")).isEmpty(),
-                                 loadTimeout);
-        QTRY_COMPARE_WITH_TIMEOUT(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList(), loadTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !texts(statuses).filter(QStringLiteral("Échec du téléchargement de « choisi.pdf » : ")).isEmpty(),
+            loadTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList(),
+                                  loadTimeout);
 
         // Stopped by the user while it runs.
         statuses.clear();
         browser.navigate(m_server.url("/lent"));
-        QTRY_VERIFY_WITH_TIMEOUT(!texts(statuses).filter(QStringLiteral("Téléchargement de « choisi.pdf » : ")).isEmpty(),
-                                 loadTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !texts(statuses).filter(QStringLiteral("Téléchargement de « choisi.pdf » : ")).isEmpty(), loadTimeout);
         browser.stop();
         QTRY_VERIFY_WITH_TIMEOUT(texts(statuses).contains(QStringLiteral("Téléchargement de « choisi.pdf » annulé.")),
                                  loadTimeout);
-        QTRY_COMPARE_WITH_TIMEOUT(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList(), loadTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList(),
+                                  loadTimeout);
         QCOMPARE(browser.locationName(), QStringLiteral("Deux"));
     }
 
@@ -373,8 +377,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(browser.locationName(), QStringLiteral("Deux"), loadTimeout);
         QMenu* onPage = openMenu(QPoint(350, 250));
         QVERIFY(onPage);
-        QCOMPARE(entries(onPage), (QStringList{"Tout sélectionner", "Page précédente", "Page suivante (inactif)",
-                                               "Actualiser"}));
+        QCOMPARE(entries(onPage),
+                 (QStringList{"Tout sélectionner", "Page précédente", "Page suivante (inactif)", "Actualiser"}));
         choose(onPage, "Page précédente");
         QTRY_COMPARE_WITH_TIMEOUT(browser.locationName(), QStringLiteral("Liens"), loadTimeout);
     }
@@ -424,8 +428,7 @@ private slots:
 
         // A page reached normally under the same name is replaced too.
         pageView.navigate(m_server.url("/faux"));
-        QTRY_COMPARE_WITH_TIMEOUT(pageView.locationUrl(), QUrl::fromLocalFile(replacement).toString(),
-                                  loadTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(pageView.locationUrl(), QUrl::fromLocalFile(replacement).toString(), loadTimeout);
     }
 
     void unreachableReplacementIsNotRetried()
@@ -440,8 +443,7 @@ private slots:
         window.show();
         QSignalSpy statuses(&pageView, &BrowserComponent::statusTextChange);
         pageView.navigate("http://nohost.invalid/");
-        QTRY_COMPARE_WITH_TIMEOUT(pageView.locationUrl(), QStringLiteral("http://remplacement.invalid/"),
-                                  loadTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(pageView.locationUrl(), QStringLiteral("http://remplacement.invalid/"), loadTimeout);
         QTRY_COMPARE_WITH_TIMEOUT(pageView.locationName(), notFound, loadTimeout);
         QTest::qWait(1000);
         // Two pages asked for: the one typed and its replacement, nothing more.

@@ -29,9 +29,8 @@ private:
     {
         auto cd1 = std::make_unique<FakeFileDialog>();
         m_cd1 = cd1.get();
-        auto dialog = std::make_unique<PreferredAddressDialog>(
-            member, m_variables, ProgramFolder(m_folder->path()), m_mainWindow.get(), std::move(cd1),
-            m_messages);
+        auto dialog = std::make_unique<PreferredAddressDialog>(member, m_variables, ProgramFolder(m_folder->path()),
+                                                               m_mainWindow.get(), std::move(cd1), m_messages);
         dialog->show();
         m_mainWindow->setEnabled(false);
         return dialog;

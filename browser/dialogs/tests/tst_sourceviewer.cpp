@@ -66,9 +66,8 @@ private slots:
     void aPostedPageShowsWhatAPlainRequestReturns()
     {
         // The engine sends a form; the viewer asks for the address it landed on.
-        m_server.setPage("/formulaire",
-                         "<form id=f method=post action=/reponse><input name=nom value=Anne></form>"
-                         "<script>document.getElementById('f').submit()</script>");
+        m_server.setPage("/formulaire", "<form id=f method=post action=/reponse><input name=nom value=Anne></form>"
+                                        "<script>document.getElementById('f').submit()</script>");
         m_server.setPostAnswer("/reponse", "<title>Merci Anne</title>");
         m_server.setPage("/reponse", "<title>Formulaire vide</title>");
         WebEngineBrowser wb1;
@@ -85,7 +84,8 @@ private slots:
         const int before = plainGets();
         SourceViewer viewer(wb1, m_inet1);
         QCOMPARE(plainGets(), before + 1);
-        QCOMPARE(child<QPlainTextEdit>(&viewer, "Text1")->toPlainText(), QStringLiteral("<title>Formulaire vide</title>"));
+        QCOMPARE(child<QPlainTextEdit>(&viewer, "Text1")->toPlainText(),
+                 QStringLiteral("<title>Formulaire vide</title>"));
     }
 
     void aFailedFetchShowsItsReasonInTheBox()

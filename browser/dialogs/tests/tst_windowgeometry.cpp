@@ -110,9 +110,9 @@ private slots:
         QCOMPARE(dialog.size(), twipsToPixels(0, 0, client.width(), client.height()).size());
         // The home-page dialog's drawing; the others move it by their offset.
         const QList<Drawn> drawing{
-            {"Label1", {0, 600, 855, 255}},       {"Text1", {960, 600, 3495, 285}},
-            {"opt1", {4560, 600, 1095, 255}},     {"Label2", {0, 1560, 855, 255}},
-            {"Text2", {960, 1560, 3495, 285}},    {"opt2", {4560, 1560, 1095, 255}},
+            {"Label1", {0, 600, 855, 255}},        {"Text1", {960, 600, 3495, 285}},
+            {"opt1", {4560, 600, 1095, 255}},      {"Label2", {0, 1560, 855, 255}},
+            {"Text2", {960, 1560, 3495, 285}},     {"opt2", {4560, 1560, 1095, 255}},
             {"Command4", {2280, 2040, 1455, 255}}, {"Command2", {1320, 2640, 1695, 255}},
             {"Command1", {3240, 2640, 1695, 255}},
         };

@@ -127,7 +127,8 @@ private slots:
                                   << addressDialog("f_moteur", "Choisissez votre moteur de recherche préféré",
                                                    {5580, 3195}, 0, 240);
         QTest::newRow("f_erreur") << &preferred_address::erreur
-                                  << addressDialog("f_erreur", "Personnalisation de l'erreur 404", {6360, 2760}, 0, -360);
+                                  << addressDialog("f_erreur", "Personnalisation de l'erreur 404", {6360, 2760}, 0,
+                                                   -360);
     }
 
     void addressDialogs()
@@ -152,7 +153,9 @@ private slots:
     {
         FakeMessageBox messages;
         ShortcutEditor editor(ProgramFolder(m_folder->path()), messages);
-        checkWindow(&editor, {"f_facile", "Saisie des raccourcis", {3480, 3105},
+        checkWindow(&editor, {"f_facile",
+                              "Saisie des raccourcis",
+                              {3480, 3105},
                               {{"List1", {}, {120, 120, 855, 2595}},
                                {"Text1", "Mot clé", {2040, 120, 1335, 285}},
                                {"Text2", "URL", {2040, 600, 1335, 285}},
@@ -179,7 +182,9 @@ private slots:
         const QString dovrane = QStringLiteral(
             "Moteur de recherche, classement de sites, réseau d'échange de bannières, référencement gratuit, "
             "annuaire de sites gratuits et bien d'autres tels que météo, actualité etc... Cliquez ici!!");
-        checkWindow(&window, {"f_credits", "Crédits", {4680, 3195},
+        checkWindow(&window, {"f_credits",
+                              "Crédits",
+                              {4680, 3195},
                               {{"Label1", author, {480, 240, 2055, 255}},
                                {"Label2", "Webmaster du site Dovrane", {480, 600, 2055, 255}},
                                {"Label3", email, {480, 960, 2055, 255}},

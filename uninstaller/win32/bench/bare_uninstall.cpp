@@ -68,8 +68,8 @@ bool DeleteTree(HKEY root, const std::string& path)
     UniqueKey key(raw);
     char name[256];
     // Always the first subkey: each deletion moves the next one up.
-    for (DWORD size = sizeof name; RegEnumKeyExA(key.get(), 0, name, &size, nullptr, nullptr, nullptr, nullptr) ==
-                                   ERROR_SUCCESS;
+    for (DWORD size = sizeof name;
+         RegEnumKeyExA(key.get(), 0, name, &size, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
          size = sizeof name) {
         if (!DeleteTree(key.get(), name))
             return false;
@@ -94,16 +94,11 @@ bool Remove(const Item& item)
     HKEY root = nullptr;
     std::string rest;
     switch (item.kind) {
-    case 'F':
-        return DeleteFileA(item.path.c_str()) != 0;
-    case 'D':
-        return RemoveDirectoryA(item.path.c_str()) != 0;
-    case 'K':
-        return SplitRoot(item.path, root, rest) && DeleteTree(root, rest);
-    case 'V':
-        return SplitRoot(item.path, root, rest) && DeleteValue(root, rest);
-    default:
-        return false;
+    case 'F': return DeleteFileA(item.path.c_str()) != 0;
+    case 'D': return RemoveDirectoryA(item.path.c_str()) != 0;
+    case 'K': return SplitRoot(item.path, root, rest) && DeleteTree(root, rest);
+    case 'V': return SplitRoot(item.path, root, rest) && DeleteValue(root, rest);
+    default: return false;
     }
 }
 

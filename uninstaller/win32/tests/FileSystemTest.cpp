@@ -29,9 +29,8 @@ TEST(Win32FileSystem, ReadsAFileThatAnotherProgramHoldsOpen)
     Win32FileSystem files;
     const std::string path = test::FreshFolder("files-shared") + "held.dat";
     test::WriteFileBytes(path, "held");
-    UniqueFile holder(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                                  nullptr));
+    UniqueFile holder(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(holder);
     EXPECT_EQ(files.ReadAll(path), "held");
 }
@@ -68,10 +67,9 @@ TEST(Win32FileSystem, AsksForDeletionAtTheNextStart)
     ASSERT_TRUE(files.DeleteAtNextStart(folder + "_kvuidel.exe"));
 
     HKEY raw = nullptr;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE,
-                            "System\\CurrentControlSet\\Control\\Session Manager", 0, KEY_READ,
-                            &raw),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, "System\\CurrentControlSet\\Control\\Session Manager", 0, KEY_READ, &raw),
+        ERROR_SUCCESS);
     UniqueKey key(raw);
     std::string pending(65536, '\0');
     DWORD size = static_cast<DWORD>(pending.size());

@@ -47,8 +47,7 @@ TEST(SystemFolderGuard, ReadsTheStandardFoldersOfThisSystem)
     EXPECT_EQ(ShellFolderPath(registry, 1), desktop);
     EXPECT_EQ(ShellFolderPath(registry, 0), RawString(HKEY_CURRENT_USER, kShellFolders, "Programs"));
     EXPECT_EQ(ShellFolderPath(registry, 15),
-              RawString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
-                        "ProgramFilesDir"));
+              RawString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir"));
 
     EXPECT_TRUE(IsSystemFolder(registry, desktop));
     EXPECT_TRUE(IsSystemFolder(registry, Upper(desktop) + "\\"));
@@ -94,8 +93,8 @@ TEST(SystemFolderGuard, GuardsEverySpellingOfThisSystemsDesktop)
     }
     const std::string parent = desktop.substr(0, desktop.rfind('\\'));
     for (const std::string& spelling :
-         {desktop + "\\\\", slashes, desktop + ".", desktop + " ", parent + "\\x\\..\\Desktop",
-          "\\\\?\\" + desktop, desktop + "\\...", desktop.substr(2)}) {
+         {desktop + "\\\\", slashes, desktop + ".", desktop + " ", parent + "\\x\\..\\Desktop", "\\\\?\\" + desktop,
+          desktop + "\\...", desktop.substr(2)}) {
         EXPECT_TRUE(IsSystemFolder(registry, spelling)) << spelling;
     }
     EXPECT_FALSE(IsSystemFolder(registry, parent + "\\Desktop2"));
@@ -113,8 +112,8 @@ protected:
     {
         HKEY key = nullptr;
         if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSharedDlls, 0, KEY_ALL_ACCESS, &key) == ERROR_SUCCESS) {
-            for (const char* name : {"C:\\Shared\\three.dll", "C:\\Shared\\one.dll",
-                                     "C:\\Shared\\zero.dll", "C:\\Shared\\text.dll"}) {
+            for (const char* name :
+                 {"C:\\Shared\\three.dll", "C:\\Shared\\one.dll", "C:\\Shared\\zero.dll", "C:\\Shared\\text.dll"}) {
                 RegDeleteValueA(key, name);
             }
             RegCloseKey(key);
@@ -130,8 +129,8 @@ TEST_F(SharedCounts, ReleaseLowersCountsAndDropsTheLastReference)
 
     Win32SystemServices system;
     StringList paths(system);
-    for (const char* path : {"C:\\Shared\\three.dll", "C:\\Shared\\one.dll", "C:\\Shared\\zero.dll",
-                             "C:\\Shared\\missing.dll"}) {
+    for (const char* path :
+         {"C:\\Shared\\three.dll", "C:\\Shared\\one.dll", "C:\\Shared\\zero.dll", "C:\\Shared\\missing.dll"}) {
         paths.Add(path);
     }
     ReleaseSharedReferences(registry, paths);

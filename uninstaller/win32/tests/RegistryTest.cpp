@@ -16,8 +16,7 @@ const std::string kValues = std::string(kTestKey) + "\\Values";
 TEST(Win32Registry, ReadsStringsAndIntegersAsTheTypesAllow)
 {
     test::SetString(HKEY_CURRENT_USER, kValues, "plain", std::string("abc\0", 4));
-    test::SetString(HKEY_CURRENT_USER, kValues, "expand", std::string("%TEMP%\\x\0", 9),
-                    REG_EXPAND_SZ);
+    test::SetString(HKEY_CURRENT_USER, kValues, "expand", std::string("%TEMP%\\x\0", 9), REG_EXPAND_SZ);
     test::SetString(HKEY_CURRENT_USER, kValues, "twoParts", std::string("ab\0cd\0", 6));
     test::SetString(HKEY_CURRENT_USER, kValues, "empty", "");
     test::SetString(HKEY_CURRENT_USER, kValues, "binary", "\x01\x02", REG_BINARY);
@@ -115,16 +114,15 @@ TEST(Win32Registry, FallsBackToReadAccessWhenFullAccessIsRefused)
     test::SetString(HKEY_CURRENT_USER, path, "name", std::string("kept\0", 5));
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     // Everyone may read; nobody may write.
-    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA(
-        "D:P(A;;KR;;;WD)", SDDL_REVISION_1, &descriptor, nullptr));
+    ASSERT_TRUE(
+        ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;KR;;;WD)", SDDL_REVISION_1, &descriptor, nullptr));
     HKEY raw = nullptr;
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, WRITE_DAC, &raw), ERROR_SUCCESS);
     const LONG secured = RegSetKeySecurity(raw, DACL_SECURITY_INFORMATION, descriptor);
     RegCloseKey(raw);
     LocalFree(descriptor);
     ASSERT_EQ(secured, ERROR_SUCCESS);
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_ALL_ACCESS, &raw),
-              ERROR_ACCESS_DENIED);
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_ALL_ACCESS, &raw), ERROR_ACCESS_DENIED);
 
     Win32Registry registry;
     ASSERT_TRUE(registry.OpenKey(path));

@@ -12,8 +12,7 @@ TEST(Resources, HoldTheSectionNameAndBothMissingLogTexts)
 {
     Win32Dialogs dialogs;
     EXPECT_EQ(dialogs.LoadText(65425), "Messages");
-    EXPECT_EQ(dialogs.LoadText(65455),
-              "Le fichier UNINSTAL.DAT est introuvable. La d\xE9sinstallation est impossible");
+    EXPECT_EQ(dialogs.LoadText(65455), "Le fichier UNINSTAL.DAT est introuvable. La d\xE9sinstallation est impossible");
     EXPECT_EQ(dialogs.LoadText(65424), "File UNINSTAL.DAT not found. Cannot run UNINSTAL");
     EXPECT_EQ(dialogs.LoadText(12345), "");
 }

@@ -74,8 +74,7 @@ TEST(Win32SystemServices, LaunchesAProgramWithItsCommandLine)
     Win32FileSystem files;
     EXPECT_EQ(files.ReadAll(output), command);
 
-    EXPECT_EQ(system.Launch("\"" + folder + "absent.exe\"", 5),
-              static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(system.Launch("\"" + folder + "absent.exe\"", 5), static_cast<std::uint32_t>(ERROR_FILE_NOT_FOUND));
 }
 
 }  // namespace

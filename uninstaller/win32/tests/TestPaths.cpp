@@ -18,44 +18,38 @@ std::string FreshFolder(const std::string& name)
 {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    const std::string folder = std::string(temp) + "uninst-" + name + "-" +
-                               std::to_string(GetCurrentProcessId()) + "-" +
-                               std::to_string(GetTickCount()) + "\\";
+    const std::string folder = std::string(temp) + "uninst-" + name + "-" + std::to_string(GetCurrentProcessId()) +
+                               "-" + std::to_string(GetTickCount()) + "\\";
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder;
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes)
 {
-    UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFile file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(file) << path;
     DWORD written = 0;
-    ASSERT_TRUE(WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                          nullptr));
+    ASSERT_TRUE(WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
 }
 
 bool CreateKey(HKEY root, const std::string& path)
 {
     HKEY raw = nullptr;
-    if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &raw,
-                        nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &raw, nullptr) != ERROR_SUCCESS) {
         return false;
     }
     RegCloseKey(raw);
     return true;
 }
 
-void SetString(HKEY root, const std::string& path, const std::string& name,
-               const std::string& bytes, DWORD type)
+void SetString(HKEY root, const std::string& path, const std::string& name, const std::string& bytes, DWORD type)
 {
     HKEY raw = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &raw,
-                              nullptr),
+    ASSERT_EQ(RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &raw, nullptr),
               ERROR_SUCCESS);
     UniqueKey key(raw);
-    ASSERT_EQ(RegSetValueExA(key.get(), name.c_str(), 0, type,
-                             reinterpret_cast<const BYTE*>(bytes.data()),
+    ASSERT_EQ(RegSetValueExA(key.get(), name.c_str(), 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
                              static_cast<DWORD>(bytes.size())),
               ERROR_SUCCESS);
 }
@@ -63,13 +57,12 @@ void SetString(HKEY root, const std::string& path, const std::string& name,
 void SetDword(HKEY root, const std::string& path, const std::string& name, DWORD value)
 {
     HKEY raw = nullptr;
-    ASSERT_EQ(RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &raw,
-                              nullptr),
+    ASSERT_EQ(RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &raw, nullptr),
               ERROR_SUCCESS);
     UniqueKey key(raw);
-    ASSERT_EQ(RegSetValueExA(key.get(), name.c_str(), 0, REG_DWORD,
-                             reinterpret_cast<const BYTE*>(&value), sizeof value),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        RegSetValueExA(key.get(), name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value),
+        ERROR_SUCCESS);
 }
 
 bool ValuePresent(HKEY root, const std::string& path, const std::string& name)
@@ -79,8 +72,7 @@ bool ValuePresent(HKEY root, const std::string& path, const std::string& name)
         return false;
     }
     UniqueKey key(raw);
-    return RegQueryValueExA(key.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
-           ERROR_SUCCESS;
+    return RegQueryValueExA(key.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
 }  // namespace uninst::win32::test

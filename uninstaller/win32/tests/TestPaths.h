@@ -20,8 +20,8 @@ inline constexpr const char* kTestKey = "Software\\UninstalTests";
 
 // Creates the key (and its parents) under the root; false when that fails.
 bool CreateKey(HKEY root, const std::string& path);
-void SetString(HKEY root, const std::string& path, const std::string& name,
-               const std::string& bytes, DWORD type = REG_SZ);
+void SetString(HKEY root, const std::string& path, const std::string& name, const std::string& bytes,
+               DWORD type = REG_SZ);
 void SetDword(HKEY root, const std::string& path, const std::string& name, DWORD value);
 bool ValuePresent(HKEY root, const std::string& path, const std::string& name);
 

@@ -5,11 +5,10 @@
 extern "C" HRESULT WINAPI DllUnregisterServer()
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\UninstalTests", 0, nullptr, 0, KEY_WRITE,
-                        nullptr, &key, nullptr) == ERROR_SUCCESS) {
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\UninstalTests", 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                        nullptr) == ERROR_SUCCESS) {
         const DWORD one = 1;
-        RegSetValueExA(key, "unreg_fail", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one),
-                       sizeof one);
+        RegSetValueExA(key, "unreg_fail", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), sizeof one);
         RegCloseKey(key);
     }
     return static_cast<HRESULT>(0x80040201L);  // SELFREG_E_CLASS

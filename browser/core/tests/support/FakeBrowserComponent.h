@@ -11,8 +11,7 @@
 class FakeBrowserComponent : public BrowserComponent {
     Q_OBJECT
 public:
-    explicit FakeBrowserComponent(QObject* parent = nullptr)
-        : BrowserComponent(parent), m_widget(new QWidget)
+    explicit FakeBrowserComponent(QObject* parent = nullptr) : BrowserComponent(parent), m_widget(new QWidget)
     {
         m_widget->setFocusPolicy(Qt::StrongFocus);
     }

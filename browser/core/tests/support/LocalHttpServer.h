@@ -87,21 +87,21 @@ private:
             if (m_silent.contains(path))
                 return;
             if (m_redirects.contains(path)) {
-                socket->write("HTTP/1.1 302 Found\r\nLocation: " + m_redirects.value(path).toLatin1()
-                              + "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+                socket->write("HTTP/1.1 302 Found\r\nLocation: " + m_redirects.value(path).toLatin1() +
+                              "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
                 socket->disconnectFromHost();
                 return;
             }
             const bool posted = words.value(0) == "POST" && m_postAnswers.contains(path);
             const bool found = posted || m_pages.contains(path);
-            const QByteArray body = posted ? m_postAnswers.value(path)
-                : found                    ? m_pages.value(path)
-                                           : QByteArray("<title>Absente</title>");
-            const QByteArray type = found && !posted ? m_contentTypes.value(path) : QByteArray("text/html; charset=utf-8");
-            socket->write((found ? "HTTP/1.1 200 OK\r\n" : "HTTP/1.1 404 Not Found\r\n")
-                          + (type.isEmpty() ? QByteArray() : "Content-Type: " + type + "\r\n")
-                          + "Content-Length: " + QByteArray::number(body.size())
-                          + "\r\nConnection: close\r\n\r\n" + body);
+            const QByteArray body = posted  ? m_postAnswers.value(path)
+                                    : found ? m_pages.value(path)
+                                            : QByteArray("<title>Absente</title>");
+            const QByteArray type =
+                found && !posted ? m_contentTypes.value(path) : QByteArray("text/html; charset=utf-8");
+            socket->write((found ? "HTTP/1.1 200 OK\r\n" : "HTTP/1.1 404 Not Found\r\n") +
+                          (type.isEmpty() ? QByteArray() : "Content-Type: " + type + "\r\n") + "Content-Length: " +
+                          QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
             socket->disconnectFromHost();
         });
     }

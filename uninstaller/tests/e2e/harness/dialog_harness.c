@@ -46,18 +46,18 @@
 /* How long a box may take to draw its icon before it is judged. */
 #define ICON_WAIT_MS 2000
 
-static FILE *transcript;
+static FILE* transcript;
 
 struct found_windows {
     HWND progress;
     HWND box;
-    const HWND *answered;
+    const HWND* answered;
     int answered_count;
 };
 
-static void write_escaped(const char *text)
+static void write_escaped(const char* text)
 {
-    for (const char *p = text; *p; ++p) {
+    for (const char* p = text; *p; ++p) {
         if (*p == '\r')
             fputs("\\r", transcript);
         else if (*p == '\n')
@@ -69,7 +69,7 @@ static void write_escaped(const char *text)
     }
 }
 
-static void note(const char *label, const char *text)
+static void note(const char* label, const char* text)
 {
     fputs(label, transcript);
     if (text)
@@ -78,7 +78,7 @@ static void note(const char *label, const char *text)
     fflush(transcript);
 }
 
-static int has_class(HWND window, const char *name)
+static int has_class(HWND window, const char* name)
 {
     char cls[64];
     return GetClassNameA(window, cls, sizeof cls) > 0 && strcmp(cls, name) == 0;
@@ -86,7 +86,7 @@ static int has_class(HWND window, const char *name)
 
 static BOOL CALLBACK collect(HWND window, LPARAM param)
 {
-    struct found_windows *found = (struct found_windows *)param;
+    struct found_windows* found = (struct found_windows*)param;
     if (!IsWindowVisible(window) || !has_class(window, "#32770"))
         return TRUE;
     if (GetDlgItem(window, STATUS_ID) && GetDlgItem(window, BAR_ID))
@@ -102,25 +102,25 @@ static BOOL CALLBACK collect(HWND window, LPARAM param)
 }
 
 struct standard_icon {
-    const char *name;
+    const char* name;
     LPCSTR id;
 };
 
 static const struct standard_icon standard_icons[] = {
-    { "error", IDI_HAND },
-    { "question", IDI_QUESTION },
-    { "exclamation", IDI_EXCLAMATION },
-    { "information", IDI_ASTERISK },
+    {"error", IDI_HAND},
+    {"question", IDI_QUESTION},
+    {"exclamation", IDI_EXCLAMATION},
+    {"information", IDI_ASTERISK},
 };
 
 /* A width x height 32-bit picture selected into its own memory DC. */
 struct picture {
     HDC dc;
     HBITMAP bitmap, old;
-    DWORD *pixels;
+    DWORD* pixels;
 };
 
-static int picture_open(struct picture *pic, HDC like, int width, int height)
+static int picture_open(struct picture* pic, HDC like, int width, int height)
 {
     BITMAPINFO info;
     ZeroMemory(&info, sizeof info);
@@ -131,7 +131,7 @@ static int picture_open(struct picture *pic, HDC like, int width, int height)
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     pic->dc = CreateCompatibleDC(like);
-    pic->bitmap = CreateDIBSection(like, &info, DIB_RGB_COLORS, (void **)&pic->pixels, NULL, 0);
+    pic->bitmap = CreateDIBSection(like, &info, DIB_RGB_COLORS, (void**)&pic->pixels, NULL, 0);
     if (!pic->dc || !pic->bitmap) {
         if (pic->dc)
             DeleteDC(pic->dc);
@@ -143,16 +143,16 @@ static int picture_open(struct picture *pic, HDC like, int width, int height)
     return 1;
 }
 
-static void picture_close(struct picture *pic)
+static void picture_close(struct picture* pic)
 {
     SelectObject(pic->dc, pic->old);
     DeleteObject(pic->bitmap);
     DeleteDC(pic->dc);
 }
 
-static void draw_on(struct picture *pic, int width, int height, COLORREF background, HICON icon)
+static void draw_on(struct picture* pic, int width, int height, COLORREF background, HICON icon)
 {
-    RECT all = { 0, 0, width, height };
+    RECT all = {0, 0, width, height};
     HBRUSH brush = CreateSolidBrush(background);
     FillRect(pic->dc, &all, brush);
     DeleteObject(brush);
@@ -162,7 +162,7 @@ static void draw_on(struct picture *pic, int width, int height, COLORREF backgro
 
 /* Share of the icon's opaque pixels (those that come out alike on black and on white)
  * that differ on the screen, in thousandths; 1000 when the icon has none. */
-static int mismatch(const DWORD *screen, HDC like, int width, int height, HICON icon)
+static int mismatch(const DWORD* screen, HDC like, int width, int height, HICON icon)
 {
     struct picture black, white;
     int opaque = 0, differing = 0;
@@ -188,7 +188,7 @@ static int mismatch(const DWORD *screen, HDC like, int width, int height, HICON 
 
 /* Which standard icon the box shows, judged from the screen: the box belongs to
  * another process, so its icon handle means nothing here. */
-static const char *icon_shown(HWND box)
+static const char* icon_shown(HWND box)
 {
     DWORD_PTR handle = 0;
     HWND control = GetDlgItem(box, MSGBOX_ICON_ID);
@@ -203,7 +203,7 @@ static const char *icon_shown(HWND box)
         return "unknown";
     HDC screen = GetDC(NULL);
     struct picture shot;
-    const char *name = "unknown";
+    const char* name = "unknown";
     if (!picture_open(&shot, screen, width, height)) {
         ReleaseDC(NULL, screen);
         return name;
@@ -232,7 +232,7 @@ static const char *icon_shown(HWND box)
 
 static void record_box(HWND box)
 {
-    static const int ids[] = { IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO };
+    static const int ids[] = {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO};
     char caption[512], text[4096], buttons[64] = "";
     GetWindowTextA(box, caption, sizeof caption);
     GetWindowTextA(GetDlgItem(box, STATIC_TEXT_ID), text, sizeof text);
@@ -260,8 +260,8 @@ static void note_time(DWORD when)
     fflush(transcript);
 }
 
-static int record_progress(HWND window, HWND *seen, char *last_caption, char *last_status, int *bar_answers,
-                           int *last_pos, DWORD elapsed)
+static int record_progress(HWND window, HWND* seen, char* last_caption, char* last_status, int* bar_answers,
+                           int* last_pos, DWORD elapsed)
 {
     char text[512];
     int changed = 0;
@@ -302,19 +302,19 @@ static int record_progress(HWND window, HWND *seen, char *last_caption, char *la
     return changed;
 }
 
-static int parse_answers(const char *list, int *answers, DWORD *pauses)
+static int parse_answers(const char* list, int* answers, DWORD* pauses)
 {
     int count = 0;
     if (strcmp(list, "-") == 0)
         return 0;
-    for (const char *p = list; *p && count < MAX_ANSWERS;) {
-        char *end;
+    for (const char* p = list; *p && count < MAX_ANSWERS;) {
+        char* end;
         long id = strtol(p, &end, 10);
         if (end == p || id <= 0)
             return -1;
         pauses[count] = 0;
         if (*end == '@') {
-            const char *digits = end + 1;
+            const char* digits = end + 1;
             pauses[count] = (DWORD)strtoul(digits, &end, 10);
             if (end == digits)
                 return -1;
@@ -327,15 +327,14 @@ static int parse_answers(const char *list, int *answers, DWORD *pauses)
     return count;
 }
 
-
-static void append_quoted(char *line, size_t size, const char *arg)
+static void append_quoted(char* line, size_t size, const char* arg)
 {
     size_t len = strlen(line);
     int quote = strchr(arg, ' ') != NULL || arg[0] == '\0';
     snprintf(line + len, size - len, "%s%s%s%s", len ? " " : "", quote ? "\"" : "", arg, quote ? "\"" : "");
 }
 
-int main(int argc, char **argv)
+int main(int argc, char** argv)
 {
     int answers[MAX_ANSWERS];
     DWORD pauses[MAX_ANSWERS];
@@ -374,11 +373,11 @@ int main(int argc, char **argv)
     for (;;) {
         if (WaitForSingleObject(process.hProcess, POLL_MS) == WAIT_OBJECT_0)
             break;
-        struct found_windows found = { NULL, NULL, answered, answered_count };
+        struct found_windows found = {NULL, NULL, answered, answered_count};
         EnumWindows(collect, (LPARAM)&found);
         const DWORD seen = GetTickCount() - start;
-        if (found.progress && record_progress(found.progress, &progress_seen, last_caption, last_status,
-                                              &bar_answers, &last_pos, seen))
+        if (found.progress &&
+            record_progress(found.progress, &progress_seen, last_caption, last_status, &bar_answers, &last_pos, seen))
             last_event = GetTickCount();
         if (found.box && !watch && answered_count < MAX_ANSWERS) {
             record_box(found.box);

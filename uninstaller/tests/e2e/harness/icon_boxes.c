@@ -8,15 +8,15 @@
 int main(void)
 {
     static const struct {
-        const char *name;
+        const char* name;
         UINT flags;
     } boxes[] = {
-        { "none", MB_OK },
-        { "error", MB_OK | MB_ICONHAND },
-        { "question", MB_YESNO | MB_ICONQUESTION },
-        { "exclamation", MB_OK | MB_ICONEXCLAMATION },
-        { "information", MB_OK | MB_ICONASTERISK },
-        { "error", MB_OK | MB_ICONHAND | MB_TASKMODAL },
+        {"none", MB_OK},
+        {"error", MB_OK | MB_ICONHAND},
+        {"question", MB_YESNO | MB_ICONQUESTION},
+        {"exclamation", MB_OK | MB_ICONEXCLAMATION},
+        {"information", MB_OK | MB_ICONASTERISK},
+        {"error", MB_OK | MB_ICONHAND | MB_TASKMODAL},
     };
     for (size_t i = 0; i < sizeof boxes / sizeof boxes[0]; ++i)
         MessageBoxA(NULL, "icon check", boxes[i].name, boxes[i].flags);
