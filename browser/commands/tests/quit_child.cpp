@@ -3,15 +3,10 @@
 // window being closed, the event loop returning, a destructor), unbuffered.
 // The program folder is the first argument: the process leaves no temporary
 // folder of its own behind.
-#include "BrowserSession.h"
-#include "FakeBrowserComponent.h"
-#include "FakeFileDialog.h"
-#include "FakeInputBox.h"
-#include "FakeMessageBox.h"
+#include "FakeSession.h"
 #include "LocalHttpServer.h"
 #include "MainWindow.h"
 #include "MenuBar.h"
-#include "PageFetcher.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,20 +41,10 @@ int main(int argc, char** argv)
     server.listen();
     server.setPage("/", "<p>source</p>");
 
-    auto pageView = std::make_unique<FakeBrowserComponent>();
-    pageView->url = server.url("/");
-    BrowserSession session({
-        .folder = ProgramFolder(folder),
-        .pageView = std::move(pageView),
-        .bannerStrip = std::make_unique<FakeBrowserComponent>(),
-        .messages = std::make_unique<FakeMessageBox>(),
-        .cd1 = std::make_unique<FakeFileDialog>(),
-        .makeFileDialog = [] { return std::make_unique<FakeFileDialog>(); },
-        .input = std::make_unique<FakeInputBox>(),
-        .inet1 = std::make_unique<PageFetcher>(),
-    });
-    MainWindow& window = session.window();
-    MenuBar* menus = &session.menus();
+    FakeSession fakes(folder);
+    fakes.wb1->url = server.url("/");
+    MainWindow& window = fakes.session->window();
+    MenuBar* menus = &fakes.session->menus();
     window.show();
     CloseReporter reporter;
     app.installEventFilter(&reporter);

@@ -1,12 +1,7 @@
-#include "BrowserSession.h"
-#include "FakeBrowserComponent.h"
-#include "FakeFileDialog.h"
-#include "FakeInputBox.h"
-#include "FakeMessageBox.h"
+#include "FakeSession.h"
 #include "LocalHttpServer.h"
 #include "MainWindow.h"
 #include "MenuBar.h"
-#include "PageFetcher.h"
 #include "TestSupport.h"
 
 #include <QAction>
@@ -55,22 +50,11 @@ private slots:
     {
         m_files = std::make_unique<QTemporaryDir>();
         QVERIFY(m_files->isValid());
-        auto pageView = std::make_unique<FakeBrowserComponent>();
-        m_wb1 = pageView.get();
-        auto messages = std::make_unique<FakeMessageBox>();
-        m_messages = messages.get();
-        auto cd1 = std::make_unique<FakeFileDialog>();
-        m_cd1 = cd1.get();
-        m_session = std::make_unique<BrowserSession>(BrowserSession::Parts{
-            .folder = ProgramFolder(m_programDir.path()),
-            .pageView = std::move(pageView),
-            .bannerStrip = std::make_unique<FakeBrowserComponent>(),
-            .messages = std::move(messages),
-            .cd1 = std::move(cd1),
-            .makeFileDialog = [] { return std::make_unique<FakeFileDialog>(); },
-            .input = std::make_unique<FakeInputBox>(),
-            .inet1 = std::make_unique<PageFetcher>(),
-        });
+        FakeSession fakes(m_programDir.path());
+        m_wb1 = fakes.wb1;
+        m_messages = fakes.messages;
+        m_cd1 = fakes.cd1;
+        m_session = std::move(fakes.session);
         m_session->services().inet1.setTimeout(300ms);
         m_session->window().show();
     }

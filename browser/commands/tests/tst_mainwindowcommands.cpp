@@ -1,10 +1,5 @@
-#include "BrowserSession.h"
-#include "FakeBrowserComponent.h"
-#include "FakeFileDialog.h"
-#include "FakeInputBox.h"
-#include "FakeMessageBox.h"
+#include "FakeSession.h"
 #include "MainWindow.h"
-#include "PageFetcher.h"
 #include "MenuBar.h"
 #include "MenuTree.h"
 #include "TestSupport.h"
@@ -37,18 +32,9 @@ private slots:
     {
         QVERIFY(m_programDir.isValid() && m_currentDir.isValid());
         QVERIFY(QDir::setCurrent(m_currentDir.path()));
-        auto pageView = std::make_unique<FakeBrowserComponent>();
-        m_wb1 = pageView.get();
-        m_session = std::make_unique<BrowserSession>(BrowserSession::Parts{
-            .folder = ProgramFolder(m_programDir.path()),
-            .pageView = std::move(pageView),
-            .bannerStrip = std::make_unique<FakeBrowserComponent>(),
-            .messages = std::make_unique<FakeMessageBox>(),
-            .cd1 = std::make_unique<FakeFileDialog>(),
-            .makeFileDialog = [] { return std::make_unique<FakeFileDialog>(); },
-            .input = std::make_unique<FakeInputBox>(),
-            .inet1 = std::make_unique<PageFetcher>(),
-        });
+        FakeSession fakes(m_programDir.path());
+        m_wb1 = fakes.wb1;
+        m_session = std::move(fakes.session);
         window().show();
     }
     void cleanup()
