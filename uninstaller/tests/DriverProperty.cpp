@@ -28,13 +28,13 @@ namespace {
 
 using namespace std::string_literals;
 using fakes::FakePlatform;
+using fakes::kLog;
+using fakes::kSharedDlls;
+using fakes::kShellFolders;
 using Value = fakes::FakeRegistryStore::Value;
 
 constexpr const char* kApp = "C:\\Program Files\\Appli";
-constexpr const char* kLog = "C:\\Program Files\\Appli\\uninstal.dat";
-constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 constexpr const char* kCurrentVersion = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
-constexpr const char* kSharedDlls = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
 constexpr const char* kUninstall = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 constexpr const char* kRegistryLeft = "* registre";
 

@@ -13,6 +13,11 @@
 
 namespace uninst::fakes {
 
+// Keys and the log path that the driver tests set up again and again.
+inline constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+inline constexpr const char* kSharedDlls = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
+inline constexpr const char* kLog = "C:\\Program Files\\Appli\\uninstal.dat";
+
 // Everything the fakes were asked to do, in order, as short texts ("wait 300",
 // "status Removing Files", "erase C:\x"...), so tests can check sequences.
 using Journal = std::vector<std::string>;

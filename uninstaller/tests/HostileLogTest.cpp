@@ -10,8 +10,6 @@ using namespace uninst::fakes;
 
 namespace {
 
-constexpr const char* kLog = "C:\\Program Files\\Appli\\uninstal.dat";
-constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 constexpr const char* kUninstall = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 constexpr const char* kRegistryLeft = "Some elements could not be deleted or restablished:\r\n* some registry updates";
 constexpr const char* kFilesLeft = "Some elements could not be deleted or restablished:\r\n* some application files";

@@ -9,14 +9,14 @@ using namespace uninst::fakes;
 
 namespace {
 
-constexpr const char* kLog = "C:\\App\\uninstal.dat";
+constexpr const char* kInsLog = "C:\\App\\uninstal.dat";
 
 class InsFileTest : public ::testing::Test {
 protected:
     std::unique_ptr<TInsFile> Reader(const std::string& text)
     {
-        fakes.files.AddFile(kLog, text);
-        return std::make_unique<TInsFile>(kLog, fakes.files, fakes.system);
+        fakes.files.AddFile(kInsLog, text);
+        return std::make_unique<TInsFile>(kInsLog, fakes.files, fakes.system);
     }
     std::vector<std::string> Keys(const TInsFile& reader, const std::string& section)
     {
@@ -95,13 +95,13 @@ TEST_F(InsFileTest, MissingFileGivesAnEmptyReaderAndUnreadableFileFails)
     EXPECT_TRUE(empty.Lines.Empty());
     EXPECT_EQ(empty.ReadValue("Titles", "Error", "Error"), "Error");
 
-    fakes.files.AddFile(kLog, "[Files]\r\n");
+    fakes.files.AddFile(kInsLog, "[Files]\r\n");
     fakes.files.unreadable.insert("c:\\app\\uninstal.dat");
     try {
-        TInsFile reader(kLog, fakes.files, fakes.system);
+        TInsFile reader(kInsLog, fakes.files, fakes.system);
         FAIL() << "an unreadable log must not give an empty reader";
     } catch (const UnexpectedFailure& failure) {
-        EXPECT_EQ(std::string(failure.what()), std::string("Ne peut ouvrir le fichier ") + kLog);
+        EXPECT_EQ(std::string(failure.what()), std::string("Ne peut ouvrir le fichier ") + kInsLog);
     }
 }
 
@@ -114,7 +114,7 @@ TEST_F(InsFileTest, SavesWithCrLfOnlyWhenModified)
     reader->Lines.Add("C:\\b=1");
     reader->Modified = true;
     reader.reset();
-    EXPECT_EQ(fakes.files.ReadAll(kLog), "[Files]\r\nC:\\a=1\r\nC:\\b=1\r\n");
+    EXPECT_EQ(fakes.files.ReadAll(kInsLog), "[Files]\r\nC:\\a=1\r\nC:\\b=1\r\n");
 }
 
 // Large logs must be read in time proportional to their size: a section search costs

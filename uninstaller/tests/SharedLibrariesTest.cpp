@@ -10,8 +10,6 @@ using namespace uninst::fakes;
 
 namespace {
 
-constexpr const char* kSharedDlls = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
-
 class SharedLibrariesTest : public ::testing::Test {
 protected:
     void Release(const std::vector<std::string>& paths)

@@ -10,7 +10,6 @@ using namespace uninst::fakes;
 
 namespace {
 
-constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 constexpr const char* kCurrentVersion = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 
 class SystemFoldersTest : public ::testing::Test {

@@ -9,10 +9,7 @@ using namespace uninst::fakes;
 
 namespace {
 
-constexpr const char* kLog = "C:\\Program Files\\Appli\\uninstal.dat";
 constexpr const char* kCopy = "C:\\TEMP\\\\_kvuidel.exe";
-constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-constexpr const char* kSharedDlls = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
 constexpr const char* kUninstall = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 
 using V = std::vector<std::string>;
