@@ -174,19 +174,11 @@ private slots:
     {
         QWidget window;
         WebEngineBrowser browser;
-        browser.widget()->setParent(&window);
-        browser.widget()->setGeometry(0, 0, 300, 200);
-        auto* other = new QComboBox(&window);
-        other->setGeometry(0, 210, 100, 20);
-        window.resize(300, 240);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        other->setFocus();
-        browser.navigate(m_server.url("/deux"));
-        QTRY_COMPARE_WITH_TIMEOUT(browser.locationName(), QStringLiteral("Deux"), loadTimeout);
+        showBeside(window, browser, new QComboBox(&window));
+        QVERIFY(!QTest::currentTestFailed());
 
         QSignalSpy focus(&browser, &BrowserComponent::gotFocus);
-        QWidget* target = browser.view()->focusProxy() ? browser.view()->focusProxy() : browser.view();
+        QWidget* target = clickTarget(browser);
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(50, 50));
         QTRY_COMPARE_WITH_TIMEOUT(focus.size(), 1, loadTimeout);
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(60, 60));
@@ -198,17 +190,11 @@ private slots:
     {
         QWidget window;
         WebEngineBrowser banner;
-        banner.widget()->setParent(&window);
-        banner.widget()->setGeometry(0, 0, 300, 200);
         auto* other = new QLineEdit(&window);
-        other->setGeometry(0, 210, 100, 20);
-        window.resize(300, 240);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        banner.navigate(m_server.url("/deux"));
-        QTRY_COMPARE_WITH_TIMEOUT(banner.locationName(), QStringLiteral("Deux"), loadTimeout);
+        showBeside(window, banner, other);
+        QVERIFY(!QTest::currentTestFailed());
         QSignalSpy focus(&banner, &BrowserComponent::gotFocus);
-        QWidget* target = banner.view()->focusProxy() ? banner.view()->focusProxy() : banner.view();
+        QWidget* target = clickTarget(banner);
         QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(50, 50));
         QTRY_COMPARE_WITH_TIMEOUT(focus.size(), 1, loadTimeout);
 
@@ -455,6 +441,26 @@ private slots:
     }
 
 private:
+    // The view in a window above another control that holds the focus, showing
+    // the page "/deux".
+    void showBeside(QWidget& window, WebEngineBrowser& view, QWidget* other)
+    {
+        view.widget()->setParent(&window);
+        view.widget()->setGeometry(0, 0, 300, 200);
+        other->setGeometry(0, 210, 100, 20);
+        window.resize(300, 240);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        other->setFocus();
+        view.navigate(m_server.url("/deux"));
+        QTRY_COMPARE_WITH_TIMEOUT(view.locationName(), QStringLiteral("Deux"), loadTimeout);
+    }
+    // What a mouse click into the page reaches.
+    static QWidget* clickTarget(WebEngineBrowser& view)
+    {
+        return view.view()->focusProxy() ? view.view()->focusProxy() : view.view();
+    }
+
     LocalHttpServer m_server;
     std::unique_ptr<QTemporaryDir> m_dir;
 };
