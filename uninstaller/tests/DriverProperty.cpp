@@ -28,14 +28,14 @@ namespace {
 
 using namespace std::string_literals;
 using fakes::FakePlatform;
+using fakes::kCurrentVersion;
 using fakes::kLog;
 using fakes::kSharedDlls;
 using fakes::kShellFolders;
+using fakes::kUninstall;
 using Value = fakes::FakeRegistryStore::Value;
 
 constexpr const char* kApp = "C:\\Program Files\\Appli";
-constexpr const char* kCurrentVersion = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
-constexpr const char* kUninstall = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 constexpr const char* kRegistryLeft = "* registre";
 
 // The user's standard folders, all empty: removable unless guarded.

@@ -9,12 +9,6 @@ namespace uninst::fakes {
 
 namespace {
 
-// The registry reads runs of "\\" as one and ignores them at either end.
-std::string KeyPath(const std::string& path)
-{
-    return TidyKeyPath(path);
-}
-
 std::string RootName(RootKey root)
 {
     switch (root) {
@@ -36,7 +30,7 @@ public:
     bool OpenKey(const std::string& path) override
     {
         CloseKey();
-        const std::string key = KeyPath(path);
+        const std::string key = TidyKeyPath(path);
         store_.openedKeys.push_back(RootName(root_) + ":" + key);
         if (store_.unopenableKeys.count(key) || !Exists(key))
             return false;
@@ -45,7 +39,7 @@ public:
     }
     void CloseKey() override { open_.reset(); }
 
-    bool KeyExists(const std::string& path) override { return Exists(KeyPath(path)); }
+    bool KeyExists(const std::string& path) override { return Exists(TidyKeyPath(path)); }
 
     bool ValueExists(const std::string& name) override { return open_ && Values().count(LowerAscii(name)) > 0; }
 
@@ -89,7 +83,7 @@ public:
 
     bool DeleteKey(const std::string& path) override
     {
-        const std::string key = KeyPath(path);
+        const std::string key = TidyKeyPath(path);
         if (!Exists(key) || store_.undeletableKeys.count(key))
             return false;
         for (auto it = store_.keys.begin(); it != store_.keys.end();) {
@@ -128,7 +122,7 @@ std::unique_ptr<Registry> FakeRegistryStore::CreateRegistry()
 
 void FakeRegistryStore::AddKey(RootKey root, const std::string& path)
 {
-    const std::string key = KeyPath(path);
+    const std::string key = TidyKeyPath(path);
     for (std::size_t at = key.find('\\'); at != std::string::npos; at = key.find('\\', at + 1))
         keys[{root, key.substr(0, at)}];
     keys[{root, key}];
@@ -138,31 +132,31 @@ void FakeRegistryStore::SetString(RootKey root, const std::string& path, const s
                                   const std::string& text)
 {
     AddKey(root, path);
-    auto& value = keys[{root, KeyPath(path)}][LowerAscii(name)];
+    auto& value = keys[{root, TidyKeyPath(path)}][LowerAscii(name)];
     value = Value{false, text, 0};
 }
 
 void FakeRegistryStore::SetInteger(RootKey root, const std::string& path, const std::string& name, std::int32_t number)
 {
     AddKey(root, path);
-    keys[{root, KeyPath(path)}][LowerAscii(name)] = Value{true, {}, number};
+    keys[{root, TidyKeyPath(path)}][LowerAscii(name)] = Value{true, {}, number};
 }
 
 bool FakeRegistryStore::HasKey(RootKey root, const std::string& path) const
 {
-    return keys.count({root, KeyPath(path)}) > 0;
+    return keys.count({root, TidyKeyPath(path)}) > 0;
 }
 
 bool FakeRegistryStore::HasValue(RootKey root, const std::string& path, const std::string& name) const
 {
-    const auto it = keys.find({root, KeyPath(path)});
+    const auto it = keys.find({root, TidyKeyPath(path)});
     return it != keys.end() && it->second.count(LowerAscii(name)) > 0;
 }
 
 std::optional<std::int32_t> FakeRegistryStore::Integer(RootKey root, const std::string& path,
                                                        const std::string& name) const
 {
-    const auto it = keys.find({root, KeyPath(path)});
+    const auto it = keys.find({root, TidyKeyPath(path)});
     if (it == keys.end())
         return std::nullopt;
     const auto value = it->second.find(LowerAscii(name));

@@ -16,6 +16,8 @@ namespace uninst::fakes {
 // Keys and the log path that the driver tests set up again and again.
 inline constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 inline constexpr const char* kSharedDlls = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
+inline constexpr const char* kCurrentVersion = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+inline constexpr const char* kUninstall = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 inline constexpr const char* kLog = "C:\\Program Files\\Appli\\uninstal.dat";
 
 // Everything the fakes were asked to do, in order, as short texts ("wait 300",

@@ -10,7 +10,6 @@ using namespace uninst::fakes;
 
 namespace {
 
-constexpr const char* kUninstall = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 constexpr const char* kRegistryLeft = "Some elements could not be deleted or restablished:\r\n* some registry updates";
 constexpr const char* kFilesLeft = "Some elements could not be deleted or restablished:\r\n* some application files";
 
@@ -150,8 +149,7 @@ TEST_F(HostileLogTest, FailedRunWithoutATemporaryFolderErasesNothingElse)
 {
     fakes.system.tempFolder = "";
     fakes.files.AddFile("C:\\_kvuidel.exe", "someone else's");
-    fakes.registry.SetString(kLocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs", "C:\\a.dll",
-                             "x");
+    fakes.registry.SetString(kLocalMachine, kSharedDlls, "C:\\a.dll", "x");
     fakes.files.AddFile(kLog, "[Reg_SharedDLLs]\r\nC:\\a.dll=1\r\n");
     EXPECT_EQ(RunUninstaller(fakes.platform), 1);
     EXPECT_TRUE(fakes.files.HasFile("C:\\_kvuidel.exe"));

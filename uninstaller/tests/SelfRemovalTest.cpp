@@ -106,8 +106,7 @@ TEST_F(CleanupStageTest, FallsBackToWininitAndReportsWhenThatFailsToo)
 
 TEST_F(CleanupStageTest, StandardFolderHoldingTheFirstStageStaysInAnySpelling)
 {
-    fakes.registry.SetString(kCurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                             "Desktop", "C:\\Users\\Jo\\Desktop");
+    fakes.registry.SetString(kCurrentUser, kShellFolders, "Desktop", "C:\\Users\\Jo\\Desktop");
     for (const char* target : {"C:\\Users\\Jo\\Desktop\\\\uninstal.exe", "C:/Users/Jo/Desktop/uninstal.exe",
                                "C:\\Users\\Jo\\Desktop.\\uninstal.exe"}) {
         SCOPED_TRACE(target);

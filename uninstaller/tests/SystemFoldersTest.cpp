@@ -10,8 +10,6 @@ using namespace uninst::fakes;
 
 namespace {
 
-constexpr const char* kCurrentVersion = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
-
 class SystemFoldersTest : public ::testing::Test {
 protected:
     SystemFoldersTest()

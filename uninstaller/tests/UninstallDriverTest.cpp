@@ -10,7 +10,6 @@ using namespace uninst::fakes;
 namespace {
 
 constexpr const char* kCopy = "C:\\TEMP\\\\_kvuidel.exe";
-constexpr const char* kUninstall = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 
 using V = std::vector<std::string>;
 

@@ -35,7 +35,6 @@ if(Python3_Interpreter_FOUND)
 endif()
 
 find_program(UNINST_MINGW_I686 i686-w64-mingw32-g++-posix)
-find_program(UNINST_MINGW_X86_64 x86_64-w64-mingw32-g++-posix)
 if(NOT UNINST_MINGW_I686)
   set(uninst_missing "mingw-w64 is not installed (scripts/setup installs it)")
 elseif(NOT Python3_Interpreter_FOUND)
