@@ -113,9 +113,9 @@ int main(int argc, char** argv)
     });
     // A status text that keeps changing, for the check that a screen reader hears it.
     int tick = 0;
+    wb1.name = QStringLiteral("Accueil");
     QTimer status;
     QObject::connect(&status, &QTimer::timeout, &main, [&] {
-        wb1.name = QStringLiteral("Accueil");
         emit wb1.statusTextChange(++tick % 2 ? QStringLiteral("Ouverture de la page...") : QStringLiteral("Terminé"));
     });
     status.start(300);

@@ -11,7 +11,6 @@
 
 BrowserSession::BrowserSession(Parts parts)
     : m_folder(std::move(parts.folder))
-    , m_variables()
     , m_messages(std::move(parts.messages))
     , m_cd1(std::move(parts.cd1))
     , m_input(std::move(parts.input))

@@ -7,11 +7,11 @@
 #include "MessageBox.h"
 #include "PageFetcher.h"
 #include "PageFile.h"
+#include "SecondaryWindows.h"
 #include "SingleWindow.h"
 #include "SourceViewer.h"
 #include "WindowServices.h"
 
-#include <QEvent>
 #include <QPlainTextEdit>
 
 #include <cstdlib>
@@ -19,33 +19,6 @@
 namespace {
 
 const QString messageTitle = QStringLiteral("Tavrello");
-
-// Holds the one source viewer for the life of the main window and closes it
-// with the main window, so that it cannot keep the program running alone.
-class SourceViewerEntry : public QObject {
-public:
-    explicit SourceViewerEntry(WindowServices& services)
-        : QObject(&services.window)
-        , m_window(services.window)
-        , f_source([&services] { return new SourceViewer(services.wb1, services.inet1); })
-    {
-        m_window.installEventFilter(this);
-    }
-
-    void show() { f_source.show(); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched == &m_window && event->type() == QEvent::Close)
-            f_source.close();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QWidget& m_window;
-    SingleWindow f_source;
-};
 
 // Download first: a failed download shows its reason and no file dialog.
 void savePage(WindowServices& services)
@@ -78,8 +51,9 @@ void openFile(WindowServices& services)
 
 void bindFileCommands(MenuBar& menus, WindowServices& services)
 {
-    auto* viewer = new SourceViewerEntry(services);
-    menus.bind("smnu_source", viewer, [viewer] { viewer->show(); });
+    auto* windows = new SecondaryWindows(services.window);
+    SingleWindow& viewer = windows->add([&services] { return new SourceViewer(services.wb1, services.inet1); });
+    menus.bind("smnu_source", windows, [&viewer] { viewer.show(); });
     menus.bind("smnu_save", &services.window, [&services] { savePage(services); });
     menus.bind("smnu_ouvrir", &services.window, [&services] { openFile(services); });
     // Ends the process where it stands: no window's closing handler runs and

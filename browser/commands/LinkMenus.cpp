@@ -65,11 +65,11 @@ void bindLinkMenus(MenuBar& menus, WindowServices& services)
     for (const BrowserStep& link : browserSteps)
         menus.bind(link.entry, context, [&link, &wb1] { link.step(wb1); });
     for (const PreferredAddressLink& link : preferredAddressLinks) {
-        menus.bind(link.entry, context, [&link, &services] {
+        menus.bind(link.entry, context, [&link, &variables = services.variables, &wb1] {
             // No address chosen yet: there is nothing to visit.
-            const QString address = services.variables.*link.address;
+            const QString address = variables.*link.address;
             if (!address.isEmpty())
-                services.wb1.navigate(address);
+                wb1.navigate(address);
         });
     }
     for (const FrontPageLink& link : frontPages) {

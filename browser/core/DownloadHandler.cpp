@@ -1,9 +1,9 @@
 #include "DownloadHandler.h"
 
 #include "SavePathChooser.h"
+#include "FrenchQuotes.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QWebEngineDownloadRequest>
@@ -12,11 +12,6 @@
 #include <QWidget>
 
 namespace {
-
-QString quoted(const QString& name)
-{
-    return QStringLiteral("« %1 »").arg(name);
-}
 
 QString targetPath(const QWebEngineDownloadRequest* download)
 {

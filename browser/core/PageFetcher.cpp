@@ -1,4 +1,5 @@
 #include "PageFetcher.h"
+#include "FrenchQuotes.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -56,11 +57,6 @@ protected:
         }
     }
 };
-
-QString quoted(const QString& address)
-{
-    return QStringLiteral("« %1 »").arg(address);
-}
 
 QString notAWebAddress(const QString& address)
 {

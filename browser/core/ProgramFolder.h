@@ -2,8 +2,9 @@
 
 #include <QString>
 
-// The folder that holds the browser's executable. Which data file lives where
-// is decided by data_files::pathOf.
+// The folder the six program-folder data files live in: beside the executable
+// for a portable copy, else the user's data folder (see DataFolder). Which data
+// file lives where is decided by data_files::pathOf.
 class ProgramFolder {
 public:
     explicit ProgramFolder(QString path);
@@ -12,7 +13,7 @@ public:
     static ProgramFolder ofExecutable();
 
     const QString& path() const { return m_path; }
-    // A data file of the program folder, e.g. "home.txt".
+    // A data file of this folder, e.g. "home.txt".
     QString filePath(const QString& fileName) const;
 
 private:

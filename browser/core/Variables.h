@@ -3,7 +3,7 @@
 #include <QString>
 
 // The four shared addresses, one instance for the whole program (owned by the
-// main window). Each agrees with line 1 of its data file after every change.
+// browser session; the main window and the commands share it). Each agrees with line 1 of its data file after every change.
 struct Variables {
     QString url_home;       // home.txt
     QString url_site;       // site.txt

@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QFile>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -124,11 +123,7 @@ private slots:
     {
         WebEngineBrowser browser;
         browser.widget()->resize(400, 300);
-        QTcpServer closed;
-        QVERIFY(closed.listen(QHostAddress::LocalHost));
-        const quint16 port = closed.serverPort();
-        closed.close();
-        browser.navigate(QStringLiteral("http://127.0.0.1:%1/").arg(port));
+        browser.navigate(LocalHttpServer::refusingUrl());
         QTRY_COMPARE_WITH_TIMEOUT(browser.locationName(), QStringLiteral("Impossible d'afficher la page"), loadTimeout);
         QString text;
         browser.view()->page()->toPlainText([&text](const QString& shown) { text = shown; });

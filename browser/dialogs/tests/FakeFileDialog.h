@@ -11,7 +11,6 @@ class FakeFileDialog : public FileDialog {
 public:
     QStringList answers;
     QStringList calls;
-    int shown = 0;
 
     bool showOpen(QWidget*) override { return answer(QStringLiteral("open")); }
     bool showSave(QWidget*) override { return answer(QStringLiteral("save")); }
@@ -20,7 +19,6 @@ public:
 private:
     bool answer(const QString& kind)
     {
-        ++shown;
         calls << kind;
         const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
         if (answer.isEmpty())
