@@ -229,10 +229,7 @@ def main():
         return 1
     arch, work = base.arch, base.path.parent
     with winerig.Display() as display:
-        if not base.is_complete():
-            print("creating the Wine prefix ...", flush=True)
-            base.display = display
-            base.create()
+        base.ensure_created(display, "creating the Wine prefix ...")
         prefix = base.copy_to(work / "bench-prefix", display)
         reg = prefix.registry()
         programs_menu = reg.value("HKEY_CURRENT_USER\\" + winerig.SHELL_FOLDERS, "Programs")

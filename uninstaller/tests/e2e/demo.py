@@ -78,10 +78,7 @@ def main():
 
     display = UserDisplay(os.environ["DISPLAY"]) if interactive else winerig.Display()
     try:
-        if not base.is_complete():
-            print("creating a Wine prefix (once) ...", flush=True)
-            base.display = display
-            base.create()
+        base.ensure_created(display, "creating a Wine prefix (once) ...")
         prefix = base.copy_to(work / "demo-prefix", display)
         if interactive:  # the base prefix is set up for Xvfb, which has no window manager
             prefix.import_reg('[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\n"Decorated"="Y"\n"Managed"="Y"\n')

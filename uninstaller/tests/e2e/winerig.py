@@ -183,6 +183,13 @@ class Prefix:
     def is_complete(self):
         return (self.path / "rig-arch").is_file()
 
+    def ensure_created(self, display, note):
+        """Makes the prefix on that display unless it is complete already, saying note first."""
+        if not self.is_complete():
+            print(note, flush=True)
+            self.display = display
+            self.create()
+
     def create(self):
         if self.path.exists():
             shutil.rmtree(self.path)
