@@ -32,14 +32,19 @@ bool fits(const QLabel* label, const QFont& font)
 
 }  // namespace
 
-void fitTextToBox(QLabel* label)
+void narrowFontToFit(QWidget* control, const std::function<bool(const QFont&)>& fits)
 {
     constexpr double smallestPoints = 6.0;
-    QFont font = label->font();
-    if (fits(label, font))
+    QFont font = control->font();
+    if (fits(font))
         return;
     font.setStretch(QFont::SemiCondensed);
-    while (!fits(label, font) && font.pointSizeF() - 0.25 >= smallestPoints)
+    while (!fits(font) && font.pointSizeF() - 0.25 >= smallestPoints)
         font.setPointSizeF(font.pointSizeF() - 0.25);
-    label->setFont(font);
+    control->setFont(font);
+}
+
+void fitTextToBox(QLabel* label)
+{
+    narrowFontToFit(label, [label](const QFont& font) { return fits(label, font); });
 }

@@ -10,8 +10,13 @@ QFont windowFont();
 // such as the main window's bold navigation buttons.
 QFont windowFont(const char* family, bool bold, bool underline);
 
-class QLabel;
+#include <functional>
 
-// Narrows, then shrinks, the label's font until its text fits in the label's
-// fixed box: faces substituted for the classic ones run wider.
+class QLabel;
+class QWidget;
+
+// Narrows, then shrinks, the control's font (down to 6 points) until fits()
+// says its text fits: faces substituted for the classic ones run wider.
+void narrowFontToFit(QWidget* control, const std::function<bool(const QFont&)>& fits);
+// The same for a label's text in the label's fixed box.
 void fitTextToBox(QLabel* label);

@@ -12,21 +12,13 @@
 namespace {
 
 // The caption fills its narrow button in the classic face; the faces that
-// stand in for it run wider, so the font is narrowed, then shrunk, to fit.
+// stand in for it run wider.
 void fitCaption(QPushButton* button)
 {
     constexpr int frame = 6;
-    constexpr double smallestPoints = 6.0;
-    QFont font = button->font();
-    const auto fits = [button](const QFont& f) {
-        return QFontMetrics(f).horizontalAdvance(button->text()) <= button->width() - frame;
-    };
-    if (fits(font))
-        return;
-    font.setStretch(QFont::SemiCondensed);
-    while (!fits(font) && font.pointSizeF() - 0.25 >= smallestPoints)
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    button->setFont(font);
+    narrowFontToFit(button, [button](const QFont& font) {
+        return QFontMetrics(font).horizontalAdvance(button->text()) <= button->width() - frame;
+    });
 }
 
 }  // namespace
