@@ -10,6 +10,8 @@ set(UNINST_CORE_SOURCES
   SharedLibraries.cpp
   ProgressPlacement.cpp
   SelfRemoval.cpp
-  UninstallDriver.cpp
+  LogSection.cpp
+  RemovalPhases.cpp
+  FirstStage.cpp
   Uninstaller.cpp
 )

@@ -14,12 +14,8 @@ inline constexpr int kIdOk = 1;
 inline constexpr int kIdYes = 6;
 inline constexpr int kIdNo = 7;
 
-// String resources of the program.
-inline constexpr unsigned kStrMessagesSection = 65425;
-inline constexpr unsigned kStrLogMissingFrench = 65455;
-inline constexpr unsigned kStrLogMissingEnglish = 65424;
-
-// Message boxes (no owner window), the cursor and the program's string resources.
+// Message boxes (no owner window), the cursor and the program's string resources
+// (IDs in resource.h).
 class Dialogs {
 public:
     virtual ~Dialogs() = default;

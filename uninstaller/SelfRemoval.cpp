@@ -9,7 +9,6 @@ namespace uninst {
 
 namespace {
 
-constexpr unsigned kPauseMs = 300;
 constexpr std::size_t kMaxAnsiPath = 260;
 
 bool SeparatesArguments(char c)

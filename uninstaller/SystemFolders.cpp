@@ -39,14 +39,16 @@ std::string ShellFolderPath(RegistryFactory& registry, int index)
     return reg ? reg->ReadString(kFolderValues[index]) : std::string();
 }
 
-bool IsSystemFolder(RegistryFactory& registry, const std::string& path)
+FolderRefusal RefuseFolder(RegistryFactory& registry, const std::string& path)
 {
     // Compared as the system resolves them, since that is what a removal acts on. A path
     // that resolves against the current folder (an empty one too), or that the text alone
     // cannot resolve, might be any folder; a drive or share root is no application's.
     const auto resolved = ResolvePath(path);
-    if (!resolved || resolved->back() == '\\')
-        return true;
+    if (!resolved)
+        return FolderRefusal::Unresolvable;
+    if (resolved->back() == '\\')
+        return FolderRefusal::Root;
     const std::string loweredPath = LowerAscii(*resolved);
     // Each key is opened once per call rather than once per value: opening dominates
     // the cost of this guard, which runs for every folder and shortcut removed. The
@@ -63,9 +65,14 @@ bool IsSystemFolder(RegistryFactory& registry, const std::string& path)
             continue;
         const auto folder = ResolvePath(keys[which]->ReadString(kFolderValues[index]));
         if (folder && LowerAscii(*folder) == loweredPath)
-            return true;
+            return FolderRefusal::Standard;
     }
-    return false;
+    return FolderRefusal::None;
+}
+
+bool IsSystemFolder(RegistryFactory& registry, const std::string& path)
+{
+    return RefuseFolder(registry, path) != FolderRefusal::None;
 }
 
 }  // namespace uninst

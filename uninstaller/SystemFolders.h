@@ -12,10 +12,20 @@ inline constexpr int kShellFolderCount = 17;
 // cannot be opened or the value is missing or empty.
 std::string ShellFolderPath(RegistryFactory& registry, int index);
 
-// Whether the path names one of the standard folders, both taken as the system
-// resolves them (ResolvePath) and compared without regard to letter case A-Z. A path
-// that must never be removed counts too: an empty or relative one, one that the text
-// alone does not resolve, and a drive or share root.
+// Why a folder the log names must stay.
+enum class FolderRefusal {
+    None,
+    Unresolvable,  // empty, relative, or not resolved by its text alone (ResolvePath)
+    Root,          // a drive or share root
+    Standard,      // one of the standard folders
+};
+
+// The first reason, in the order above, to keep the folder. Standard folders are
+// compared with the path both as the system resolves them (ResolvePath) and without
+// regard to letter case A-Z.
+FolderRefusal RefuseFolder(RegistryFactory& registry, const std::string& path);
+
+// Whether the folder must stay for any reason of RefuseFolder.
 bool IsSystemFolder(RegistryFactory& registry, const std::string& path);
 
 }  // namespace uninst

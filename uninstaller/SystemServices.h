@@ -9,6 +9,10 @@ namespace uninst {
 
 inline constexpr int kSwShow = 5;
 
+// The uninstaller's one pause: after its self-copy, before each phase, at the end of the
+// work and in the cleanup stage.
+inline constexpr unsigned kPauseMs = 300;
+
 // Process and system facts and services.
 class SystemServices : public TextCompare {
 public:

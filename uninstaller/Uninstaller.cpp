@@ -2,8 +2,8 @@
 
 #include <exception>
 
+#include "FirstStage.h"
 #include "SelfRemoval.h"
-#include "UninstallDriver.h"
 
 namespace uninst {
 
@@ -12,7 +12,7 @@ int RunUninstaller(Platform& platform)
     try {
         if (IsCleanupStage(platform.system.ProgramPath()))
             return RunCleanupStage(platform);
-        return RunFirstStage(platform);
+        return FirstStage(platform).Run();
     } catch (const std::exception& failure) {
         platform.dialogs.ShowMessage(failure.what(), "Erreur de l'application", kMbTaskModalError);
         return 1;

@@ -4,6 +4,7 @@
 #include "PathResolution.h"
 #include "ProtectedKeys.h"
 #include "UnexpectedFailure.h"
+#include "resource.h"
 
 namespace uninst::fakes {
 
@@ -390,9 +391,9 @@ void FakeSystem::Wait(unsigned milliseconds)
 FakePlatform::FakePlatform()
 {
     dialogs.strings = {
-        {65425, "Messages"},
-        {65455, "Le fichier UNINSTAL.DAT est introuvable. La d\xE9sinstallation est impossible"},
-        {65424, "File UNINSTAL.DAT not found. Cannot run UNINSTAL"},
+        {IDS_MESSAGES_SECTION, "Messages"},
+        {IDS_LOG_MISSING_FRENCH, "Le fichier UNINSTAL.DAT est introuvable. La d\xE9sinstallation est impossible"},
+        {IDS_LOG_MISSING_ENGLISH, "File UNINSTAL.DAT not found. Cannot run UNINSTAL"},
     };
     files.AddFile(system.programPath, "MZ");
 }

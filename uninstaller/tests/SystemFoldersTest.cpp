@@ -82,3 +82,11 @@ TEST_F(SystemFoldersTest, NonStringFolderValueIsAnUnexpectedFailure)
     fakes.registry.SetInteger(kCurrentUser, kShellFolders, "Personal", 3);
     EXPECT_THROW(Guarded("C:\\Appli"), UnexpectedFailure);
 }
+
+TEST_F(SystemFoldersTest, NamesTheReasonAFolderStays)
+{
+    EXPECT_EQ(RefuseFolder(fakes.registry, "Appli"), FolderRefusal::Unresolvable);
+    EXPECT_EQ(RefuseFolder(fakes.registry, "\\\\server\\share"), FolderRefusal::Root);
+    EXPECT_EQ(RefuseFolder(fakes.registry, "C:/windows/desktop"), FolderRefusal::Standard);
+    EXPECT_EQ(RefuseFolder(fakes.registry, "C:\\Appli"), FolderRefusal::None);
+}

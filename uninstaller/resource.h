@@ -1,6 +1,7 @@
 #pragma once
 
-// Resource IDs of uninstal.exe. Shared by the resource script, the adapters and their tests.
+// Resource IDs of uninstal.exe: the one place they are written. Shared by the resource
+// script, the portable core, the adapters and their tests; plain numbers only.
 
 // Progress dialog template and its controls.
 #define IDD_PROGRESS_NAME "DIALOG_1"

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "InsFile.h"
+#include "StringList.h"
+
+namespace uninst {
+
+// The "name=..." lines of one log section, read once, and the one walk over them that
+// every removal phase makes: from the last entry to the first, so that removing an entry
+// leaves those still to come in place and a folder listed after its parent goes first.
+class LogSection {
+public:
+    LogSection(const TInsFile& log, const std::string& section, TextCompare& compare);
+
+    std::size_t Count() const { return lines_.Count(); }
+    // The text before the entry's first "=".
+    std::string Key(std::size_t index) const;
+    // The text after "=" of the first line named like the entry: a repeated name always
+    // resolves to its first line, which the walk has not reached yet.
+    std::string Value(std::size_t index) const { return lines_.ValueOf(Key(index)); }
+
+    // Hands every index to handle(index), from the last to the first; handle returns
+    // whether the entry is done with. Returns the indices of the entries that stay, in
+    // log order.
+    template <typename Handle>
+    std::vector<std::size_t> WalkFromLast(Handle handle) const
+    {
+        std::vector<std::size_t> staying;
+        for (std::size_t i = Count(); i-- > 0;) {
+            if (!handle(i))
+                staying.push_back(i);
+        }
+        std::reverse(staying.begin(), staying.end());
+        return staying;
+    }
+
+private:
+    StringList lines_;
+};
+
+}  // namespace uninst

@@ -1,0 +1,223 @@
+#include "RemovalPhases.h"
+
+#include "AnsiText.h"
+#include "LogSection.h"
+#include "LogTexts.h"
+#include "PathResolution.h"
+#include "ProtectedKeys.h"
+#include "SharedLibraries.h"
+#include "SystemFolders.h"
+
+namespace uninst {
+
+namespace {
+
+void ShowStatus(const PhaseContext& context, const LogText& text)
+{
+    context.platform.progress.SetStatus(context.log.ReadValue(context.messagesSection, text.key, text.fallback));
+}
+
+void Pause(const PhaseContext& context)
+{
+    context.platform.system.Wait(kPauseMs);
+}
+
+void MoveBar(const PhaseContext& context, std::size_t count, std::size_t index)
+{
+    context.platform.progress.SetBar(static_cast<int>((count - index) * 100 / count));
+}
+
+LogSection ReadSection(const PhaseContext& context, const std::string& section)
+{
+    return LogSection(context.log, section, context.platform.system);
+}
+
+// Makes the root the entry names current, and returns the path after it.
+std::string ChooseRoot(Registry& registry, const RegistryEntryText& entry)
+{
+    if (entry.root)
+        registry.SetRoot(*entry.root);
+    return entry.path;
+}
+
+bool RemoveRegistryValues(const PhaseContext& context, Registry& registry)
+{
+    const LogSection values = ReadSection(context, "Reg_CreateValue");
+    const auto staying = values.WalkFromLast([&](std::size_t i) {
+        const auto entry = SplitRegistryEntry(values.Value(i));
+        if (!entry)
+            return false;
+        const std::string rest = ChooseRoot(registry, *entry);
+        const auto split = rest.rfind('\\');
+        // A value directly under a root is never touched; the entry counts as left.
+        if (split == std::string::npos || AddressesRoot(rest.substr(0, split)))
+            return false;
+        // A key that cannot be opened is gone, and its value with it.
+        if (!registry.OpenKey(rest.substr(0, split)))
+            return true;
+        const bool deleted = registry.DeleteValue(rest.substr(split + 1));
+        registry.CloseKey();
+        return deleted;
+    });
+    return !staying.empty();
+}
+
+bool RemoveRegistryKeys(const PhaseContext& context, Registry& registry)
+{
+    const LogSection keys = ReadSection(context, "Reg_CreateKey");
+    const auto staying = keys.WalkFromLast([&](std::size_t i) {
+        const auto entry = SplitRegistryEntry(keys.Value(i));
+        if (!entry)
+            return false;
+        const std::string rest = ChooseRoot(registry, *entry);
+        // Deleting "nothing below the root" would wipe the root's subkeys, and a shared
+        // key everything below it; such an entry stays and counts as left.
+        if (AddressesRoot(rest) || IsProtectedKey(registry.Root(), rest))
+            return false;
+        return registry.DeleteKey(rest);
+    });
+    return !staying.empty();
+}
+
+}  // namespace
+
+LeftBehind RunRemovalPhases(const PhaseContext& context)
+{
+    LeftBehind left;
+    const StringList shared = SharedReferencesPhase(context);
+    LibrariesPhase(context);
+    left.files = FilesPhase(context, shared);
+    FoldersPhase(context);
+    left.links = ShortcutsPhase(context);
+    left.registry = RegistryPhase(context);
+    return left;
+}
+
+StringList SharedReferencesPhase(const PhaseContext& context)
+{
+    StringList shared(context.platform.system);
+    context.log.ReadSectionKeys("Reg_SharedDLLs", shared);
+    ReleaseSharedReferences(context.platform.registry, shared);
+    return shared;
+}
+
+void LibrariesPhase(const PhaseContext& context)
+{
+    const LogSection libraries = ReadSection(context, "ActiveX");
+    const std::size_t count = libraries.Count();
+    if (count == 0)
+        return;
+    ShowStatus(context, kUnRegActiveX);
+    Pause(context);
+    // Every entry stays: nothing here counts as left.
+    libraries.WalkFromLast([&](std::size_t i) {
+        MoveBar(context, count, i);
+        const std::string path = libraries.Key(i);
+        if (SharedDllRefCount(context.platform.registry, path) < 1)
+            UnregisterLibrary(context.platform.libraries, path);
+        return false;
+    });
+}
+
+bool FilesPhase(const PhaseContext& context, const StringList& shared)
+{
+    const LogSection files = ReadSection(context, "Files");
+    const std::size_t count = files.Count();
+    if (count > 0)
+        ShowStatus(context, kRemovingFiles);
+    Pause(context);  // also without files, as the program always did
+    const auto staying = files.WalkFromLast([&](std::size_t i) {
+        MoveBar(context, count, i);
+        const std::string path = files.Key(i);
+        // A shared file still used by other applications stays, and counts as left.
+        const bool unused = !shared.Contains(path) || SharedDllRefCount(context.platform.registry, path) < 1;
+        return unused && context.platform.files.EraseFile(path);
+    });
+    return !staying.empty();
+}
+
+void FoldersPhase(const PhaseContext& context)
+{
+    const LogSection folders = ReadSection(context, "Folders");
+    folders.WalkFromLast([&](std::size_t i) {
+        const std::string path = folders.Key(i);
+        return !IsSystemFolder(context.platform.registry, path) && context.platform.files.RemoveFolder(path);
+    });
+}
+
+bool ShortcutsPhase(const PhaseContext& context)
+{
+    const LogSection shortcuts = ReadSection(context, "Icons");
+    const std::size_t count = shortcuts.Count();
+    if (count == 0)
+        return false;
+    ShowStatus(context, kRemovingLinks);
+    Pause(context);
+    std::string groupFolder;
+    const auto staying = shortcuts.WalkFromLast([&](std::size_t i) {
+        MoveBar(context, count, i);
+        const std::string path = shortcuts.Value(i);
+        const bool erased = context.platform.files.EraseFile(path);
+        // The folder the system finds the shortcut in, "/" and ".." resolved; a path the
+        // text alone does not resolve gives a folder that the guard keeps.
+        const std::string folder = FolderOf(ResolvePath(path).value_or(path));
+        if (!IsSystemFolder(context.platform.registry, folder))
+            groupFolder = folder;
+        return erased;
+    });
+    if (!staying.empty())
+        return true;
+    // Walked backwards, the group folder is that of the first-listed shortcut outside
+    // every standard folder.
+    return !groupFolder.empty() && !context.platform.files.RemoveFolder(groupFolder);
+}
+
+bool RegistryPhase(const PhaseContext& context)
+{
+    ShowStatus(context, kUnRegistering);
+    Pause(context);
+    auto registry = context.platform.registry.CreateRegistry();
+    registry->SetRoot(kLocalMachine);
+
+    // Without a name the key would be the parent of every application's registration;
+    // a name holding "\" would reach that parent ("\" alone) or another key. Only one
+    // direct subkey of Uninstall is ever deleted; any other name counts as left.
+    bool left = false;
+    const std::string applicationName = context.log.ReadValue("Application", "Name", "");
+    if (IsSingleKeyName(applicationName)) {
+        const std::string key = kUninstallKey + applicationName;
+        if (registry->KeyExists(key))
+            registry->DeleteKey(key);
+    } else if (!applicationName.empty()) {
+        left = true;
+    }
+    // The root the values leave current is the one the keys start from.
+    const bool valuesLeft = RemoveRegistryValues(context, *registry);
+    const bool keysLeft = RemoveRegistryKeys(context, *registry);
+    return left || valuesLeft || keysLeft;
+}
+
+std::optional<RegistryEntryText> SplitRegistryEntry(const std::string& text)
+{
+    const auto separator = text.find('\\');
+    if (separator == std::string::npos)
+        return std::nullopt;
+    RegistryEntryText entry{std::nullopt, text.substr(separator + 1)};
+    const std::string rootName = text.substr(0, separator);
+    if (rootName == "HKEY_LOCAL_MACHINE")
+        entry.root = kLocalMachine;
+    else if (rootName == "HKEY_CURRENT_USER")
+        entry.root = kCurrentUser;
+    else if (rootName == "HKEY_CLASSES_ROOT")
+        entry.root = kClassesRoot;
+    else if (rootName == "HKEY_USERS")
+        entry.root = kUsers;
+    return entry;
+}
+
+bool AddressesRoot(const std::string& path)
+{
+    return path.find_first_not_of('\\') == std::string::npos;
+}
+
+}  // namespace uninst
