@@ -1,13 +1,23 @@
 #include "FakePlatform.h"
 
+#include <algorithm>
+#include <sstream>
+
 #include "AnsiText.h"
-#include "PathResolution.h"
-#include "ProtectedKeys.h"
 #include "UnexpectedFailure.h"
 
 namespace uninst::fakes {
 
 namespace {
+
+std::vector<std::string> Names(const std::string& text)
+{
+    std::vector<std::string> names;
+    std::istringstream in(text);
+    for (std::string name; std::getline(in, name, '\\');)
+        names.push_back(name);
+    return names;
+}
 
 std::string RootName(RootKey root)
 {
@@ -30,7 +40,7 @@ public:
     bool OpenKey(const std::string& path) override
     {
         CloseKey();
-        const std::string key = TidyKeyPath(path);
+        const std::string key = RegistryKey(path);
         store_.openedKeys.push_back(RootName(root_) + ":" + key);
         if (store_.unopenableKeys.count(key) || !Exists(key))
             return false;
@@ -39,7 +49,7 @@ public:
     }
     void CloseKey() override { open_.reset(); }
 
-    bool KeyExists(const std::string& path) override { return Exists(TidyKeyPath(path)); }
+    bool KeyExists(const std::string& path) override { return Exists(RegistryKey(path)); }
 
     bool ValueExists(const std::string& name) override { return open_ && Values().count(LowerAscii(name)) > 0; }
 
@@ -83,7 +93,7 @@ public:
 
     bool DeleteKey(const std::string& path) override
     {
-        const std::string key = TidyKeyPath(path);
+        const std::string key = RegistryKey(path);
         if (!Exists(key) || store_.undeletableKeys.count(key))
             return false;
         for (auto it = store_.keys.begin(); it != store_.keys.end();) {
@@ -122,7 +132,7 @@ std::unique_ptr<Registry> FakeRegistryStore::CreateRegistry()
 
 void FakeRegistryStore::AddKey(RootKey root, const std::string& path)
 {
-    const std::string key = TidyKeyPath(path);
+    const std::string key = RegistryKey(path);
     for (std::size_t at = key.find('\\'); at != std::string::npos; at = key.find('\\', at + 1))
         keys[{root, key.substr(0, at)}];
     keys[{root, key}];
@@ -132,31 +142,31 @@ void FakeRegistryStore::SetString(RootKey root, const std::string& path, const s
                                   const std::string& text)
 {
     AddKey(root, path);
-    auto& value = keys[{root, TidyKeyPath(path)}][LowerAscii(name)];
+    auto& value = keys[{root, RegistryKey(path)}][LowerAscii(name)];
     value = Value{false, text, 0};
 }
 
 void FakeRegistryStore::SetInteger(RootKey root, const std::string& path, const std::string& name, std::int32_t number)
 {
     AddKey(root, path);
-    keys[{root, TidyKeyPath(path)}][LowerAscii(name)] = Value{true, {}, number};
+    keys[{root, RegistryKey(path)}][LowerAscii(name)] = Value{true, {}, number};
 }
 
 bool FakeRegistryStore::HasKey(RootKey root, const std::string& path) const
 {
-    return keys.count({root, TidyKeyPath(path)}) > 0;
+    return keys.count({root, RegistryKey(path)}) > 0;
 }
 
 bool FakeRegistryStore::HasValue(RootKey root, const std::string& path, const std::string& name) const
 {
-    const auto it = keys.find({root, TidyKeyPath(path)});
+    const auto it = keys.find({root, RegistryKey(path)});
     return it != keys.end() && it->second.count(LowerAscii(name)) > 0;
 }
 
 std::optional<std::int32_t> FakeRegistryStore::Integer(RootKey root, const std::string& path,
                                                        const std::string& name) const
 {
-    const auto it = keys.find({root, TidyKeyPath(path)});
+    const auto it = keys.find({root, RegistryKey(path)});
     if (it == keys.end())
         return std::nullopt;
     const auto value = it->second.find(LowerAscii(name));
@@ -165,18 +175,51 @@ std::optional<std::int32_t> FakeRegistryStore::Integer(RootKey root, const std::
     return value->second.number;
 }
 
+std::string RegistryKey(const std::string& path)
+{
+    std::string key;
+    for (const std::string& name : Names(LowerAscii(path))) {
+        if (!name.empty())
+            key += (key.empty() ? "" : "\\") + name;
+    }
+    return key;
+}
+
+std::string FileKey(const std::string& path)
+{
+    std::string text = LowerAscii(path);
+    std::replace(text.begin(), text.end(), '/', '\\');
+    for (const char* prefix : {"\\\\?\\", "\\\\.\\", "\\??\\"}) {
+        if (text.rfind(prefix, 0) == 0)
+            text = text.rfind("unc\\", 4) == 4 ? "\\" + text.substr(8) : text.substr(4);
+    }
+    const bool share = text.rfind("\\\\", 0) == 0;
+    if (!share && !(text.size() >= 3 && text[1] == ':' && text[2] == '\\'))
+        return text;
+    const std::size_t root = share ? 4 : 1;  // "", "", server, share or the drive
+    std::vector<std::string> kept;
+    for (std::string name : Names(text)) {
+        if (kept.size() < root) {
+            kept.push_back(name);
+        } else if (name == "..") {
+            if (kept.size() > root)
+                kept.pop_back();
+        } else {
+            while (!name.empty() && (name.back() == '.' || name.back() == ' '))
+                name.pop_back();
+            if (!name.empty())
+                kept.push_back(name);
+        }
+    }
+    std::string key = kept.front();
+    for (std::size_t i = 1; i < kept.size(); ++i)
+        key += "\\" + kept[i];
+    return key;
+}
+
 std::string FakeFiles::Normal(const std::string& path)
 {
-    // The file system acts on the path as the system resolves it ("/", doubled
-    // separators, "..", trailing dots and spaces).
-    std::string normal;
-    for (const char c : LowerAscii(ResolvePath(path).value_or(path))) {
-        if (c != '\\' || normal.empty() || normal.back() != '\\')
-            normal += c;
-    }
-    while (!normal.empty() && normal.back() == '\\')
-        normal.pop_back();
-    return normal;
+    return FileKey(path);
 }
 
 bool FakeFiles::IsRegularFile(const std::string& path)

@@ -20,6 +20,16 @@ inline constexpr const char* kCurrentVersion = "SOFTWARE\\Microsoft\\Windows\\Cu
 inline constexpr const char* kUninstall = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 inline constexpr const char* kLog = "C:\\Program Files\\Appli\\uninstal.dat";
 
+// How the file system and the registry find what a name means, written out here apart
+// from the uninstaller's own rules so that a fault in those shows as a wrong removal.
+// A file path: lower-cased, "/" as "\", the "\\?\", "\\.\" and "\??\" prefixes dropped,
+// "." and ".." taken (never above the drive or share), trailing dots and spaces off
+// each name, no trailing "\"; a drive root is "c:". A path not starting at a drive or
+// share comes back lower-cased as it is, and matches nothing.
+std::string FileKey(const std::string& path);
+// A registry key path: lower-cased, without empty names between "\".
+std::string RegistryKey(const std::string& path);
+
 // Everything the fakes were asked to do, in order, as short texts ("wait 300",
 // "status Removing Files", "erase C:\x"...), so tests can check sequences.
 using Journal = std::vector<std::string>;
