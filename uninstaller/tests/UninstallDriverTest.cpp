@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "AnsiText.h"
 #include "FakePlatform.h"
 #include "Uninstaller.h"
@@ -29,6 +31,18 @@ protected:
         for (const auto& entry : fakes.journal) {
             if (entry.rfind("message ", 0) != 0)
                 return false;
+        }
+        return true;
+    }
+    // The journal holds these steps in this order, whatever comes between them.
+    bool InOrder(const V& steps) const
+    {
+        auto at = fakes.journal.begin();
+        for (const auto& step : steps) {
+            at = std::find(at, fakes.journal.end(), step);
+            if (at == fakes.journal.end())
+                return false;
+            ++at;
         }
         return true;
     }
@@ -71,22 +85,29 @@ TEST_F(DriverTest, OnlyAnExplicitYesStartsTheUninstall)
     EXPECT_FALSE(fakes.files.HasFile(kCopy));
 }
 
-TEST_F(DriverTest, LogNamingOnlyTheApplicationRemovesItsRegistrationAndEndsCleanly)
+TEST_F(DriverTest, LogNamingOnlyTheApplicationRemovesItsRegistrationAndHandsOverToTheCopy)
 {
     Log("[Application]\r\nName=Appli\r\n[Titles]\r\nUninstall=D\xE9sinstallation\r\nInformation=Info\r\n");
     fakes.registry.AddKey(kLocalMachine, std::string(kUninstall) + "\\Appli\\Sub");
     fakes.registry.AddKey(kLocalMachine, std::string(kUninstall) + "\\Other");
+    fakes.system.tempFolder = "C:\\Documents and Settings\\Jo\\Temp\\";
+    const std::string copy = "C:\\Documents and Settings\\Jo\\Temp\\\\_kvuidel.exe";
 
     EXPECT_EQ(Run(), 0);
-    EXPECT_EQ(
-        fakes.journal,
-        (Journal{"message Confirmation", "copy C:\\Program Files\\Appli\\uninstal.exe -> C:\\TEMP\\\\_kvuidel.exe",
-                 "wait 300", "wait cursor", "window create", "caption D\xE9sinstallation", "move 372,324", "paint",
-                 "wait 300",  // files phase, always
-                 "status Removing registry updates", "wait 300",
-                 "reg delete key HKLM:" + LowerAscii(kUninstall) + "\\appli", "status Uninstall complete", "wait 300",
-                 "restore cursor", "window destroy", "message Info", std::string("erase ") + kLog,
-                 "launch \"C:\\TEMP\\\\_kvuidel.exe\" \"C:\\Program Files\\Appli\\uninstal.exe\" /5"}));
+    // Only the steps whose order matters: the copy after the Yes, the work inside the
+    // window, the outcome once window and wait cursor are gone, the log erased after it
+    // and the copy started last, past every change.
+    const std::string removal = "reg delete key HKLM:" + LowerAscii(kUninstall) + "\\appli";
+    EXPECT_TRUE(InOrder({"message Confirmation", "copy C:\\Program Files\\Appli\\uninstal.exe -> " + copy,
+                         "window create", "paint", "status Removing registry updates", removal, "window destroy",
+                         "message Info", std::string("erase ") + kLog}))
+        << ::testing::PrintToString(fakes.journal);
+    EXPECT_TRUE(InOrder({"wait cursor", removal, "restore cursor", "message Info"}));
+    EXPECT_EQ(fakes.journal.back(), "launch \"" + copy + "\" \"C:\\Program Files\\Appli\\uninstal.exe\" /5");
+    EXPECT_TRUE(fakes.files.HasFile(copy));
+    EXPECT_EQ(fakes.Entries("caption"), V{"caption D\xE9sinstallation"});
+    EXPECT_EQ(fakes.Entries("move"), V{"move 372,324"});
+    EXPECT_EQ(fakes.Entries("wait 300").size(), 4u);  // after the copy, at files, at registry, at the end
     EXPECT_EQ(Outcome().text, "Uninstall complete");
     EXPECT_EQ(Outcome().flags, 0x0u);  // OK button, no icon
     EXPECT_TRUE(fakes.registry.HasKey(kLocalMachine, std::string(kUninstall) + "\\Other"));
