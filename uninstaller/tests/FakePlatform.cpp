@@ -191,7 +191,7 @@ std::string FileKey(const std::string& path)
     std::replace(text.begin(), text.end(), '/', '\\');
     for (const char* prefix : {"\\\\?\\", "\\\\.\\", "\\??\\"}) {
         if (text.rfind(prefix, 0) == 0)
-            text = text.rfind("unc\\", 4) == 4 ? "\\" + text.substr(8) : text.substr(4);
+            text = text.rfind("unc\\", 4) == 4 ? "\\\\" + text.substr(8) : text.substr(4);
     }
     const bool share = text.rfind("\\\\", 0) == 0;
     if (!share && !(text.size() >= 3 && text[1] == ':' && text[2] == '\\'))
@@ -217,21 +217,16 @@ std::string FileKey(const std::string& path)
     return key;
 }
 
-std::string FakeFiles::Normal(const std::string& path)
-{
-    return FileKey(path);
-}
-
 bool FakeFiles::IsRegularFile(const std::string& path)
 {
-    return files_.count(Normal(path)) > 0;
+    return files_.count(FileKey(path)) > 0;
 }
 
 std::optional<std::string> FakeFiles::ReadAll(const std::string& path)
 {
     ++reads;
-    const auto it = files_.find(Normal(path));
-    if (it == files_.end() || unreadable.count(Normal(path)))
+    const auto it = files_.find(FileKey(path));
+    if (it == files_.end() || unreadable.count(FileKey(path)))
         return std::nullopt;
     return it->second;
 }
@@ -239,14 +234,14 @@ std::optional<std::string> FakeFiles::ReadAll(const std::string& path)
 bool FakeFiles::WriteAll(const std::string& path, const std::string& bytes)
 {
     journal_.push_back("write " + path);
-    files_[Normal(path)] = bytes;
+    files_[FileKey(path)] = bytes;
     return true;
 }
 
 bool FakeFiles::EraseFile(const std::string& path)
 {
     journal_.push_back("erase " + path);
-    return files_.erase(Normal(path)) > 0;
+    return files_.erase(FileKey(path)) > 0;
 }
 
 bool FakeFiles::FolderIsEmpty(const std::string& folder) const
@@ -266,7 +261,7 @@ bool FakeFiles::FolderIsEmpty(const std::string& folder) const
 bool FakeFiles::RemoveFolder(const std::string& path)
 {
     journal_.push_back("rmdir " + path);
-    const std::string folder = Normal(path);
+    const std::string folder = FileKey(path);
     if (!folders_.count(folder) || !FolderIsEmpty(folder))
         return false;
     folders_.erase(folder);
@@ -276,10 +271,10 @@ bool FakeFiles::RemoveFolder(const std::string& path)
 bool FakeFiles::CopyOver(const std::string& from, const std::string& to)
 {
     journal_.push_back("copy " + from + " -> " + to);
-    const auto it = files_.find(Normal(from));
+    const auto it = files_.find(FileKey(from));
     if (it == files_.end())
         return false;
-    files_[Normal(to)] = it->second;
+    files_[FileKey(to)] = it->second;
     return true;
 }
 
@@ -298,7 +293,7 @@ bool FakeFiles::WriteIniString(const std::string& section, const std::string& ke
 
 void FakeFiles::AddFile(const std::string& path, const std::string& bytes)
 {
-    files_[Normal(path)] = bytes;
+    files_[FileKey(path)] = bytes;
     const std::string folder = FolderOf(path);
     if (!folder.empty())
         AddFolder(folder);
@@ -306,7 +301,7 @@ void FakeFiles::AddFile(const std::string& path, const std::string& bytes)
 
 void FakeFiles::AddFolder(const std::string& path)
 {
-    std::string folder = Normal(path);
+    std::string folder = FileKey(path);
     while (folder.size() > 2) {  // stop at the drive ("c:")
         folders_.insert(folder);
         const auto parent = folder.rfind('\\');
@@ -318,12 +313,12 @@ void FakeFiles::AddFolder(const std::string& path)
 
 bool FakeFiles::HasFile(const std::string& path) const
 {
-    return files_.count(Normal(path)) > 0;
+    return files_.count(FileKey(path)) > 0;
 }
 
 bool FakeFiles::HasFolder(const std::string& path) const
 {
-    return folders_.count(Normal(path)) > 0;
+    return folders_.count(FileKey(path)) > 0;
 }
 
 std::uintptr_t FakeLibraries::Load(const std::string& path)

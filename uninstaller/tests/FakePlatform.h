@@ -99,7 +99,6 @@ public:
     int reads = 0;
 
 private:
-    static std::string Normal(const std::string& path);
     bool FolderIsEmpty(const std::string& folder) const;
 
     std::map<std::string, std::string> files_;  // by lower-cased path
