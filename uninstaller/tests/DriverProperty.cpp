@@ -296,13 +296,6 @@ void Build(FakePlatform& f, ChoiceStream& c)
         f.system.tempFolder = Pick(c, {""s, "TEMP\\"s, "C:\\" + std::string(250, 't') + "\\"});
 }
 
-// The folder a path names a file in, as the file system finds it.
-std::string FolderKey(const std::string& path)
-{
-    const std::string key = FileKey(path);
-    return key.substr(0, std::min(key.rfind('\\'), key.size()));
-}
-
 bool IsSingleKeyName(const std::string& name)
 {
     return !name.empty() && name.find('\\') == std::string::npos;
@@ -445,8 +438,10 @@ void Checker::Check(const FakePlatform& after, int code)
         if (after.files.AllFolders().count(name))
             continue;
         bool named = StoredNames(k_.folders).count(name) > 0;
-        for (const auto& icon : k_.icons)
-            named = named || FolderKey(icon) == name;
+        for (const auto& icon : k_.icons) {
+            const std::string key = FileKey(icon);
+            named = named || key.substr(0, key.rfind('\\')) == name;
+        }
         if (!named)
             Fail("folder removed that the log does not name: " + name);
     }
@@ -454,10 +449,7 @@ void Checker::Check(const FakePlatform& after, int code)
         if (entry.rfind("rmdir ", 0) == 0) {
             // Only a folder below a drive (c:\x) or a share (\\server\share\x) may go.
             const std::string key = FileKey(entry.substr(6));
-            const auto separators = std::count(key.begin(), key.end(), '\\');
-            const bool placed =
-                key.rfind("\\\\", 0) == 0 ? separators >= 4 : key.size() > 2 && key[1] == ':' && separators >= 1;
-            if (!placed)
+            if (key.find(":\\") != 1 && (key.rfind("\\\\", 0) != 0 || std::count(key.begin(), key.end(), '\\') < 4))
                 Fail("removal tried on a root or a relative path: " + entry);
         }
         if (entry.rfind("load ", 0) == 0) {

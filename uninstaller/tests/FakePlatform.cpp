@@ -83,7 +83,7 @@ public:
 
     bool DeleteValue(const std::string& name) override
     {
-        if (!open_ || store_.undeletableValues.count(LowerAscii(name)))
+        if (!open_)
             return false;
         const bool erased = Values().erase(LowerAscii(name)) > 0;
         if (erased)
@@ -94,7 +94,7 @@ public:
     bool DeleteKey(const std::string& path) override
     {
         const std::string key = RegistryKey(path);
-        if (!Exists(key) || store_.undeletableKeys.count(key))
+        if (!Exists(key))
             return false;
         for (auto it = store_.keys.begin(); it != store_.keys.end();) {
             const auto& [root, name] = it->first;
@@ -178,10 +178,8 @@ std::optional<std::int32_t> FakeRegistryStore::Integer(RootKey root, const std::
 std::string RegistryKey(const std::string& path)
 {
     std::string key;
-    for (const std::string& name : Names(LowerAscii(path))) {
-        if (!name.empty())
-            key += (key.empty() ? "" : "\\") + name;
-    }
+    for (const std::string& name : Names(LowerAscii(path)))
+        key += name.empty() ? "" : (key.empty() ? "" : "\\") + name;
     return key;
 }
 
@@ -193,23 +191,20 @@ std::string FileKey(const std::string& path)
         if (text.rfind(prefix, 0) == 0)
             text = text.rfind("unc\\", 4) == 4 ? "\\\\" + text.substr(8) : text.substr(4);
     }
-    const bool share = text.rfind("\\\\", 0) == 0;
-    if (!share && !(text.size() >= 3 && text[1] == ':' && text[2] == '\\'))
+    const std::size_t root = text.rfind("\\\\", 0) == 0 ? 4 : 1;  // "", "", server, share; or the drive
+    if (root == 1 && text.find(":\\") != 1)
         return text;
-    const std::size_t root = share ? 4 : 1;  // "", "", server, share or the drive
     std::vector<std::string> kept;
     for (std::string name : Names(text)) {
-        if (kept.size() < root) {
-            kept.push_back(name);
-        } else if (name == "..") {
+        if (kept.size() >= root && name == "..") {
             if (kept.size() > root)
                 kept.pop_back();
-        } else {
-            while (!name.empty() && (name.back() == '.' || name.back() == ' '))
-                name.pop_back();
-            if (!name.empty())
-                kept.push_back(name);
+            continue;
         }
+        if (kept.size() >= root)
+            name.erase(name.find_last_not_of(". ") + 1);  // all of it when only dots and spaces
+        if (kept.size() < root || !name.empty())
+            kept.push_back(name);
     }
     std::string key = kept.front();
     for (std::size_t i = 1; i < kept.size(); ++i)
@@ -224,7 +219,6 @@ bool FakeFiles::IsRegularFile(const std::string& path)
 
 std::optional<std::string> FakeFiles::ReadAll(const std::string& path)
 {
-    ++reads;
     const auto it = files_.find(FileKey(path));
     if (it == files_.end() || unreadable.count(FileKey(path)))
         return std::nullopt;

@@ -20,12 +20,11 @@ inline constexpr const char* kCurrentVersion = "SOFTWARE\\Microsoft\\Windows\\Cu
 inline constexpr const char* kUninstall = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 inline constexpr const char* kLog = "C:\\Program Files\\Appli\\uninstal.dat";
 
-// How the file system and the registry find what a name means, written out here apart
-// from the uninstaller's own rules so that a fault in those shows as a wrong removal.
-// A file path: lower-cased, "/" as "\", the "\\?\", "\\.\" and "\??\" prefixes dropped,
-// "." and ".." taken (never above the drive or share), trailing dots and spaces off
-// each name, no trailing "\"; a drive root is "c:". A path not starting at a drive or
-// share comes back lower-cased as it is, and matches nothing.
+// How the file system and the registry find what a name means, apart from the
+// uninstaller's own rules so that a fault in those shows. A file path: lower-cased, "/"
+// as "\", the "\\?\", "\\.\" and "\??\" prefixes dropped, "." and ".." taken (never above
+// the drive or share), trailing dots and spaces off each name, no trailing "\"; a drive
+// root is "c:". A path not starting at a drive or share stays as it is, lower-cased.
 std::string FileKey(const std::string& path);
 // A registry key path: lower-cased, without empty names between "\".
 std::string RegistryKey(const std::string& path);
@@ -56,9 +55,7 @@ public:
     std::optional<std::int32_t> Integer(RootKey root, const std::string& path, const std::string& name) const;
 
     // Failure injection.
-    std::set<std::string> unopenableKeys;     // lower-cased paths
-    std::set<std::string> undeletableKeys;    // lower-cased paths
-    std::set<std::string> undeletableValues;  // lower-cased value names
+    std::set<std::string> unopenableKeys;  // lower-cased paths
     bool failWrites = false;
 
     int wrappersCreated = 0;
@@ -96,7 +93,6 @@ public:
     std::set<std::string> unreadable;  // lower-cased paths that exist but cannot be opened
     bool delayedDeletionWorks = true;
     bool iniWritable = true;
-    int reads = 0;
 
 private:
     bool FolderIsEmpty(const std::string& folder) const;

@@ -42,9 +42,8 @@ list(APPEND _e2e_tests uninstal.e2e.harness)
 set_tests_properties(${_e2e_tests} PROPERTIES
   FIXTURES_REQUIRED ${UNINST_WINE_FIXTURE} SKIP_RETURN_CODE 77 TIMEOUT 120 LABELS "uninstaller;e2e")
 
-# Only the tests that run the stand-in (which fails unless TAVRELLO_SKIP_WINE=1 and then
-# prints this line) may be read as skipped by it: other tests, the rig's own among them,
-# can print the same line while they fail.
+# Only the stand-in's tests may be read as skipped by its line (printed when asked to
+# skip): others, the rig's own test among them, can print it while they fail.
 if(UNINST_WINE_UNAVAILABLE)
   set_tests_properties(${_e2e_tests} uninst_win32_adapters PROPERTIES
     SKIP_REGULAR_EXPRESSION "skipped \\(TAVRELLO_SKIP_WINE=1\\)")
