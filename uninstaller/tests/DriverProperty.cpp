@@ -9,8 +9,6 @@
 
 #include "AnsiText.h"
 #include "FakePlatform.h"
-#include "PathResolution.h"
-#include "ProtectedKeys.h"
 #include "Uninstaller.h"
 
 namespace uninst::property {
@@ -28,11 +26,13 @@ namespace {
 
 using namespace std::string_literals;
 using fakes::FakePlatform;
+using fakes::FileKey;
 using fakes::kCurrentVersion;
 using fakes::kLog;
 using fakes::kSharedDlls;
 using fakes::kShellFolders;
 using fakes::kUninstall;
+using fakes::RegistryKey;
 using Value = fakes::FakeRegistryStore::Value;
 
 constexpr const char* kApp = "C:\\Program Files\\Appli";
@@ -296,24 +296,16 @@ void Build(FakePlatform& f, ChoiceStream& c)
         f.system.tempFolder = Pick(c, {""s, "TEMP\\"s, "C:\\" + std::string(250, 't') + "\\"});
 }
 
-// The file system's name of a path: as the fakes store it.
-std::string Stored(const std::string& path)
+bool IsSingleKeyName(const std::string& name)
 {
-    std::string normal;
-    for (const char ch : LowerAscii(ResolvePath(path).value_or(path))) {
-        if (ch != '\\' || normal.empty() || normal.back() != '\\')
-            normal += ch;
-    }
-    while (!normal.empty() && normal.back() == '\\')
-        normal.pop_back();
-    return normal;
+    return !name.empty() && name.find('\\') == std::string::npos;
 }
 
 std::set<std::string> StoredNames(const std::vector<std::string>& texts)
 {
     std::set<std::string> names;
     for (const auto& text : texts)
-        names.insert(Stored(text));
+        names.insert(FileKey(text));
     return names;
 }
 
@@ -322,7 +314,7 @@ std::set<std::string> StoredNames(const std::vector<std::string>& texts)
 std::string Rest(const std::string& text)
 {
     const auto at = text.find('\\');
-    return at == std::string::npos ? std::string() : TidyKeyPath(text.substr(at + 1));
+    return at == std::string::npos ? std::string() : RegistryKey(text.substr(at + 1));
 }
 
 class Checker {
@@ -356,7 +348,7 @@ private:
 
 bool Checker::KeyNamed(const std::string& key) const
 {
-    if (IsSingleKeyName(k_.name) && key.rfind(TidyKeyPath(std::string(kUninstall) + "\\" + k_.name), 0) == 0)
+    if (IsSingleKeyName(k_.name) && key.rfind(RegistryKey(std::string(kUninstall) + "\\" + k_.name), 0) == 0)
         return true;
     for (const auto& rest : keyRests_) {
         if (!rest.empty() && (key == rest || key.rfind(rest + "\\", 0) == 0))
@@ -370,7 +362,7 @@ bool Checker::ValueNamed(const std::string& key, const std::string& value) const
     for (const auto& text : k_.values) {
         const std::string rest = text.substr(text.find('\\') == std::string::npos ? text.size() : text.find('\\') + 1);
         const auto split = rest.rfind('\\');
-        if (split != std::string::npos && TidyKeyPath(rest.substr(0, split)) == key &&
+        if (split != std::string::npos && RegistryKey(rest.substr(0, split)) == key &&
             LowerAscii(rest.substr(split + 1)) == value)
             return true;
     }
@@ -403,7 +395,7 @@ void Checker::Check(const FakePlatform& after, int code)
 {
     if (code != 0 && code != 1)
         Fail("exit code " + std::to_string(code));
-    const std::string sharedKey = TidyKeyPath(kSharedDlls);
+    const std::string sharedKey = RegistryKey(kSharedDlls);
     for (const auto& [id, values] : keys_) {
         const auto now = after.registry.keys.find(id);
         const std::string where = std::to_string(id.first) + ":" + id.second;
@@ -429,7 +421,7 @@ void Checker::Check(const FakePlatform& after, int code)
     const auto listedFiles = StoredNames(k_.files);
     const auto listedIcons = StoredNames(k_.icons);
     for (const auto& [name, bytes] : files_) {
-        if (after.files.AllFiles().count(name) || name == Stored(kLog))
+        if (after.files.AllFiles().count(name) || name == FileKey(kLog))
             continue;
         if (!listedFiles.count(name) && !listedIcons.count(name))
             Fail("file deleted that the log does not name: " + name);
@@ -446,16 +438,19 @@ void Checker::Check(const FakePlatform& after, int code)
         if (after.files.AllFolders().count(name))
             continue;
         bool named = StoredNames(k_.folders).count(name) > 0;
-        for (const auto& icon : k_.icons)
-            named = named || Stored(FolderOf(ResolvePath(icon).value_or(icon))) == name;
+        for (const auto& icon : k_.icons) {
+            const std::string key = FileKey(icon);
+            named = named || key.substr(0, key.rfind('\\')) == name;
+        }
         if (!named)
             Fail("folder removed that the log does not name: " + name);
     }
     for (const auto& entry : after.journal) {
         if (entry.rfind("rmdir ", 0) == 0) {
-            const auto full = ResolvePath(entry.substr(6));
-            if (!full || full->back() == '\\')
-                Fail("removal tried on a root or an unresolved path: " + entry);
+            // Only a folder below a drive (c:\x) or a share (\\server\share\x) may go.
+            const std::string key = FileKey(entry.substr(6));
+            if (key.find(":\\") != 1 && (key.rfind("\\\\", 0) != 0 || std::count(key.begin(), key.end(), '\\') < 4))
+                Fail("removal tried on a root or a relative path: " + entry);
         }
         if (entry.rfind("load ", 0) == 0) {
             bool listed = false;
@@ -474,7 +469,7 @@ void Checker::Check(const FakePlatform& after, int code)
     bool refused = !k_.name.empty() && !IsSingleKeyName(k_.name);
     for (const auto& text : k_.keys) {
         for (const auto& [root, key] : kSharedKeys)
-            refused = refused || (Rest(text) == TidyKeyPath(key) && text.rfind("HKEY_", 0) == 0);
+            refused = refused || (Rest(text) == RegistryKey(key) && text.rfind("HKEY_", 0) == 0);
     }
     const std::string registryLine =
         k_.log.find(kRegistryLeft) != std::string::npos ? kRegistryLeft : "* some registry updates";

@@ -1,14 +1,24 @@
 #include "FakePlatform.h"
 
+#include <algorithm>
+#include <sstream>
+
 #include "AnsiText.h"
-#include "PathResolution.h"
-#include "ProtectedKeys.h"
 #include "UnexpectedFailure.h"
 #include "resource.h"
 
 namespace uninst::fakes {
 
 namespace {
+
+std::vector<std::string> Names(const std::string& text)
+{
+    std::vector<std::string> names;
+    std::istringstream in(text);
+    for (std::string name; std::getline(in, name, '\\');)
+        names.push_back(name);
+    return names;
+}
 
 std::string RootName(RootKey root)
 {
@@ -31,7 +41,7 @@ public:
     bool OpenKey(const std::string& path) override
     {
         CloseKey();
-        const std::string key = TidyKeyPath(path);
+        const std::string key = RegistryKey(path);
         store_.openedKeys.push_back(RootName(root_) + ":" + key);
         if (store_.unopenableKeys.count(key) || !Exists(key))
             return false;
@@ -40,7 +50,7 @@ public:
     }
     void CloseKey() override { open_.reset(); }
 
-    bool KeyExists(const std::string& path) override { return Exists(TidyKeyPath(path)); }
+    bool KeyExists(const std::string& path) override { return Exists(RegistryKey(path)); }
 
     bool ValueExists(const std::string& name) override { return open_ && Values().count(LowerAscii(name)) > 0; }
 
@@ -74,7 +84,7 @@ public:
 
     bool DeleteValue(const std::string& name) override
     {
-        if (!open_ || store_.undeletableValues.count(LowerAscii(name)))
+        if (!open_)
             return false;
         const bool erased = Values().erase(LowerAscii(name)) > 0;
         if (erased)
@@ -84,8 +94,8 @@ public:
 
     bool DeleteKey(const std::string& path) override
     {
-        const std::string key = TidyKeyPath(path);
-        if (!Exists(key) || store_.undeletableKeys.count(key))
+        const std::string key = RegistryKey(path);
+        if (!Exists(key))
             return false;
         for (auto it = store_.keys.begin(); it != store_.keys.end();) {
             const auto& [root, name] = it->first;
@@ -123,7 +133,7 @@ std::unique_ptr<Registry> FakeRegistryStore::CreateRegistry()
 
 void FakeRegistryStore::AddKey(RootKey root, const std::string& path)
 {
-    const std::string key = TidyKeyPath(path);
+    const std::string key = RegistryKey(path);
     for (std::size_t at = key.find('\\'); at != std::string::npos; at = key.find('\\', at + 1))
         keys[{root, key.substr(0, at)}];
     keys[{root, key}];
@@ -133,31 +143,31 @@ void FakeRegistryStore::SetString(RootKey root, const std::string& path, const s
                                   const std::string& text)
 {
     AddKey(root, path);
-    auto& value = keys[{root, TidyKeyPath(path)}][LowerAscii(name)];
+    auto& value = keys[{root, RegistryKey(path)}][LowerAscii(name)];
     value = Value{false, text, 0};
 }
 
 void FakeRegistryStore::SetInteger(RootKey root, const std::string& path, const std::string& name, std::int32_t number)
 {
     AddKey(root, path);
-    keys[{root, TidyKeyPath(path)}][LowerAscii(name)] = Value{true, {}, number};
+    keys[{root, RegistryKey(path)}][LowerAscii(name)] = Value{true, {}, number};
 }
 
 bool FakeRegistryStore::HasKey(RootKey root, const std::string& path) const
 {
-    return keys.count({root, TidyKeyPath(path)}) > 0;
+    return keys.count({root, RegistryKey(path)}) > 0;
 }
 
 bool FakeRegistryStore::HasValue(RootKey root, const std::string& path, const std::string& name) const
 {
-    const auto it = keys.find({root, TidyKeyPath(path)});
+    const auto it = keys.find({root, RegistryKey(path)});
     return it != keys.end() && it->second.count(LowerAscii(name)) > 0;
 }
 
 std::optional<std::int32_t> FakeRegistryStore::Integer(RootKey root, const std::string& path,
                                                        const std::string& name) const
 {
-    const auto it = keys.find({root, TidyKeyPath(path)});
+    const auto it = keys.find({root, RegistryKey(path)});
     if (it == keys.end())
         return std::nullopt;
     const auto value = it->second.find(LowerAscii(name));
@@ -166,30 +176,52 @@ std::optional<std::int32_t> FakeRegistryStore::Integer(RootKey root, const std::
     return value->second.number;
 }
 
-std::string FakeFiles::Normal(const std::string& path)
+std::string RegistryKey(const std::string& path)
 {
-    // The file system acts on the path as the system resolves it ("/", doubled
-    // separators, "..", trailing dots and spaces).
-    std::string normal;
-    for (const char c : LowerAscii(ResolvePath(path).value_or(path))) {
-        if (c != '\\' || normal.empty() || normal.back() != '\\')
-            normal += c;
+    std::string key;
+    for (const std::string& name : Names(LowerAscii(path)))
+        key += name.empty() ? "" : (key.empty() ? "" : "\\") + name;
+    return key;
+}
+
+std::string FileKey(const std::string& path)
+{
+    std::string text = LowerAscii(path);
+    std::replace(text.begin(), text.end(), '/', '\\');
+    for (const char* prefix : {"\\\\?\\", "\\\\.\\", "\\??\\"}) {
+        if (text.rfind(prefix, 0) == 0)
+            text = text.rfind("unc\\", 4) == 4 ? "\\\\" + text.substr(8) : text.substr(4);
     }
-    while (!normal.empty() && normal.back() == '\\')
-        normal.pop_back();
-    return normal;
+    const std::size_t root = text.rfind("\\\\", 0) == 0 ? 4 : 1;  // "", "", server, share; or the drive
+    if (root == 1 && text.find(":\\") != 1)
+        return text;
+    std::vector<std::string> kept;
+    for (std::string name : Names(text)) {
+        if (kept.size() >= root && name == "..") {
+            if (kept.size() > root)
+                kept.pop_back();
+            continue;
+        }
+        if (kept.size() >= root)
+            name.erase(name.find_last_not_of(". ") + 1);  // all of it when only dots and spaces
+        if (kept.size() < root || !name.empty())
+            kept.push_back(name);
+    }
+    std::string key = kept.front();
+    for (std::size_t i = 1; i < kept.size(); ++i)
+        key += "\\" + kept[i];
+    return key;
 }
 
 bool FakeFiles::IsRegularFile(const std::string& path)
 {
-    return files_.count(Normal(path)) > 0;
+    return files_.count(FileKey(path)) > 0;
 }
 
 std::optional<std::string> FakeFiles::ReadAll(const std::string& path)
 {
-    ++reads;
-    const auto it = files_.find(Normal(path));
-    if (it == files_.end() || unreadable.count(Normal(path)))
+    const auto it = files_.find(FileKey(path));
+    if (it == files_.end() || unreadable.count(FileKey(path)))
         return std::nullopt;
     return it->second;
 }
@@ -197,14 +229,14 @@ std::optional<std::string> FakeFiles::ReadAll(const std::string& path)
 bool FakeFiles::WriteAll(const std::string& path, const std::string& bytes)
 {
     journal_.push_back("write " + path);
-    files_[Normal(path)] = bytes;
+    files_[FileKey(path)] = bytes;
     return true;
 }
 
 bool FakeFiles::EraseFile(const std::string& path)
 {
     journal_.push_back("erase " + path);
-    return files_.erase(Normal(path)) > 0;
+    return files_.erase(FileKey(path)) > 0;
 }
 
 bool FakeFiles::FolderIsEmpty(const std::string& folder) const
@@ -224,7 +256,7 @@ bool FakeFiles::FolderIsEmpty(const std::string& folder) const
 bool FakeFiles::RemoveFolder(const std::string& path)
 {
     journal_.push_back("rmdir " + path);
-    const std::string folder = Normal(path);
+    const std::string folder = FileKey(path);
     if (!folders_.count(folder) || !FolderIsEmpty(folder))
         return false;
     folders_.erase(folder);
@@ -234,10 +266,10 @@ bool FakeFiles::RemoveFolder(const std::string& path)
 bool FakeFiles::CopyOver(const std::string& from, const std::string& to)
 {
     journal_.push_back("copy " + from + " -> " + to);
-    const auto it = files_.find(Normal(from));
+    const auto it = files_.find(FileKey(from));
     if (it == files_.end())
         return false;
-    files_[Normal(to)] = it->second;
+    files_[FileKey(to)] = it->second;
     return true;
 }
 
@@ -256,7 +288,7 @@ bool FakeFiles::WriteIniString(const std::string& section, const std::string& ke
 
 void FakeFiles::AddFile(const std::string& path, const std::string& bytes)
 {
-    files_[Normal(path)] = bytes;
+    files_[FileKey(path)] = bytes;
     const std::string folder = FolderOf(path);
     if (!folder.empty())
         AddFolder(folder);
@@ -264,7 +296,7 @@ void FakeFiles::AddFile(const std::string& path, const std::string& bytes)
 
 void FakeFiles::AddFolder(const std::string& path)
 {
-    std::string folder = Normal(path);
+    std::string folder = FileKey(path);
     while (folder.size() > 2) {  // stop at the drive ("c:")
         folders_.insert(folder);
         const auto parent = folder.rfind('\\');
@@ -276,12 +308,12 @@ void FakeFiles::AddFolder(const std::string& path)
 
 bool FakeFiles::HasFile(const std::string& path) const
 {
-    return files_.count(Normal(path)) > 0;
+    return files_.count(FileKey(path)) > 0;
 }
 
 bool FakeFiles::HasFolder(const std::string& path) const
 {
-    return folders_.count(Normal(path)) > 0;
+    return folders_.count(FileKey(path)) > 0;
 }
 
 std::uintptr_t FakeLibraries::Load(const std::string& path)

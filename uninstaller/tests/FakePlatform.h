@@ -20,6 +20,15 @@ inline constexpr const char* kCurrentVersion = "SOFTWARE\\Microsoft\\Windows\\Cu
 inline constexpr const char* kUninstall = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 inline constexpr const char* kLog = "C:\\Program Files\\Appli\\uninstal.dat";
 
+// How the file system and the registry find what a name means, apart from the
+// uninstaller's own rules so that a fault in those shows. A file path: lower-cased, "/"
+// as "\", the "\\?\", "\\.\" and "\??\" prefixes dropped, "." and ".." taken (never above
+// the drive or share), trailing dots and spaces off each name, no trailing "\"; a drive
+// root is "c:". A path not starting at a drive or share stays as it is, lower-cased.
+std::string FileKey(const std::string& path);
+// A registry key path: lower-cased, without empty names between "\".
+std::string RegistryKey(const std::string& path);
+
 // Everything the fakes were asked to do, in order, as short texts ("wait 300",
 // "status Removing Files", "erase C:\x"...), so tests can check sequences.
 using Journal = std::vector<std::string>;
@@ -46,9 +55,7 @@ public:
     std::optional<std::int32_t> Integer(RootKey root, const std::string& path, const std::string& name) const;
 
     // Failure injection.
-    std::set<std::string> unopenableKeys;     // lower-cased paths
-    std::set<std::string> undeletableKeys;    // lower-cased paths
-    std::set<std::string> undeletableValues;  // lower-cased value names
+    std::set<std::string> unopenableKeys;  // lower-cased paths
     bool failWrites = false;
 
     int wrappersCreated = 0;
@@ -86,10 +93,8 @@ public:
     std::set<std::string> unreadable;  // lower-cased paths that exist but cannot be opened
     bool delayedDeletionWorks = true;
     bool iniWritable = true;
-    int reads = 0;
 
 private:
-    static std::string Normal(const std::string& path);
     bool FolderIsEmpty(const std::string& folder) const;
 
     std::map<std::string, std::string> files_;  // by lower-cased path

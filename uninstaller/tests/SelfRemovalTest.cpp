@@ -30,21 +30,6 @@ TEST(SelfRemovalTest, FirstArgumentDropsQuotesAndSplitsAtSpacesAndControls)
     EXPECT_EQ(FirstArgument("prog   "), "");
 }
 
-TEST(SelfRemovalTest, CopyAndHandOverUseTheTemporaryFolder)
-{
-    FakePlatform fakes;
-    PrepareSelfRemoval(fakes.platform);
-    HandOverToCleanup(fakes.platform);
-    EXPECT_EQ(fakes.journal,
-              (Journal{"copy C:\\Program Files\\Appli\\uninstal.exe -> C:\\TEMP\\\\_kvuidel.exe", "wait 300",
-                       "launch \"C:\\TEMP\\\\_kvuidel.exe\" \"C:\\Program Files\\Appli\\uninstal.exe\" /5"}));
-    EXPECT_TRUE(fakes.files.HasFile("C:\\TEMP\\_kvuidel.exe"));
-    // The copy finds the first stage's path whatever spaces the folders hold.
-    fakes.system.tempFolder = "C:\\Documents and Settings\\Jo\\Temp\\";
-    HandOverToCleanup(fakes.platform);
-    EXPECT_EQ(FirstArgument(fakes.system.launches.back()), fakes.system.programPath);
-}
-
 namespace {
 
 class CleanupStageTest : public ::testing::Test {

@@ -29,25 +29,6 @@ protected:
 
 }  // namespace
 
-TEST_F(SharedLibrariesTest, ReleaseLowersCountsAndDropsTheLastReference)
-{
-    fakes.registry.SetInteger(kLocalMachine, kSharedDlls, "C:\\Sys\\three.dll", 3);
-    fakes.registry.SetInteger(kLocalMachine, kSharedDlls, "C:\\Sys\\one.dll", 1);
-    fakes.registry.SetInteger(kLocalMachine, kSharedDlls, "C:\\Sys\\zero.dll", 0);
-    fakes.registry.SetInteger(kLocalMachine, kSharedDlls, "C:\\Sys\\minus.dll", -2);
-
-    Release(
-        {"C:\\SYS\\THREE.DLL", "C:\\Sys\\one.dll", "C:\\Sys\\zero.dll", "C:\\Sys\\minus.dll", "C:\\Sys\\missing.dll"});
-
-    EXPECT_EQ(Count("C:\\Sys\\three.dll"), 2);
-    EXPECT_FALSE(fakes.registry.HasValue(kLocalMachine, kSharedDlls, "C:\\Sys\\one.dll"));
-    EXPECT_EQ(Count("C:\\Sys\\zero.dll"), 0);
-    EXPECT_EQ(Count("C:\\Sys\\minus.dll"), -2);
-    EXPECT_FALSE(fakes.registry.HasValue(kLocalMachine, kSharedDlls, "C:\\Sys\\missing.dll"));
-    EXPECT_EQ(SharedDllRefCount(fakes.registry, "C:\\Sys\\three.dll"), 2);
-    EXPECT_EQ(SharedDllRefCount(fakes.registry, "C:\\Sys\\one.dll"), -1);
-}
-
 TEST_F(SharedLibrariesTest, EmptyListNeverOpensTheKey)
 {
     fakes.registry.SetInteger(kLocalMachine, kSharedDlls, "C:\\Sys\\a.dll", 2);

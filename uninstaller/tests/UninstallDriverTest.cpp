@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
+
 #include "AnsiText.h"
 #include "FakePlatform.h"
 #include "Uninstaller.h"
@@ -26,11 +29,17 @@ protected:
     // Nothing was touched: only the log was read and messages shown.
     bool NothingChanged() const
     {
-        for (const auto& entry : fakes.journal) {
-            if (entry.rfind("message ", 0) != 0)
-                return false;
-        }
-        return true;
+        return std::all_of(fakes.journal.begin(), fakes.journal.end(),
+                           [](const std::string& entry) { return entry.rfind("message ", 0) == 0; });
+    }
+    // The journal's entries that are among the steps, in the journal's order.
+    V Among(const V& steps) const
+    {
+        V found;
+        std::copy_if(
+            fakes.journal.begin(), fakes.journal.end(), std::back_inserter(found),
+            [&](const std::string& entry) { return std::find(steps.begin(), steps.end(), entry) != steps.end(); });
+        return found;
     }
 
     FakePlatform fakes;
@@ -71,22 +80,30 @@ TEST_F(DriverTest, OnlyAnExplicitYesStartsTheUninstall)
     EXPECT_FALSE(fakes.files.HasFile(kCopy));
 }
 
-TEST_F(DriverTest, LogNamingOnlyTheApplicationRemovesItsRegistrationAndEndsCleanly)
+TEST_F(DriverTest, LogNamingOnlyTheApplicationRemovesItsRegistrationAndHandsOverToTheCopy)
 {
     Log("[Application]\r\nName=Appli\r\n[Titles]\r\nUninstall=D\xE9sinstallation\r\nInformation=Info\r\n");
     fakes.registry.AddKey(kLocalMachine, std::string(kUninstall) + "\\Appli\\Sub");
     fakes.registry.AddKey(kLocalMachine, std::string(kUninstall) + "\\Other");
+    fakes.system.tempFolder = "C:\\Documents and Settings\\Jo\\Temp\\";
+    const std::string copy = "C:\\Documents and Settings\\Jo\\Temp\\\\_kvuidel.exe";
 
     EXPECT_EQ(Run(), 0);
-    EXPECT_EQ(
-        fakes.journal,
-        (Journal{"message Confirmation", "copy C:\\Program Files\\Appli\\uninstal.exe -> C:\\TEMP\\\\_kvuidel.exe",
-                 "wait 300", "wait cursor", "window create", "caption D\xE9sinstallation", "move 372,324", "paint",
-                 "wait 300",  // files phase, always
-                 "status Removing registry updates", "wait 300",
-                 "reg delete key HKLM:" + LowerAscii(kUninstall) + "\\appli", "status Uninstall complete", "wait 300",
-                 "restore cursor", "window destroy", "message Info", std::string("erase ") + kLog,
-                 "launch \"C:\\TEMP\\\\_kvuidel.exe\" \"C:\\Program Files\\Appli\\uninstal.exe\" /5"}));
+    // Only the order that matters: the copy after the Yes, the work inside the window, the
+    // outcome once window and wait cursor are gone, then the log, and the copy started last.
+    const std::string removal = "reg delete key HKLM:" + LowerAscii(kUninstall) + "\\appli";
+    const std::string copying = "copy C:\\Program Files\\Appli\\uninstal.exe -> " + copy;
+    const std::string erasing = std::string("erase ") + kLog;
+    const V order = {
+        "message Confirmation", copying,        "window create", "paint", "status Removing registry updates", removal,
+        "window destroy",       "message Info", erasing};
+    EXPECT_EQ(Among(order), order);
+    const V cursor = {"wait cursor", removal, "restore cursor", "message Info"};
+    EXPECT_EQ(Among(cursor), cursor);
+    EXPECT_EQ(fakes.journal.back(), "launch \"" + copy + "\" \"C:\\Program Files\\Appli\\uninstal.exe\" /5");
+    EXPECT_TRUE(fakes.files.HasFile(copy));
+    EXPECT_EQ(fakes.Entries("caption"), V{"caption D\xE9sinstallation"});
+    EXPECT_EQ(fakes.Entries("wait 300").size(), 4u);  // after the copy, at files, at registry, at the end
     EXPECT_EQ(Outcome().text, "Uninstall complete");
     EXPECT_EQ(Outcome().flags, 0x0u);  // OK button, no icon
     EXPECT_TRUE(fakes.registry.HasKey(kLocalMachine, std::string(kUninstall) + "\\Other"));

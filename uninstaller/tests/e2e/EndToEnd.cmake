@@ -23,11 +23,11 @@ else()
       --tools "${UNINST_WINE_BIN_DIR}" --prefix "${UNINST_WINE_BASE_PREFIX}" --work "${UNINST_E2E_WORK}")
 endif()
 
+set(_e2e_tests "")
 foreach(_scenario complete partial decline missing_log missing_log_french app_error
                   hostile_name hostile_keys hostile_folders)
   add_test(NAME uninstal.e2e.${_scenario} COMMAND ${_e2e} ${_scenario})
-  set_tests_properties(uninstal.e2e.${_scenario} PROPERTIES
-    FIXTURES_REQUIRED ${UNINST_WINE_FIXTURE} SKIP_RETURN_CODE 77 TIMEOUT 120 LABELS "uninstaller;e2e")
+  list(APPEND _e2e_tests uninstal.e2e.${_scenario})
 endforeach()
 
 # The harness must tell the icons apart before its transcripts can be trusted.
@@ -38,10 +38,13 @@ else()
     COMMAND "${Python3_EXECUTABLE}" "${UNINST_E2E_DIR}/harness_test.py" --tools "${UNINST_WINE_BIN_DIR}"
             --prefix "${UNINST_WINE_BASE_PREFIX}" --work "${UNINST_E2E_WORK}/harness")
 endif()
-set_tests_properties(uninstal.e2e.harness PROPERTIES
+list(APPEND _e2e_tests uninstal.e2e.harness)
+set_tests_properties(${_e2e_tests} PROPERTIES
   FIXTURES_REQUIRED ${UNINST_WINE_FIXTURE} SKIP_RETURN_CODE 77 TIMEOUT 120 LABELS "uninstaller;e2e")
 
+# Only the stand-in's tests may be read as skipped by its line (printed when asked to
+# skip): others, the rig's own test among them, can print it while they fail.
 if(UNINST_WINE_UNAVAILABLE)
-  get_directory_property(_tests TESTS)
-  set_tests_properties(${_tests} PROPERTIES SKIP_REGULAR_EXPRESSION "skipped \\(TAVRELLO_SKIP_WINE=1\\)")
+  set_tests_properties(${_e2e_tests} uninst_win32_adapters PROPERTIES
+    SKIP_REGULAR_EXPRESSION "skipped \\(TAVRELLO_SKIP_WINE=1\\)")
 endif()

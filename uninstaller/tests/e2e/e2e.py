@@ -261,10 +261,13 @@ FRENCH_TEXTS = {
 
 
 def scenario_partial(run):
-    """Texts from the log (Windows-1252); a library still used by two other applications
-    stays registered and on disk, with its count lowered; a value already gone counts as
-    left; the folder that keeps the library stays, only the uninstaller's file goes."""
+    """Texts and accented names from the log (Windows-1252, with letters Latin-1 lacks); a
+    library still used by two other applications stays registered and on disk, with its
+    count lowered; a value already gone counts as left; the folder that keeps the
+    library stays, only the uninstaller's file goes."""
     def extra(app):
+        app.file(APP + "\\Cœur d'été\\Résumé €.txt")
+        app.folder_entry(APP + "\\Cœur d'été")
         app.file(APP + "\\common.dll", shared="dword:00000003", activex=True, source=run.tool("unreg_probe.dll"))
         app.reg.append(f"[HKEY_CURRENT_USER\\{VENDOR_KEY}\\Kept]\n\"Other\"=dword:00000001\n")
         app.sections["Reg_CreateValue"].append(f"Gone=HKEY_CURRENT_USER\\{VENDOR_KEY}\\Kept\\Gone")
