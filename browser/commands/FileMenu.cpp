@@ -1,14 +1,13 @@
-#include "FileCommands.h"
+#include "FileMenu.h"
 
 #include "BrowserComponent.h"
 #include "FileDialog.h"
 #include "MainWindow.h"
-#include "MenuBar.h"
+#include "MenuTable.h"
 #include "MessageBox.h"
 #include "PageFetcher.h"
 #include "PageFile.h"
 #include "SecondaryWindows.h"
-#include "SingleWindow.h"
 #include "SourceViewer.h"
 #include "WindowServices.h"
 
@@ -20,20 +19,26 @@ namespace {
 
 const QString messageTitle = QStringLiteral("Tavrello");
 
+void showSource(WindowServices& services)
+{
+    services.windows.of("smnu_source", [&services] { return new SourceViewer(services.pageView, services.fetcher); })
+        .show();
+}
+
 // Download first: a failed download shows its reason and no file dialog.
 void savePage(WindowServices& services)
 {
-    const FetchedPage page = services.inet1.fetch(services.wb1.locationUrl());
+    const FetchedPage page = services.fetcher.fetch(services.pageView.locationUrl());
     if (page.failed()) {
         services.messages.warning(&services.window, messageTitle, page.failure);
         return;
     }
     services.window.saveBuffer().setPlainText(page.text());
-    if (!services.cd1.showSave(&services.window))
+    if (!services.fileDialog.showSave(&services.window))
         return;
     // The server's own bytes: re-encoding them to one code page would lose
     // what it cannot hold.
-    const QString failure = page_file::write(services.cd1.fileName(), page.body);
+    const QString failure = page_file::write(services.fileDialog.fileName(), page.body);
     if (!failure.isEmpty())
         services.messages.warning(&services.window, messageTitle, failure);
 }
@@ -41,22 +46,30 @@ void savePage(WindowServices& services)
 // A cancelled dialog still reports the file chosen last, which is shown again.
 void openFile(WindowServices& services)
 {
-    services.cd1.showOpen(&services.window);
-    const QString chosen = services.cd1.fileName();
+    services.fileDialog.showOpen(&services.window);
+    const QString chosen = services.fileDialog.fileName();
     if (!chosen.isEmpty())
-        services.wb1.navigate(chosen);
+        services.pageView.navigate(chosen);
 }
+
+// Ends the process where it stands: no window's closing handler runs and
+// nothing is written, since every data file is written when it changes.
+void quit(WindowServices&)
+{
+    std::_Exit(EXIT_SUCCESS);
+}
+
+const MenuEntry entries[] = {
+    {"smnu_source", "So&urce", showSource},
+    {"smnu_save", "&Sauvegarder", savePage},
+    {"smnu_ouvrir", "&Ouvrir", openFile},
+    {"smnu_quitter", "&Quitter", quit},
+};
 
 }  // namespace
 
-void bindFileCommands(MenuBar& menus, WindowServices& services)
+const Menu& fileMenu()
 {
-    auto* windows = new SecondaryWindows(services.window);
-    SingleWindow& viewer = windows->add([&services] { return new SourceViewer(services.wb1, services.inet1); });
-    menus.bind("smnu_source", windows, [&viewer] { viewer.show(); });
-    menus.bind("smnu_save", &services.window, [&services] { savePage(services); });
-    menus.bind("smnu_ouvrir", &services.window, [&services] { openFile(services); });
-    // Ends the process where it stands: no window's closing handler runs and
-    // nothing is written, since every data file is written when it changes.
-    menus.bind("smnu_quitter", &services.window, [] { std::_Exit(EXIT_SUCCESS); });
+    static const Menu menu{"mnu_fichier", "&Fichier", entries};
+    return menu;
 }

@@ -1,8 +1,7 @@
 #pragma once
 
-class MenuBar;
-struct WindowServices;
+struct Menu;
 
-// The "&Fichier" menu: the page-source viewer, saving the current page's
-// source, opening a local file in the page view, and quitting.
-void bindFileCommands(MenuBar& menus, WindowServices& services);
+// "&Fichier": the page-source viewer, saving the current page's source,
+// opening a local file in the page view, and quitting.
+const Menu& fileMenu();
