@@ -2,6 +2,7 @@
 
 #include "DataFile.h"
 #include "DataFiles.h"
+#include "FailureReasons.h"
 #include "FileDialog.h"
 #include "FrenchQuotes.h"
 #include "InputBox.h"
@@ -12,8 +13,6 @@
 #include "SecondaryWindows.h"
 #include "ShortcutEditor.h"
 #include "WindowServices.h"
-
-#include <QDir>
 
 namespace {
 
@@ -38,9 +37,9 @@ void changeSkin(WindowServices& services)
     DataFile skins(data_files::pathOf(data_files::skins, services.folder));
     if (!skins.replaceWithLine(path)) {
         services.messages.warning(&services.window, title,
-                                  QStringLiteral("Le skin est affiché, mais il ne reviendra pas au prochain "
-                                                 "démarrage : impossible d'enregistrer le fichier %1 : %2")
-                                      .arg(quoted(QDir::toNativeSeparators(skins.path())), skins.errorString()));
+                                  failure_reasons::cannotSave(skins.path(), skins.errorString()) +
+                                      QStringLiteral(". Le skin est affiché, mais il ne reviendra pas au "
+                                                     "prochain démarrage."));
     }
 }
 

@@ -200,7 +200,7 @@ private slots:
         QCOMPARE(m_wb1->navigations, QStringList{"http://a.test/"});
         auto* status = m_window->findChild<QLabel*>("Label2");
         QCOMPARE(status->text(), QStringLiteral("Adresse non enregistrée dans historique.txt : "
-                                                "un dossier porte déjà le nom de ce fichier."));
+                                                "un dossier porte déjà ce nom."));
         // Shown once: the page's own status texts follow unchanged.
         m_wb1->showPage("http://a.test/", "A", QStringLiteral("Terminé"));
         QCOMPARE(status->text(), QStringLiteral("Terminé"));
