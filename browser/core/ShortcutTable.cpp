@@ -25,7 +25,7 @@ QStringList ShortcutTable::addresses() const
     return addresses;
 }
 
-bool ShortcutTable::append(DataFile& file, const QString& keyword, const QString& address)
+bool ShortcutTable::addPair(DataFile& file, const QString& keyword, const QString& address)
 {
     return file.appendLines({keyword, address});
 }

@@ -28,7 +28,7 @@ public:
 
     // Adds a pair at the end of the file, creating a missing one; false when
     // it cannot be written, the reason then in the file's errorString().
-    static bool append(DataFile& file, const QString& keyword, const QString& address);
+    static bool addPair(DataFile& file, const QString& keyword, const QString& address);
 
 private:
     QStringList m_lines;

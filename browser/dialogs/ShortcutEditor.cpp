@@ -85,7 +85,7 @@ void ShortcutEditor::validate()
     const QString keyword = m_keywordBox->text();
     const QString address = m_addressBox->text();
     DataFile file(m_filePath);
-    if (!ShortcutTable::append(file, keyword, address)) {
+    if (!ShortcutTable::addPair(file, keyword, address)) {
         m_messages.warning(this, windowTitle(), failure_reasons::cannotSave(m_filePath, file.errorString()));
         return;
     }
