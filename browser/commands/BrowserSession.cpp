@@ -20,6 +20,7 @@ BrowserSession::BrowserSession(Parts parts)
     , m_window(
           std::make_unique<MainWindow>(m_folder, m_variables, std::move(parts.pageView), std::move(parts.bannerStrip)))
     , m_menus(new MenuBar)
+    // The secondary windows' keeper is a child of the main window, which deletes it.
     , m_services{*m_window,
                  m_variables,
                  m_pageView,
