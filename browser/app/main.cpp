@@ -27,12 +27,12 @@ int main(int argc, char* argv[])
         .pageView = std::make_unique<WebEngineBrowser>(),
         .bannerStrip = std::make_unique<WebEngineBrowser>(),
         .messages = std::make_unique<QtMessageBox>(),
-        .cd1 = QtFileDialog::forPages(),
+        .fileDialog = QtFileDialog::forPages(),
         .makeFileDialog = [] { return std::make_unique<QtFileDialog>(); },
         .input = std::make_unique<QtInputBox>(),
-        .inet1 = std::make_unique<PageFetcher>(),
+        .fetcher = std::make_unique<PageFetcher>(),
     });
     session.window().show();
-    BenchReport::attachIfRequested(session.window(), session.services().wb1);
+    BenchReport::attachIfRequested(session.window(), session.services().pageView);
     return app.exec();
 }

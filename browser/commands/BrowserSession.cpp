@@ -8,19 +8,29 @@
 #include "MenuBar.h"
 #include "MessageBox.h"
 #include "PageFetcher.h"
+#include "SecondaryWindows.h"
 
 BrowserSession::BrowserSession(Parts parts)
     : m_folder(std::move(parts.folder))
     , m_messages(std::move(parts.messages))
-    , m_cd1(std::move(parts.cd1))
+    , m_fileDialog(std::move(parts.fileDialog))
     , m_input(std::move(parts.input))
-    , m_inet1(std::move(parts.inet1))
+    , m_fetcher(std::move(parts.fetcher))
     , m_pageView(*parts.pageView)
     , m_window(
           std::make_unique<MainWindow>(m_folder, m_variables, std::move(parts.pageView), std::move(parts.bannerStrip)))
     , m_menus(new MenuBar)
-    , m_services{*m_window, m_variables, m_pageView, m_folder, *m_messages, *m_cd1, std::move(parts.makeFileDialog),
-                 *m_input,  *m_inet1}
+    // The secondary windows' keeper is a child of the main window, which deletes it.
+    , m_services{*m_window,
+                 m_variables,
+                 m_pageView,
+                 m_folder,
+                 *m_messages,
+                 *m_fileDialog,
+                 std::move(parts.makeFileDialog),
+                 *m_input,
+                 *m_fetcher,
+                 *new SecondaryWindows(*m_window)}
 {
     m_window->setMenuBar(m_menus);
     bindMainWindowCommands(*m_menus, m_services);

@@ -25,10 +25,10 @@ public:
         std::unique_ptr<BrowserComponent> pageView;     // wb1
         std::unique_ptr<BrowserComponent> bannerStrip;  // wb2
         std::unique_ptr<MessageBox> messages;
-        std::unique_ptr<FileDialog> cd1;
+        std::unique_ptr<FileDialog> fileDialog;  // cd1
         WindowServices::FileDialogFactory makeFileDialog;
         std::unique_ptr<InputBox> input;
-        std::unique_ptr<PageFetcher> inet1;
+        std::unique_ptr<PageFetcher> fetcher;  // Inet1
     };
 
     explicit BrowserSession(Parts parts);
@@ -44,9 +44,9 @@ private:
     ProgramFolder m_folder;
     Variables m_variables;
     std::unique_ptr<MessageBox> m_messages;
-    std::unique_ptr<FileDialog> m_cd1;
+    std::unique_ptr<FileDialog> m_fileDialog;
     std::unique_ptr<InputBox> m_input;
-    std::unique_ptr<PageFetcher> m_inet1;
+    std::unique_ptr<PageFetcher> m_fetcher;
     BrowserComponent& m_pageView;
     // Goes first, with the secondary windows that use what is above.
     std::unique_ptr<MainWindow> m_window;

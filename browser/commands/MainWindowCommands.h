@@ -1,7 +1,13 @@
 #pragma once
 
+#include <array>
+
 class MenuBar;
+struct Menu;
 struct WindowServices;
 
-// Binds every group of menu commands to the main window's menu bar.
+// The menus of the main window's menu bar, in display order.
+const std::array<const Menu*, 6>& mainWindowMenus();
+
+// Binds every entry of those menus to its handler.
 void bindMainWindowCommands(MenuBar& menus, WindowServices& services);

@@ -1,6 +1,7 @@
 #include "MenuBar.h"
 
-#include "MenuTree.h"
+#include "MainWindowCommands.h"
+#include "MenuTable.h"
 
 #include <QMenu>
 
@@ -9,15 +10,15 @@
 MenuBar::MenuBar(QWidget* parent) : QMenuBar(parent)
 {
     setObjectName(QStringLiteral("menuBar"));
-    for (const MenuItem& item : menuTree())
-        addMenu(createMenu(item));
+    for (const Menu* table : mainWindowMenus())
+        addMenu(createMenu(*table));
 }
 
-QMenu* MenuBar::createMenu(const MenuItem& item)
+QMenu* MenuBar::createMenu(const Menu& table)
 {
-    auto* menu = new QMenu(QString::fromUtf8(item.caption), this);
-    menu->setObjectName(QString::fromLatin1(item.name));
-    for (const MenuEntryItem& entry : item.entries) {
+    auto* menu = new QMenu(QString::fromUtf8(table.caption), this);
+    menu->setObjectName(QString::fromLatin1(table.name));
+    for (const MenuEntry& entry : table.entries) {
         QAction* action = menu->addAction(QString::fromUtf8(entry.caption));
         action->setObjectName(QString::fromLatin1(entry.name));
     }

@@ -7,16 +7,16 @@
 #include <string>
 #include <utility>
 
-struct MenuItem;
+struct Menu;
 
-// The main window's menu bar, built from the menu tree. Commands are bound
+// The main window's menu bar, built from the tables of its menus. Commands are bound
 // to the entries by name, one handler per entry.
 class MenuBar : public QMenuBar {
     Q_OBJECT
 public:
     explicit MenuBar(QWidget* parent = nullptr);
 
-    // The entry of that name. A name outside the tree throws
+    // The entry of that name. A name outside the menus throws
     // std::invalid_argument, in every build: a misspelt name must not leave an
     // entry silently dead.
     QAction* entry(const char* name) const;
@@ -33,7 +33,7 @@ public:
     bool isBound(const char* name) const;
 
 private:
-    QMenu* createMenu(const MenuItem& item);
+    QMenu* createMenu(const Menu& table);
     QAction* claim(const char* name);
 
     std::set<std::string> m_bound;

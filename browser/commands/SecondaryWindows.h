@@ -6,8 +6,9 @@
 #include <QObject>
 #include <QWidget>
 
+#include <map>
 #include <memory>
-#include <vector>
+#include <string>
 
 // The secondary windows opened from the menus (each at most once), alive as long as the main
 // window. Without closing them with it, the editor or the about window would
@@ -19,16 +20,20 @@ public:
         mainWindow.installEventFilter(this);
     }
 
-    SingleWindow& add(SingleWindow::Builder build)
+    // The window that the entry of that name opens; the builder given first is kept.
+    SingleWindow& of(const char* entry, SingleWindow::Builder build)
     {
-        return *m_windows.emplace_back(std::make_unique<SingleWindow>(std::move(build)));
+        std::unique_ptr<SingleWindow>& window = m_windows[entry];
+        if (!window)
+            window = std::make_unique<SingleWindow>(std::move(build));
+        return *window;
     }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
         if (watched == &m_mainWindow && event->type() == QEvent::Close) {
-            for (const auto& window : m_windows)
+            for (const auto& [entry, window] : m_windows)
                 window->close();
         }
         return QObject::eventFilter(watched, event);
@@ -36,5 +41,5 @@ protected:
 
 private:
     QWidget& m_mainWindow;
-    std::vector<std::unique_ptr<SingleWindow>> m_windows;
+    std::map<std::string, std::unique_ptr<SingleWindow>> m_windows;
 };

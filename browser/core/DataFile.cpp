@@ -1,7 +1,7 @@
 #include "DataFile.h"
 
 #include "Windows1252.h"
-#include "WriteFailure.h"
+#include "FailureReasons.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -118,7 +118,7 @@ bool DataFile::write(QIODevice::OpenMode mode, const QStringList& lines)
     }
     QFile file(m_path);
     auto fail = [&](int errorNumber) {
-        m_error = write_failure::reason(m_path, errorNumber, file.errorString());
+        m_error = failure_reasons::ofWrite(m_path, errorNumber, file.errorString());
         return false;
     };
     if (QFileInfo(m_path).isDir())

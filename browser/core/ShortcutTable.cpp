@@ -9,6 +9,27 @@ ShortcutTable ShortcutTable::read(const QString& path)
     return ShortcutTable(DataFile(path).readLines(data_files::raccourcis.maxLines));
 }
 
+QStringList ShortcutTable::keywords() const
+{
+    QStringList keywords;
+    for (qsizetype i = 0; i < m_lines.size(); i += 2)
+        keywords << m_lines.at(i);
+    return keywords;
+}
+
+QStringList ShortcutTable::addresses() const
+{
+    QStringList addresses;
+    for (qsizetype i = 1; i < m_lines.size(); i += 2)
+        addresses << m_lines.at(i);
+    return addresses;
+}
+
+bool ShortcutTable::addPair(DataFile& file, const QString& keyword, const QString& address)
+{
+    return file.appendLines({keyword, address});
+}
+
 std::optional<QString> ShortcutTable::addressFor(const QString& keyword) const
 {
     std::optional<QString> address;

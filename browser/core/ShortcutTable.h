@@ -5,6 +5,8 @@
 
 #include <optional>
 
+class DataFile;
+
 // The keyword shortcuts of raccourcis.txt: a keyword line followed by its
 // address line, pair after pair, at most 1001 lines.
 class ShortcutTable {
@@ -18,6 +20,15 @@ public:
     // stored files rely on this. Address lines are never taken for keywords;
     // a keyword without an address line after it finds nothing.
     std::optional<QString> addressFor(const QString& keyword) const;
+
+    // Lines are paired by position only: keywords at even positions, addresses
+    // at odd ones, a last keyword without its address included.
+    QStringList keywords() const;
+    QStringList addresses() const;
+
+    // Adds a pair at the end of the file, creating a missing one; false when
+    // it cannot be written, the reason then in the file's errorString().
+    static bool addPair(DataFile& file, const QString& keyword, const QString& address);
 
 private:
     QStringList m_lines;

@@ -3,13 +3,13 @@
 #include "AccessibleRoles.h"
 #include "DataFile.h"
 #include "DataFiles.h"
+#include "FailureReasons.h"
 #include "FileDialog.h"
 #include "MessageBox.h"
 #include "Twips.h"
 #include "WindowFont.h"
 
 #include <QCloseEvent>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -120,9 +120,7 @@ void PreferredAddressDialog::validate()
     if (!file.replaceWithLine(chosen)) {
         // The variable keeps its value, so it still agrees with the file, and
         // the dialog stays open with what the user typed.
-        m_messages.warning(this, windowTitle(),
-                           QStringLiteral("Impossible d'enregistrer le fichier « %1 » : %2")
-                               .arg(QDir::toNativeSeparators(m_filePath), file.errorString()));
+        m_messages.warning(this, windowTitle(), failure_reasons::cannotSave(m_filePath, file.errorString()));
         return;
     }
     m_variables.*m_member.variable = chosen;

@@ -3,11 +3,12 @@
 #include "AccessibleRoles.h"
 #include "DataFile.h"
 #include "DataFiles.h"
+#include "FailureReasons.h"
 #include "MessageBox.h"
+#include "ShortcutTable.h"
 #include "Twips.h"
 #include "WindowFont.h"
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,11 +74,10 @@ ShortcutEditor::ShortcutEditor(const ProgramFolder& folder, MessageBox& messages
 
 void ShortcutEditor::load()
 {
-    // Lines are paired by position only: keywords at even positions, addresses
-    // at odd ones. A missing file lists nothing.
-    const QStringList lines = DataFile(m_filePath).readLines(data_files::raccourcis.maxLines);
-    for (qsizetype i = 0; i < lines.size(); ++i)
-        (i % 2 == 0 ? m_keywordList : m_addressList)->addItem(lines.at(i));
+    // A missing file lists nothing.
+    const ShortcutTable table = ShortcutTable::read(m_filePath);
+    m_keywordList->addItems(table.keywords());
+    m_addressList->addItems(table.addresses());
 }
 
 void ShortcutEditor::validate()
@@ -85,10 +85,8 @@ void ShortcutEditor::validate()
     const QString keyword = m_keywordBox->text();
     const QString address = m_addressBox->text();
     DataFile file(m_filePath);
-    if (!file.appendLines({keyword, address})) {
-        m_messages.warning(this, windowTitle(),
-                           QStringLiteral("Impossible d'enregistrer le raccourci dans le fichier « %1 » : %2")
-                               .arg(QDir::toNativeSeparators(m_filePath), file.errorString()));
+    if (!ShortcutTable::addPair(file, keyword, address)) {
+        m_messages.warning(this, windowTitle(), failure_reasons::cannotSave(m_filePath, file.errorString()));
         return;
     }
     m_confirmation->setText(QStringLiteral("Félicitations! Maintenant, il vous suffit de taper le mot ") + keyword +

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a configured build tree, checks it with lintian
+# Builds the Debian package from a configured build tree, in its package/
+# folder where scripts/package ships it, checks it with lintian
 # and desktop-file-validate, unpacks it into a private root and starts the unpacked
 # program the way its desktop entry does, under Xvfb with a fresh HOME: its main
 # window must appear with its caption, and the default data files must land in the
@@ -10,11 +11,11 @@ build_dir=$1
 work=$2
 
 rm -rf "$work"
-mkdir -p "$work/package" "$work/root" "$work/home"
+mkdir -p "$work/root" "$work/home"
 
-cpack -G DEB --config "$build_dir/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" \
+cpack -G DEB --config "$build_dir/CPackConfig.cmake" >"$work/cpack.log" \
   || { cat "$work/cpack.log"; exit 1; }
-deb=$(ls "$work"/package/tavrello_*.deb)
+deb=$(ls "$build_dir"/package/tavrello_*.deb)
 echo "package: $deb"
 
 fail() { echo "FAIL: $*"; exit 1; }

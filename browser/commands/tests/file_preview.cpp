@@ -77,14 +77,14 @@ int main(int argc, char** argv)
         .pageView = std::move(pageView),
         .bannerStrip = std::make_unique<FakeBrowserComponent>(),
         .messages = std::make_unique<QtMessageBox>(),
-        .cd1 = std::move(cd1),
+        .fileDialog = std::move(cd1),
         .makeFileDialog = [] { return std::make_unique<QtFileDialog>(); },
         .input = std::make_unique<QtInputBox>(),
-        .inet1 = std::make_unique<PageFetcher>(),
+        .fetcher = std::make_unique<PageFetcher>(),
     });
     MainWindow& window = session.window();
     MenuBar* menus = &session.menus();
-    session.services().inet1.setTimeout(2s);
+    session.services().fetcher.setTimeout(2s);
     window.move(0, 0);
     window.show();
 

@@ -43,8 +43,8 @@ int main(int argc, char** argv)
 
     FakeSession fakes(folder);
     fakes.wb1->url = server.url("/");
-    MainWindow& window = fakes.session->window();
-    MenuBar* menus = &fakes.session->menus();
+    MainWindow& window = fakes.window();
+    MenuBar* menus = &fakes.menus();
     window.show();
     CloseReporter reporter;
     app.installEventFilter(&reporter);

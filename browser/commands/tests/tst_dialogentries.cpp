@@ -1,21 +1,10 @@
-#include "DialogEntries.h"
-#include "FakeBrowserComponent.h"
-#include "FakeFileDialog.h"
-#include "FakeInputBox.h"
-#include "FakeMessageBox.h"
-#include "MainWindow.h"
-#include "MenuBar.h"
-#include "PageFetcher.h"
+#include "FakeSession.h"
 #include "TestSupport.h"
-#include "Variables.h"
-#include "WindowServices.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -24,46 +13,20 @@ class DialogEntriesTest : public QObject {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_folder;
-    std::unique_ptr<ProgramFolder> m_programFolder;
-    Variables m_variables;
-    FakeMessageBox m_messages;
-    FakeFileDialog m_cd1;
-    FakeInputBox m_input;
-    PageFetcher m_inet1;
-    std::unique_ptr<MainWindow> m_main;
-    std::unique_ptr<WindowServices> m_services;
-    MenuBar* m_menus = nullptr;
-    int m_fileDialogs = 0;
+    std::unique_ptr<FakeSession> m_fixture;
 
-    void choose(const char* entry) { m_menus->entry(entry)->trigger(); }
+    void choose(const char* entry) { m_fixture->trigger(entry); }
+    MainWindow& main() const { return m_fixture->window(); }
 
 private slots:
     void init()
     {
-        QVERIFY(m_folder.isValid());
-        m_variables = Variables{};
-        m_fileDialogs = 0;
-        m_programFolder = std::make_unique<ProgramFolder>(m_folder.path());
-        auto wb1 = std::make_unique<FakeBrowserComponent>();
-        BrowserComponent& pageView = *wb1;
-        m_main = std::make_unique<MainWindow>(*m_programFolder, m_variables, std::move(wb1),
-                                              std::make_unique<FakeBrowserComponent>());
-        m_menus = new MenuBar;
-        m_main->setMenuBar(m_menus);
-        m_services.reset(new WindowServices{*m_main, m_variables, pageView, *m_programFolder, m_messages, m_cd1,
-                                            [this] {
-                                                ++m_fileDialogs;
-                                                return std::make_unique<FakeFileDialog>();
-                                            },
-                                            m_input, m_inet1});
-        bindDialogEntries(*m_menus, *m_services);
-        m_main->show();
+        m_fixture = std::make_unique<FakeSession>();
+        main().show();
     }
     void cleanup()
     {
-        m_main.reset();
-        m_services.reset();
+        m_fixture.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         // The main window takes the secondary windows still open with it.
         for (QWidget* window : QApplication::topLevelWidgets())
@@ -90,7 +53,7 @@ private slots:
         for (const char* way : {"Command1", "Command2", "title bar"}) {
             choose(qPrintable(entry));
             QWidget* dialog = openWindow(qPrintable(form));
-            QVERIFY(!m_main->isEnabled());
+            QVERIFY(!main().isEnabled());
             QVERIFY(dialog->isEnabled());
             // Each opening is built anew, with its own file dialog.
             QVERIFY(child<QLineEdit>(dialog, "Text1")->text().isEmpty());
@@ -99,22 +62,22 @@ private slots:
                 dialog->close();
             else
                 QTest::mouseClick(child(dialog, way), Qt::LeftButton);
-            QVERIFY2(m_main->isEnabled(), way);
+            QVERIFY2(main().isEnabled(), way);
             QVERIFY(openWindows(qPrintable(form)).isEmpty());
         }
-        QCOMPARE(m_fileDialogs, 3);
-        QVERIFY(m_messages.texts.isEmpty());
+        QCOMPARE(m_fixture->fileDialogsMade, 3);
+        QVERIFY(m_fixture->messages->texts.isEmpty());
     }
 
     void editorAndAboutWindowExistOnceBesideAnEnabledMainWindow()
     {
-        const QString shortcuts = m_folder.filePath(QStringLiteral("raccourcis.txt"));
+        const QString shortcuts = m_fixture->programFile(QStringLiteral("raccourcis.txt"));
         writeBytes(shortcuts, "a\r\nhttp://a.test/\r\n");
         choose("smnu_facile");
         choose("smnu_credits");
         QWidget* editor = openWindow("f_facile");
         QWidget* credits = openWindow("f_credits");
-        QVERIFY(m_main->isEnabled());
+        QVERIFY(main().isEnabled());
 
         // Chosen again: the same windows, the file not read again.
         writeBytes(shortcuts, "a\r\nhttp://a.test/\r\nb\r\nhttp://b.test/\r\n");
@@ -137,7 +100,7 @@ private slots:
     {
         choose("smnu_facile");
         choose("smnu_credits");
-        m_main->close();
+        main().close();
         QVERIFY(openWindows("f_facile").isEmpty());
         QVERIFY(openWindows("f_credits").isEmpty());
     }

@@ -27,14 +27,13 @@ class FileCommandsTest : public QObject {
 
 private:
     LocalHttpServer m_server;
-    QTemporaryDir m_programDir;
     std::unique_ptr<QTemporaryDir> m_files;
-    std::unique_ptr<BrowserSession> m_session;
+    std::unique_ptr<FakeSession> m_session;
     FakeBrowserComponent* m_wb1 = nullptr;
     FakeMessageBox* m_messages = nullptr;
     FakeFileDialog* m_cd1 = nullptr;
 
-    void choose(const char* entry) { m_session->menus().entry(entry)->trigger(); }
+    void choose(const char* entry) { m_session->trigger(entry); }
     QString file(const QString& name) const { return m_files->filePath(name); }
     int requestsDuring(const std::function<void()>& action)
     {
@@ -50,12 +49,11 @@ private slots:
     {
         m_files = std::make_unique<QTemporaryDir>();
         QVERIFY(m_files->isValid());
-        FakeSession fakes(m_programDir.path());
-        m_wb1 = fakes.wb1;
-        m_messages = fakes.messages;
-        m_cd1 = fakes.cd1;
-        m_session = std::move(fakes.session);
-        m_session->services().inet1.setTimeout(300ms);
+        m_session = std::make_unique<FakeSession>();
+        m_wb1 = m_session->wb1;
+        m_messages = m_session->messages;
+        m_cd1 = m_session->cd1;
+        m_session->services().fetcher.setTimeout(300ms);
         m_session->window().show();
     }
     void cleanup() { m_session.reset(); }

@@ -1,25 +1,36 @@
-#include "CommandsFixture.h"
 #include "Endpoints.h"
-#include "LinkMenus.h"
-#include "SiteSearches.h"
-#include "WebAddresses.h"
+#include "FakeSession.h"
 
 #include <QAction>
 #include <QSet>
 #include <QTest>
+#include <QUrl>
 
 #include <memory>
+
+namespace {
+
+// The seven web-master sites, the Tessaly directory and the help site.
+const std::pair<const char*, const char*> fixedSites[] = {
+    {"smnu_searchtessaly", endpoints::tessalyHost},
+    {"smnu_annuprog", endpoints::annuprogHost},
+    {"smnu_exgban", endpoints::exgbanHost},
+    {"smnu_annupart", endpoints::annupartHost},
+    {"smnu_annufree", endpoints::annufreeHost},
+    {"smnu_freerefer", endpoints::freereferHost},
+    {"smnu_portail", endpoints::portailHost},
+    {"smnu_clsites", endpoints::clsitesHost},
+    {"smnu_aide", endpoints::helpHost},
+};
+
+}  // namespace
 
 // The entries that send the page view somewhere without asking anything.
 class LinkMenusTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_fixture = std::make_unique<CommandsFixture>();
-        bindLinkMenus(*m_fixture->menus, *m_fixture->services);
-    }
+    void init() { m_fixture = std::make_unique<FakeSession>(); }
     void cleanup() { m_fixture.reset(); }
 
     void browserOperations_data()
@@ -46,27 +57,16 @@ private slots:
         // Nothing behind or ahead: the fake refuses both steps, which stays unnoticed.
         m_fixture->trigger(qPrintable(entry));
         m_fixture->trigger(qPrintable(entry));
-        QCOMPARE(m_fixture->wb1().calls, QStringList({call, call}));
-        QVERIFY(m_fixture->wb1().navigations.isEmpty());
-        QVERIFY(m_fixture->messages.texts.isEmpty());
+        QCOMPARE(m_fixture->wb1->calls, QStringList({call, call}));
+        QVERIFY(m_fixture->wb1->navigations.isEmpty());
+        QVERIFY(m_fixture->messages->texts.isEmpty());
     }
 
     void frontPagesOfFixedSites_data()
     {
         QTest::addColumn<QString>("entry");
         QTest::addColumn<QString>("address");
-        const std::pair<const char*, const char*> sites[] = {
-            {"smnu_searchtessaly", endpoints::tessalyHost},
-            {"smnu_annuprog", endpoints::annuprogHost},
-            {"smnu_exgban", endpoints::exgbanHost},
-            {"smnu_annupart", endpoints::annupartHost},
-            {"smnu_annufree", endpoints::annufreeHost},
-            {"smnu_freerefer", endpoints::freereferHost},
-            {"smnu_portail", endpoints::portailHost},
-            {"smnu_clsites", endpoints::clsitesHost},
-            {"smnu_aide", endpoints::helpHost},
-        };
-        for (const auto& [entry, host] : sites)
+        for (const auto& [entry, host] : fixedSites)
             QTest::newRow(entry) << QString::fromLatin1(entry) << QStringLiteral("http://") + QLatin1String(host);
     }
     void frontPagesOfFixedSites()
@@ -74,8 +74,8 @@ private slots:
         QFETCH(QString, entry);
         QFETCH(QString, address);
         m_fixture->trigger(qPrintable(entry));
-        QCOMPARE(m_fixture->wb1().navigations, QStringList{address});
-        QVERIFY(m_fixture->wb1().calls.isEmpty());
+        QCOMPARE(m_fixture->wb1->navigations, QStringList{address});
+        QVERIFY(m_fixture->wb1->calls.isEmpty());
     }
 
     void preferredAddressesAreReadAtEachClick_data()
@@ -90,7 +90,7 @@ private slots:
     {
         QFETCH(QString, entry);
         QFETCH(int, variable);
-        Variables& variables = m_fixture->variables;
+        Variables& variables = m_fixture->services().variables;
         QString* const addresses[] = {&variables.url_site, &variables.url_moteur, &variables.url_home};
         // The other two hold addresses of their own, which must not be taken.
         variables = {"http://home.test/", "http://site.test/", "http://moteur.test/", "http://erreur.test/"};
@@ -103,22 +103,25 @@ private slots:
         addresses[variable]->clear();
         m_fixture->trigger(qPrintable(entry));
 
-        QCOMPARE(m_fixture->wb1().navigations, QStringList({first, "C:\\Mes pages\\nouvelle page.htm"}));
-        QVERIFY(m_fixture->wb1().calls.isEmpty());
+        QCOMPARE(m_fixture->wb1->navigations, QStringList({first, "C:\\Mes pages\\nouvelle page.htm"}));
+        QVERIFY(m_fixture->wb1->calls.isEmpty());
     }
 
     void fixedHostsDifferFromOneAnotherAndFromSearches()
     {
         QSet<QString> hosts;
-        for (const FrontPageLink& link : frontPageLinks())
-            hosts.insert(QString::fromLatin1(link.host).toLower());
+        for (const auto& [entry, host] : fixedSites)
+            hosts.insert(QString::fromLatin1(host).toLower());
         QCOMPARE(hosts.size(), 9);
-        for (const SiteSearch& search : siteSearches())
-            QVERIFY2(!hosts.contains(QString::fromLatin1(search.script->host).toLower()), search.entry);
+        for (const char* search :
+             {"smnu_meta", "smnu_rechercherdovrane", "smnu_searchquillabo", "smnu_brumolo", "smnu_searchbrumolo1"}) {
+            m_fixture->trigger(search);
+            QVERIFY2(!hosts.contains(QUrl(m_fixture->wb1->navigations.last()).host().toLower()), search);
+        }
     }
 
 private:
-    std::unique_ptr<CommandsFixture> m_fixture;
+    std::unique_ptr<FakeSession> m_fixture;
 };
 
 QTEST_MAIN(LinkMenusTest)

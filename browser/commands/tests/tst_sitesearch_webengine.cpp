@@ -1,6 +1,6 @@
 #include "FakeInputBox.h"
 #include "LocalHttpServer.h"
-#include "SiteSearches.h"
+#include "SearchMenu.h"
 #include "WebAddresses.h"
 #include "WebEngineBrowser.h"
 
@@ -25,13 +25,11 @@ private slots:
     {
         LocalHttpServer server;
         QVERIFY(server.listen());
-        const SiteSearch& meta = siteSearches().front();
-        QCOMPARE(meta.entry, "smnu_meta");
-        // Only the host changes: path, key and suffix are the row's own.
+        // Only the host changes: path, key and suffix are Ferrovane's own.
         const QByteArray localHost = QUrl(server.url("/")).authority().toLatin1();
-        web_addresses::SearchScript local = *meta.script;
+        web_addresses::SearchScript local = web_addresses::ferrovaneSearchScript;
         local.host = localHost.constData();
-        const SiteSearch pointed{meta.entry, meta.title, meta.prompt, &local};
+        const SiteSearch pointed{"Rechercher avec Ferrovane", "Entrez le ou les mots clé recherchés :", &local};
 
         const QString typed = QStringLiteral(" deux mots & clés+été=1 ");
         FakeInputBox input;

@@ -1,6 +1,5 @@
-#include "CommandsFixture.h"
+#include "FakeSession.h"
 #include "Endpoints.h"
-#include "SiteSearches.h"
 
 #include <QAction>
 #include <QTest>
@@ -28,11 +27,7 @@ class SiteSearchesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_fixture = std::make_unique<CommandsFixture>();
-        bindSiteSearches(*m_fixture->menus, *m_fixture->services);
-    }
+    void init() { m_fixture = std::make_unique<FakeSession>(); }
     void cleanup() { m_fixture.reset(); }
 
     void eachSearchSendsTheWordsAsTyped_data()
@@ -96,20 +91,20 @@ private slots:
         QFETCH(Answer, answer);
         QFETCH(QString, words);
 
-        m_fixture->input.answers = {answer};
+        m_fixture->input->answers = {answer};
         m_fixture->trigger(qPrintable(entry));
 
-        QCOMPARE(m_fixture->input.titles, QStringList{title});
-        QCOMPARE(m_fixture->input.prompts, QStringList{prompt});
-        QCOMPARE(m_fixture->wb1().navigations, QStringList{prefix + words + suffix});
-        QCOMPARE(m_fixture->wb1().calls, QStringList());
-        QCOMPARE(m_fixture->messages.texts, QStringList());
+        QCOMPARE(m_fixture->input->titles, QStringList{title});
+        QCOMPARE(m_fixture->input->prompts, QStringList{prompt});
+        QCOMPARE(m_fixture->wb1->navigations, QStringList{prefix + words + suffix});
+        QCOMPARE(m_fixture->wb1->calls, QStringList());
+        QCOMPARE(m_fixture->messages->texts, QStringList());
         // Searches are not visits from the address bar: no history.
         QVERIFY(!QFile::exists(m_fixture->currentFile("historique.txt")));
     }
 
 private:
-    std::unique_ptr<CommandsFixture> m_fixture;
+    std::unique_ptr<FakeSession> m_fixture;
 };
 
 QTEST_MAIN(SiteSearchesTest)

@@ -1,5 +1,5 @@
-#include "CommandsFixture.h"
-#include "Skins.h"
+#include "FakeSession.h"
+
 #include "TestFiles.h"
 
 #include <QAction>
@@ -17,8 +17,7 @@ class SkinsTest : public QObject {
 private slots:
     void init()
     {
-        m_fixture = std::make_unique<CommandsFixture>();
-        bindSkins(*m_fixture->menus, *m_fixture->services);
+        m_fixture = std::make_unique<FakeSession>();
         m_png = m_fixture->programFile("rouge.png");
         m_jpeg = m_fixture->currentFile("bleu.jpg");
         QVERIFY(picture(40, 30, Qt::red).save(m_png, "PNG"));
@@ -29,16 +28,16 @@ private slots:
     void skinIsShownStoredAndBackAtTheNextStart()
     {
         choose(m_png);
-        QCOMPARE(m_fixture->input.titles, QStringList{"Ajout d'un skin"});
-        QCOMPARE(m_fixture->input.prompts, QStringList{"Entrez le chemin d'accès du skin"});
-        QCOMPARE(shownSize(*m_fixture->window), QSize(40, 30));
+        QCOMPARE(m_fixture->input->titles, QStringList{"Ajout d'un skin"});
+        QCOMPARE(m_fixture->input->prompts, QStringList{"Entrez le chemin d'accès du skin"});
+        QCOMPARE(shownSize(m_fixture->window()), QSize(40, 30));
         QCOMPARE(skinsFile(), m_png.toLocal8Bit() + "\r\n");
 
         // A relative path is read from the current folder and stored as typed.
         choose(QStringLiteral("bleu.jpg"));
-        QCOMPARE(shownSize(*m_fixture->window), QSize(64, 48));
+        QCOMPARE(shownSize(m_fixture->window()), QSize(64, 48));
         QCOMPARE(skinsFile(), QByteArray("bleu.jpg\r\n"));
-        QVERIFY(m_fixture->messages.texts.isEmpty());
+        QVERIFY(m_fixture->messages->texts.isEmpty());
 
         QCOMPARE(shownSize(*m_fixture->openWindow()), QSize(64, 48));
     }
@@ -53,11 +52,11 @@ private slots:
     {
         QFETCH(std::optional<QString>, answer);
         choose(m_png);
-        m_fixture->input.answers = {answer};
+        m_fixture->input->answers = {answer};
         m_fixture->trigger("smnu_skins");
-        QCOMPARE(shownSize(*m_fixture->window), QSize(0, 0));
+        QCOMPARE(shownSize(m_fixture->window()), QSize(0, 0));
         QCOMPARE(skinsFile(), QByteArray("\r\n"));
-        QVERIFY(m_fixture->messages.texts.isEmpty());
+        QVERIFY(m_fixture->messages->texts.isEmpty());
         QCOMPARE(shownSize(*m_fixture->openWindow()), QSize(0, 0));
     }
 
@@ -78,22 +77,22 @@ private slots:
         choose(m_png);
 
         choose(path);
-        QCOMPARE(shownSize(*m_fixture->window), QSize(40, 30));
+        QCOMPARE(shownSize(m_fixture->window()), QSize(40, 30));
         QCOMPARE(skinsFile(), m_png.toLocal8Bit() + "\r\n");
-        QCOMPARE(m_fixture->messages.titles, QStringList{"Ajout d'un skin"});
-        QCOMPARE(m_fixture->messages.texts.size(), 1);
-        QVERIFY2(m_fixture->messages.texts.first().contains(QStringLiteral("« %1 »").arg(path)),
-                 qPrintable(m_fixture->messages.texts.first()));
-        QVERIFY(m_fixture->messages.texts.first().startsWith(QStringLiteral("Impossible de lire l'image")));
+        QCOMPARE(m_fixture->messages->titles, QStringList{"Ajout d'un skin"});
+        QCOMPARE(m_fixture->messages->texts.size(), 1);
+        QVERIFY2(m_fixture->messages->texts.first().contains(QStringLiteral("« %1 »").arg(path)),
+                 qPrintable(m_fixture->messages->texts.first()));
+        QVERIFY(m_fixture->messages->texts.first().startsWith(QStringLiteral("Impossible de lire l'image")));
     }
 
     void skinsFileThatCannotBeWrittenIsReported()
     {
         QVERIFY(QDir(m_fixture->programFile(QString())).mkdir(QStringLiteral("skins.txt")));
         choose(m_png);
-        QCOMPARE(shownSize(*m_fixture->window), QSize(40, 30));
-        QCOMPARE(m_fixture->messages.texts.size(), 1);
-        QVERIFY(m_fixture->messages.texts.first().contains(QStringLiteral("skins.txt")));
+        QCOMPARE(shownSize(m_fixture->window()), QSize(40, 30));
+        QCOMPARE(m_fixture->messages->texts.size(), 1);
+        QVERIFY(m_fixture->messages->texts.first().contains(QStringLiteral("skins.txt")));
     }
 
 private:
@@ -105,13 +104,13 @@ private:
     }
     void choose(const QString& path)
     {
-        m_fixture->input.answers = {path};
+        m_fixture->input->answers = {path};
         m_fixture->trigger("smnu_skins");
     }
     static QSize shownSize(MainWindow& window) { return window.findChild<QLabel*>("Image1")->pixmap().size(); }
     QByteArray skinsFile() const { return readBytes(m_fixture->programFile("skins.txt")); }
 
-    std::unique_ptr<CommandsFixture> m_fixture;
+    std::unique_ptr<FakeSession> m_fixture;
     QString m_png;
     QString m_jpeg;
 };

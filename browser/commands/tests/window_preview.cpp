@@ -35,10 +35,10 @@ int main(int argc, char** argv)
         .pageView = std::make_unique<FakeBrowserComponent>(),
         .bannerStrip = std::make_unique<FakeBrowserComponent>(),
         .messages = std::make_unique<QtMessageBox>(),
-        .cd1 = std::make_unique<QtFileDialog>(),
+        .fileDialog = std::make_unique<QtFileDialog>(),
         .makeFileDialog = [] { return std::make_unique<QtFileDialog>(); },
         .input = std::make_unique<QtInputBox>(),
-        .inet1 = std::make_unique<PageFetcher>(),
+        .fetcher = std::make_unique<PageFetcher>(),
     });
     MainWindow& main = session.window();
     MenuBar* menus = &session.menus();

@@ -1,6 +1,6 @@
 #include "DataFile.h"
 #include "StartupFiles.h"
-#include "WriteFailure.h"
+#include "FailureReasons.h"
 
 #include <QDir>
 #include <QFile>
@@ -111,9 +111,9 @@ private slots:
         QVERIFY(QDir(dir().path()).mkdir("folder.txt"));
         DataFile f(dir().filePath("folder.txt"));
         QVERIFY(!f.appendLines({"x"}));
-        QCOMPARE(f.errorString(), QStringLiteral("un dossier porte déjà le nom de ce fichier"));
+        QCOMPARE(f.errorString(), QStringLiteral("un dossier porte déjà ce nom"));
         QVERIFY(!f.replaceWithLine("x"));
-        QCOMPARE(f.errorString(), QStringLiteral("un dossier porte déjà le nom de ce fichier"));
+        QCOMPARE(f.errorString(), QStringLiteral("un dossier porte déjà ce nom"));
         DataFile g(dir().filePath("no/such/folder/file.txt"));
         QVERIFY(!g.replaceWithLine("x"));
         QCOMPARE(g.errorString(), QStringLiteral("le dossier « %1 » n'existe pas")
@@ -128,16 +128,16 @@ private slots:
     void writeFailuresNameTheCommonCauses()
     {
         const QString file = dir().filePath("site.txt");
-        QCOMPARE(write_failure::reason(file, EACCES, "Permission denied"),
+        QCOMPARE(failure_reasons::ofWrite(file, EACCES, "Permission denied"),
                  QStringLiteral("l'accès à ce fichier ou à son dossier est refusé"));
-        QCOMPARE(write_failure::reason(file, EROFS, "Read-only file system"),
+        QCOMPARE(failure_reasons::ofWrite(file, EROFS, "Read-only file system"),
                  QStringLiteral("l'accès à ce fichier ou à son dossier est refusé"));
-        QCOMPARE(write_failure::reason(file, ETXTBSY, "Text file busy"),
+        QCOMPARE(failure_reasons::ofWrite(file, ETXTBSY, "Text file busy"),
                  QStringLiteral("le fichier est utilisé par un autre programme"));
-        QCOMPARE(write_failure::reason(file, EDQUOT, "Disk quota exceeded"), QStringLiteral("le disque est plein"));
+        QCOMPARE(failure_reasons::ofWrite(file, EDQUOT, "Disk quota exceeded"), QStringLiteral("le disque est plein"));
         // Rarer causes keep the system's own words.
-        QCOMPARE(write_failure::reason(file, EIO, "Input/output error"), QStringLiteral("Input/output error"));
-        QCOMPARE(write_failure::reason(file, 0, "Unknown error"), QStringLiteral("Unknown error"));
+        QCOMPARE(failure_reasons::ofWrite(file, EIO, "Input/output error"), QStringLiteral("Input/output error"));
+        QCOMPARE(failure_reasons::ofWrite(file, 0, "Unknown error"), QStringLiteral("Unknown error"));
     }
 
     void historyStopsAtARepeatedLine_data()

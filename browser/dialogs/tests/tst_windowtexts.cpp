@@ -1,6 +1,7 @@
 // The secondary windows' texts and layout, checked against tables written
 // from the design by hand (not from the code): captions, control texts,
-// places and sizes in twips, client sizes, fonts and colours.
+// places and sizes in twips, client sizes, fonts and colours. Every named
+// control is in its window's table.
 #include "CreditsWindow.h"
 #include "Endpoints.h"
 #include "FakeBrowserComponent.h"
@@ -9,6 +10,7 @@
 #include "PreferredAddressDialog.h"
 #include "ShortcutEditor.h"
 #include "TestSupport.h"
+#include "Twips.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -16,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -89,6 +92,12 @@ void checkWindow(QWidget* built, const Window& expected)
         if (!control.text.isNull())
             QCOMPARE(shownText(found), control.text);
     }
+    for (const QWidget* control : built->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        const QString name = control->objectName();
+        const bool drawn = std::any_of(expected.controls.begin(), expected.controls.end(),
+                                       [&](const Control& c) { return name == QLatin1String(c.name); });
+        QVERIFY2(name.isEmpty() || drawn, qPrintable(name + QStringLiteral(" is not drawn")));
+    }
 }
 
 void checkFont(QWidget* control, const QString& family, bool bold, bool underline)
@@ -113,6 +122,19 @@ private slots:
     {
         m_folder = std::make_unique<QTemporaryDir>();
         QVERIFY(m_folder->isValid());
+    }
+
+    void twipsRoundToTheNearerPixel()
+    {
+        QCOMPARE(twipsToPixels(7), 0);
+        QCOMPARE(twipsToPixels(8), 1);
+        QCOMPARE(twipsToPixels(1215), 81);
+        QCOMPARE(twipsToPixels(1222), 81);
+        QCOMPARE(twipsToPixels(1223), 82);
+        QCOMPARE(twipsToPixels(-7), 0);
+        QCOMPARE(twipsToPixels(-8), -1);
+        QCOMPARE(twipsToPixels(-360), -24);
+        QCOMPARE(twipsToPixels(8, -8, 22, 23), QRect(1, -1, 1, 2));
     }
 
     void addressDialogs_data()

@@ -1,4 +1,5 @@
 #include "PageFetcher.h"
+#include "FailureReasons.h"
 #include "FrenchQuotes.h"
 
 #include <QApplication>
@@ -70,44 +71,6 @@ QString notAWebAddress(const QString& address)
         .arg(quoted(address));
 }
 
-QString reason(QNetworkReply& reply, int status, std::chrono::milliseconds timeout)
-{
-    // The transfer time-out aborts the reply: nothing else cancels it.
-    if (reply.error() == QNetworkReply::OperationCanceledError || reply.error() == QNetworkReply::TimeoutError) {
-        return QStringLiteral("le serveur n'a pas répondu dans le délai de %1 secondes")
-            .arg(std::chrono::duration_cast<std::chrono::seconds>(timeout).count());
-    }
-    if (status >= 400) {
-        const QString phrase = reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
-        const QString answer = status == 404 ? QStringLiteral("la page n'existe pas sur le serveur")
-                                             : QStringLiteral("le serveur a refusé la demande");
-        return QStringLiteral("%1 (erreur HTTP %2%3)")
-            .arg(answer)
-            .arg(status)
-            .arg(phrase.isEmpty() ? QString() : QStringLiteral(" ") + phrase);
-    }
-    switch (reply.error()) {
-    case QNetworkReply::ConnectionRefusedError: return QStringLiteral("le serveur a refusé la connexion");
-    case QNetworkReply::HostNotFoundError:
-        return QStringLiteral("le serveur est introuvable ; vérifiez l'adresse et la connexion au réseau");
-    case QNetworkReply::RemoteHostClosedError:
-        return QStringLiteral("le serveur a fermé la connexion avant la fin de l'envoi");
-    case QNetworkReply::SslHandshakeFailedError:
-        return QStringLiteral("la connexion sécurisée n'a pas pu être établie");
-    case QNetworkReply::TooManyRedirectsError:
-    case QNetworkReply::InsecureRedirectError:
-        return QStringLiteral("le serveur renvoie vers une autre adresse sans fin ou vers une adresse non sécurisée");
-    case QNetworkReply::ProxyConnectionRefusedError:
-    case QNetworkReply::ProxyNotFoundError:
-    case QNetworkReply::ProxyTimeoutError:
-    case QNetworkReply::ProxyAuthenticationRequiredError:
-        return QStringLiteral("le serveur mandataire (proxy) n'a pas permis la connexion");
-    case QNetworkReply::TemporaryNetworkFailureError:
-    case QNetworkReply::NetworkSessionFailedError: return QStringLiteral("la connexion au réseau a été perdue");
-    default: return QStringLiteral("le transfert a échoué (code %1)").arg(int(reply.error()));
-    }
-}
-
 }  // namespace
 
 PageFetcher::PageFetcher()
@@ -135,8 +98,12 @@ FetchedPage PageFetcher::fetch(const QString& address)
     FetchedPage page;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (reply->error() != QNetworkReply::NoError || status >= 400) {
-        page.failure = QStringLiteral("Impossible de télécharger la page %1 : %2.")
-                           .arg(quoted(address), reason(*reply, status, m_timeout));
+        page.failure =
+            QStringLiteral("Impossible de télécharger la page %1 : %2.")
+                .arg(quoted(address),
+                     failure_reasons::ofFetch(reply->error(), status,
+                                              reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString(),
+                                              m_timeout));
     } else {
         page.body = reply->readAll();
         page.contentType = reply->rawHeader("Content-Type");

@@ -1,7 +1,8 @@
 #include "DownloadHandler.h"
 
-#include "SavePathChooser.h"
+#include "FailureReasons.h"
 #include "FrenchQuotes.h"
+#include "SavePathChooser.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,23 +22,24 @@ QString targetPath(const QWebEngineDownloadRequest* download)
 QString failureReason(const QWebEngineDownloadRequest* download)
 {
     using R = QWebEngineDownloadRequest;
+    using failure_reasons::DownloadStop;
     switch (download->interruptReason()) {
-    case R::FileAccessDenied: return QStringLiteral("l'accès au dossier choisi est refusé");
-    case R::FileNoSpace: return QStringLiteral("le disque est plein");
-    case R::FileNameTooLong: return QStringLiteral("le nom du fichier est trop long");
-    case R::FileTooLarge: return QStringLiteral("le fichier est trop grand pour ce disque");
+    case R::FileAccessDenied: return failure_reasons::ofDownload(DownloadStop::FileAccess);
+    case R::FileNoSpace: return failure_reasons::ofDownload(DownloadStop::DiskFull);
+    case R::FileNameTooLong: return failure_reasons::ofDownload(DownloadStop::NameTooLong);
+    case R::FileTooLarge: return failure_reasons::ofDownload(DownloadStop::FileTooLarge);
     case R::FileFailed:
-    case R::FileTransientError: return QStringLiteral("le fichier n'a pas pu être écrit");
+    case R::FileTransientError: return failure_reasons::ofDownload(DownloadStop::FileNotWritten);
     case R::NetworkFailed:
     case R::NetworkDisconnected:
-    case R::FileTooShort: return QStringLiteral("la connexion au serveur a été interrompue");
-    case R::NetworkTimeout: return QStringLiteral("le serveur ne répond plus");
+    case R::FileTooShort: return failure_reasons::ofDownload(DownloadStop::ConnectionCut);
+    case R::NetworkTimeout: return failure_reasons::ofDownload(DownloadStop::ServerSilent);
     case R::NetworkServerDown:
-    case R::ServerUnreachable: return QStringLiteral("le serveur est injoignable");
+    case R::ServerUnreachable: return failure_reasons::ofDownload(DownloadStop::ServerUnreachable);
     case R::ServerForbidden:
-    case R::ServerUnauthorized: return QStringLiteral("le serveur refuse l'accès à ce fichier");
-    case R::ServerBadContent: return QStringLiteral("le fichier n'existe pas sur le serveur");
-    default: return QStringLiteral("le transfert a échoué");
+    case R::ServerUnauthorized: return failure_reasons::ofDownload(DownloadStop::ServerForbids);
+    case R::ServerBadContent: return failure_reasons::ofDownload(DownloadStop::NotOnServer);
+    default: return failure_reasons::ofDownload(DownloadStop::Other);
     }
 }
 

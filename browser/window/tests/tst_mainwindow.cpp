@@ -18,6 +18,7 @@
 
 #include "TestFiles.h"
 
+#include <algorithm>
 #include <memory>
 
 class MainWindowTest : public QObject {
@@ -77,6 +78,12 @@ private slots:
                 QCOMPARE(l->text(), e.caption);
             if (auto* edit = qobject_cast<QLineEdit*>(w))
                 QCOMPARE(edit->text(), QString());
+        }
+        for (const QWidget* control : m_window->centralWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            const QString name = control->objectName();
+            const bool drawn = std::any_of(expected.begin(), expected.end(),
+                                           [&](const Expected& e) { return name == QLatin1String(e.name); });
+            QVERIFY2(name.isEmpty() || drawn, qPrintable(name + QStringLiteral(" is not drawn")));
         }
         for (const char* name : {"Command4", "Command5", "Command6", "Command7"}) {
             const QFont f = button(name)->font();
@@ -200,7 +207,7 @@ private slots:
         QCOMPARE(m_wb1->navigations, QStringList{"http://a.test/"});
         auto* status = m_window->findChild<QLabel*>("Label2");
         QCOMPARE(status->text(), QStringLiteral("Adresse non enregistrée dans historique.txt : "
-                                                "un dossier porte déjà le nom de ce fichier."));
+                                                "un dossier porte déjà ce nom."));
         // Shown once: the page's own status texts follow unchanged.
         m_wb1->showPage("http://a.test/", "A", QStringLiteral("Terminé"));
         QCOMPARE(status->text(), QStringLiteral("Terminé"));

@@ -3,6 +3,7 @@
 #include "ContextMenuEntries.h"
 #include "DownloadHandler.h"
 #include "Endpoints.h"
+#include "FrenchQuotes.h"
 #include "PageRules.h"
 #include "QtSavePathChooser.h"
 #include "WebAddresses.h"
@@ -81,8 +82,9 @@ QString errorPageHtml(const QString& title, const QString& message, const QUrl& 
                           "</head><body><h1>%1</h1><p>%2</p><p><code>%3</code></p>"
                           "<ul><li>Vérifiez l'orthographe de l'adresse.</li>"
                           "<li>Vérifiez que votre ordinateur est connecté au réseau.</li>"
-                          "<li>Cliquez sur « Actualiser » pour essayer à nouveau.</li></ul></body></html>")
-        .arg(title.toHtmlEscaped(), message.toHtmlEscaped(), failedUrl.toDisplayString().toHtmlEscaped());
+                          "<li>Cliquez sur %4 pour essayer à nouveau.</li></ul></body></html>")
+        .arg(title.toHtmlEscaped(), message.toHtmlEscaped(), failedUrl.toDisplayString().toHtmlEscaped(),
+             quoted(QStringLiteral("Actualiser")));
 }
 
 }  // namespace

@@ -1,0 +1,6 @@
+#pragma once
+
+struct Menu;
+
+// "&A propos": the help site and the about window.
+const Menu& aboutMenu();

@@ -1,0 +1,144 @@
+#include "FailureReasons.h"
+
+#include "FrenchQuotes.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cerrno>
+
+namespace failure_reasons {
+
+QString folderInTheWay()
+{
+    return QStringLiteral("un dossier porte déjà ce nom");
+}
+
+QString folderMissing(const QString& folder)
+{
+    return QStringLiteral("le dossier %1 n'existe pas").arg(quoted(QDir::toNativeSeparators(folder)));
+}
+
+QString accessDenied()
+{
+    return QStringLiteral("l'accès à ce fichier ou à son dossier est refusé");
+}
+
+QString diskFull()
+{
+    return QStringLiteral("le disque est plein");
+}
+
+QString ofWrite(const QString& path, int errorNumber, const QString& systemText)
+{
+    const QFileInfo file(path);
+    if (file.isDir() || errorNumber == EISDIR)
+        return folderInTheWay();
+    if (const QDir folder = file.absoluteDir(); !folder.exists())
+        return folderMissing(folder.path());
+    switch (errorNumber) {
+    case ENOENT:
+    case ENOTDIR: return QStringLiteral("le dossier qui doit contenir ce fichier n'existe pas");
+    case EACCES:
+    case EPERM:
+    case EROFS: return accessDenied();
+    case ENOSPC:
+    case EDQUOT: return diskFull();
+    case EBUSY:
+    case ETXTBSY: return QStringLiteral("le fichier est utilisé par un autre programme");
+    default: break;
+    }
+    // Without an error code (systems that report otherwise), a file that exists
+    // but may not be written is still recognised.
+    if (file.exists() && !file.isWritable())
+        return accessDenied();
+    return systemText;
+}
+
+QString ofSave(const QString& path, QFileDevice::FileError error)
+{
+    const QFileInfo target(path);
+    const QFileInfo folder(target.absolutePath());
+    if (target.isDir())
+        return folderInTheWay();
+    if (folder.isFile())
+        return QStringLiteral("%1 est un fichier, pas un dossier")
+            .arg(quoted(QDir::toNativeSeparators(folder.filePath())));
+    if (!folder.exists())
+        return folderMissing(folder.filePath());
+    switch (error) {
+    case QFileDevice::ResourceError: return diskFull();
+    case QFileDevice::WriteError:
+        return QStringLiteral("l'écriture s'est arrêtée en cours de route ; "
+                              "le disque est peut-être plein ou le support a été retiré");
+    case QFileDevice::RenameError:
+        return QStringLiteral("le fichier existant n'a pas pu être remplacé ; "
+                              "il est peut-être en lecture seule ou utilisé par un autre programme");
+    default:
+        return QStringLiteral("l'accès est refusé ; le dossier est peut-être protégé en écriture, "
+                              "ou le fichier en lecture seule ou utilisé par un autre programme");
+    }
+}
+
+QString ofFetch(QNetworkReply::NetworkError error, int status, const QString& phrase, std::chrono::milliseconds timeout)
+{
+    // The transfer time-out aborts the reply: nothing else cancels it.
+    if (error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError) {
+        return QStringLiteral("le serveur n'a pas répondu dans le délai de %1 secondes")
+            .arg(std::chrono::duration_cast<std::chrono::seconds>(timeout).count());
+    }
+    if (status >= 400) {
+        const QString answer = status == 404 ? QStringLiteral("la page n'existe pas sur le serveur")
+                                             : QStringLiteral("le serveur a refusé la demande");
+        return QStringLiteral("%1 (erreur HTTP %2%3)")
+            .arg(answer)
+            .arg(status)
+            .arg(phrase.isEmpty() ? QString() : QStringLiteral(" ") + phrase);
+    }
+    switch (error) {
+    case QNetworkReply::ConnectionRefusedError: return QStringLiteral("le serveur a refusé la connexion");
+    case QNetworkReply::HostNotFoundError:
+        return QStringLiteral("le serveur est introuvable ; vérifiez l'adresse et la connexion au réseau");
+    case QNetworkReply::RemoteHostClosedError:
+        return QStringLiteral("le serveur a fermé la connexion avant la fin de l'envoi");
+    case QNetworkReply::SslHandshakeFailedError:
+        return QStringLiteral("la connexion sécurisée n'a pas pu être établie");
+    case QNetworkReply::TooManyRedirectsError:
+    case QNetworkReply::InsecureRedirectError:
+        return QStringLiteral("le serveur renvoie vers une autre adresse sans fin ou vers une adresse non sécurisée");
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::ProxyTimeoutError:
+    case QNetworkReply::ProxyAuthenticationRequiredError:
+        return QStringLiteral("le serveur mandataire (proxy) n'a pas permis la connexion");
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError: return QStringLiteral("la connexion au réseau a été perdue");
+    default: return QStringLiteral("le transfert a échoué (code %1)").arg(int(error));
+    }
+}
+
+QString ofDownload(DownloadStop stop)
+{
+    switch (stop) {
+    case DownloadStop::FileAccess: return accessDenied();
+    case DownloadStop::DiskFull: return diskFull();
+    case DownloadStop::NameTooLong: return QStringLiteral("le nom du fichier est trop long");
+    case DownloadStop::FileTooLarge: return QStringLiteral("le fichier est trop grand pour ce disque");
+    case DownloadStop::FileNotWritten: return QStringLiteral("le fichier n'a pas pu être écrit");
+    case DownloadStop::ConnectionCut: return QStringLiteral("la connexion au serveur a été interrompue");
+    case DownloadStop::ServerSilent: return QStringLiteral("le serveur ne répond plus");
+    case DownloadStop::ServerUnreachable: return QStringLiteral("le serveur est injoignable");
+    case DownloadStop::ServerForbids: return QStringLiteral("le serveur refuse l'accès à ce fichier");
+    case DownloadStop::NotOnServer: return QStringLiteral("le fichier n'existe pas sur le serveur");
+    case DownloadStop::Other: break;
+    }
+    return QStringLiteral("le transfert a échoué");
+}
+
+QString cannotSave(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Impossible d'enregistrer le fichier %1 : %2")
+        .arg(quoted(QDir::toNativeSeparators(path)), reason);
+}
+
+}  // namespace failure_reasons

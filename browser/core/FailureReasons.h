@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QFileDevice>
+#include <QNetworkReply>
+#include <QString>
+
+#include <chrono>
+
+// Why a file could not be written or a page or file not downloaded, as French
+// clauses to follow a colon: the common causes in the user's words, the
+// system's own text for the rest. The data files, the saved page, the page
+// fetcher and the downloads all take their reasons from here, so that one
+// cause reads the same everywhere.
+namespace failure_reasons {
+
+QString folderInTheWay();
+QString folderMissing(const QString& folder);
+QString accessDenied();
+QString diskFull();
+
+// A data file: errorNumber is the C library's error code of the failed call
+// (0 when unknown); the path is looked at as it is now, after the failure.
+QString ofWrite(const QString& path, int errorNumber, const QString& systemText);
+// A file replaced whole through a temporary file beside it.
+QString ofSave(const QString& path, QFileDevice::FileError error);
+// A page fetched afresh: the reply's error, its HTTP status and reason phrase.
+QString ofFetch(QNetworkReply::NetworkError error, int status, const QString& phrase,
+                std::chrono::milliseconds timeout);
+
+// What the engine may stop a download for, as its own codes do not reach here.
+enum class DownloadStop {
+    FileAccess,
+    DiskFull,
+    NameTooLong,
+    FileTooLarge,
+    FileNotWritten,
+    ConnectionCut,
+    ServerSilent,
+    ServerUnreachable,
+    ServerForbids,
+    NotOnServer,
+    Other
+};
+QString ofDownload(DownloadStop stop);
+
+// The sentence for a data file that could not be written.
+QString cannotSave(const QString& path, const QString& reason);
+
+}  // namespace failure_reasons
