@@ -31,19 +31,19 @@ struct Step {
 // What an author should look at before shipping the log.
 struct Warning {
     enum class Kind {
-        ListedTwice,         // otherLine: the first listing
-        OutsideApplication,  // a file outside the log's folder and the [Folders] folders
-        ShortcutFolderStays, // a shortcut folder that the log never empties
-        OutsideSection,      // a line before the first section
-        UnreadSection,       // a section the uninstaller never reads (unknown name)
-        RepeatedSection,     // a second header of a section (otherLine: the first)
-        NoEqualsSign,        // a line in a section without "="
-        UnknownKey,          // a key the [Application]/[Titles]/[Messages] section does not have
-        RepeatedKey,         // a key already given (otherLine: where)
-        TextEndsAtNul,       // a NUL byte ends the text: the rest is ignored
-        NotCp1252,           // byte: a byte that is no Windows-1252 text
-        LooksLikeUtf8,       // UTF-8 bytes, read as Windows-1252
-        DefaultText,         // text: the key; detail: the default shown
+        ListedTwice,          // otherLine: the first listing
+        OutsideApplication,   // a file outside the log's folder and the [Folders] folders
+        ShortcutFolderStays,  // a shortcut folder that the log never empties
+        OutsideSection,       // a line before the first section
+        UnreadSection,        // a section the uninstaller never reads (unknown name)
+        RepeatedSection,      // a second header of a section (otherLine: the first)
+        NoEqualsSign,         // a line in a section without "="
+        UnknownKey,           // a key the [Application]/[Titles]/[Messages] section does not have
+        RepeatedKey,          // a key already given (otherLine: where)
+        TextEndsAtNul,        // a NUL byte ends the text: the rest is ignored
+        NotCp1252,            // byte: a byte that is no Windows-1252 text
+        LooksLikeUtf8,        // UTF-8 bytes, read as Windows-1252
+        DefaultText,          // text: the key; detail: the default shown
         NoApplicationName,
     };
     Kind kind;

@@ -39,7 +39,9 @@ constexpr Phrase kReasons[] = {
     {"no-root", "no ROOT\\ before the path", "pas de RACINE\\ avant le chemin"},
     {"root-itself", "names the root {r} itself", "d\xE9signe la racine {r} elle-m\xEAme"},
     {"value-under-root", "a value directly under {r}", "une valeur directement sous {r}"},
-    {"protected-key", "a protected key under {r} (rule {u})", "une cl\xE9 prot\xE9g\xE9" "e sous {r} (r\xE8gle {u})"},
+    {"protected-key", "a protected key under {r} (rule {u})",
+     "une cl\xE9 prot\xE9g\xE9"
+     "e sous {r} (r\xE8gle {u})"},
     {"not-one-key-name", "not one key name", "pas un seul nom de cl\xE9"},
     {"unresolvable-path", "a path that the text alone does not resolve",
      "un chemin que le texte seul ne r\xE9sout pas"},
@@ -55,17 +57,25 @@ constexpr Phrase kWarnings[] = {
      "[{s}] {t} est hors des dossiers de l'application (celui du journal et ceux de [Folders])"},
     {"shortcut-folder-stays", "the shortcut folder {t} stays: the log never empties it",
      "le dossier de raccourcis {t} reste : le journal ne le vide jamais"},
-    {"outside-section", "ignored: {t} is outside any section", "ignor\xE9" "e : {t} est hors de toute section"},
+    {"outside-section", "ignored: {t} is outside any section",
+     "ignor\xE9"
+     "e : {t} est hors de toute section"},
     {"unread-section", "ignored: the uninstaller reads no section {t}",
-     "ignor\xE9" "e : le programme ne lit aucune section {t}"},
+     "ignor\xE9"
+     "e : le programme ne lit aucune section {t}"},
     {"repeated-section", "ignored: {t} repeats the section of line {n}; only the first is read",
-     "ignor\xE9" "e : {t} r\xE9p\xE8te la section de la ligne {n} ; seule la premi\xE8re est lue"},
-    {"no-equals-sign", "ignored: {t} in [{s}] has no \"=\"", "ignor\xE9" "e : {t} dans [{s}] n'a pas de \xAB = \xBB"},
-    {"unknown-key", "ignored: [{s}] has no key {t}", "ignor\xE9" "e : [{s}] n'a pas de cl\xE9 {t}"},
+     "ignor\xE9"
+     "e : {t} r\xE9p\xE8te la section de la ligne {n} ; seule la premi\xE8re est lue"},
+    {"no-equals-sign", "ignored: {t} in [{s}] has no \"=\"",
+     "ignor\xE9"
+     "e : {t} dans [{s}] n'a pas de \xAB = \xBB"},
+    {"unknown-key", "ignored: [{s}] has no key {t}",
+     "ignor\xE9"
+     "e : [{s}] n'a pas de cl\xE9 {t}"},
     {"repeated-key", "ignored: [{s}] {t} repeats line {n}; only the first is read",
-     "ignor\xE9" "e : [{s}] {t} r\xE9p\xE8te la ligne {n} ; seule la premi\xE8re est lue"},
-    {"text-ends-at-nul", "ignored: a NUL byte ends the text here",
-     "ignor\xE9 : un octet NUL termine le texte ici"},
+     "ignor\xE9"
+     "e : [{s}] {t} r\xE9p\xE8te la ligne {n} ; seule la premi\xE8re est lue"},
+    {"text-ends-at-nul", "ignored: a NUL byte ends the text here", "ignor\xE9 : un octet NUL termine le texte ici"},
     {"not-cp1252", "byte 0x{b} is no Windows-1252 text", "l'octet 0x{b} n'est pas du texte Windows-1252"},
     {"looks-like-utf8", "UTF-8 text, read as Windows-1252", "texte UTF-8, lu comme du Windows-1252"},
     {"default-text", "[{s}] {t} is missing: the uninstaller shows \"{d}\"",
@@ -153,8 +163,13 @@ std::string WarningText(const Warning& warning, bool french)
 {
     char byte[4];
     std::snprintf(byte, sizeof byte, "%02X", warning.byte);
-    const Fields fields{Shown(warning.text), Shown(warning.section), std::to_string(warning.otherLine), {}, {},
-                        Shown(warning.detail), byte};
+    const Fields fields{Shown(warning.text),
+                        Shown(warning.section),
+                        std::to_string(warning.otherLine),
+                        {},
+                        {},
+                        Shown(warning.detail),
+                        byte};
     std::string text = Fill(In(kWarnings[static_cast<int>(warning.kind)], french), fields);
     if (warning.line == 0)
         return text;

@@ -228,8 +228,7 @@ struct DryRunPlatform::Adapters {
 DryRunPlatform::DryRunPlatform(const std::string& logPath, const std::string& logBytes)
     : state_{logPath, logBytes, {}, {}, {}, {}, {}, {}}
     , adapters_(std::make_unique<Adapters>(state_))
-{
-}
+{}
 
 DryRunPlatform::~DryRunPlatform() = default;
 

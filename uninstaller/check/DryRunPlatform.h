@@ -47,8 +47,8 @@ public:
     struct State {
         std::string logPath;
         std::string logBytes;
-        std::set<std::string> files;    // lower-cased resolved paths
-        std::set<std::string> folders;  // likewise, without a trailing "\"
+        std::set<std::string> files;                         // lower-cased resolved paths
+        std::set<std::string> folders;                       // likewise, without a trailing "\"
         std::map<std::string, std::string> registryStrings;  // "root:key:name", lower-cased
         std::set<std::string> sharedCounts;                  // lower-cased paths
         std::vector<Step> steps;

@@ -91,9 +91,16 @@ bool Inside(const std::string& path, const std::string& folder)
     return path == folder || path.compare(0, folder.size() + 1, folder + "\\") == 0;
 }
 
-// Files and libraries outside the log's folder and the [Folders] folders; a shared file
-// belongs to every application that counts it.
-void WarnOutside(const std::string& logPath, const std::vector<LogEntry>& entries, TextCompare& compare,
+// Whether the folder guard keeps the folder whatever the log says: the one place where
+// the check asks a guard itself rather than through the removal phases.
+bool GuardKeeps(DryRunPlatform& machine, const std::string& folder)
+{
+    return IsSystemFolder(machine.Services().registry, folder);
+}
+
+// Files and libraries outside the log's folder and the [Folders] folders that the
+// uninstaller may remove; a shared file belongs to every application that counts it.
+void WarnOutside(DryRunPlatform& machine, const std::string& logPath, const std::vector<LogEntry>& entries,
                  std::vector<Warning>& warnings)
 {
     std::vector<std::string> folders;
@@ -101,9 +108,8 @@ void WarnOutside(const std::string& logPath, const std::vector<LogEntry>& entrie
     if (const auto logFolder = ResolvePath(FolderOf(logPath)))
         folders.push_back(LowerAscii(*logFolder));
     for (const LogEntry& entry : entries) {
-        const auto folder = ResolvePath(entry.key);
-        if (entry.section == "Folders" && folder)
-            folders.push_back(LowerAscii(*folder));
+        if (entry.section == "Folders" && !GuardKeeps(machine, entry.key))
+            folders.push_back(LowerAscii(*ResolvePath(entry.key)));
         if (entry.section == "Reg_SharedDLLs")
             shared.push_back(entry.key);
     }
@@ -111,7 +117,7 @@ void WarnOutside(const std::string& logPath, const std::vector<LogEntry>& entrie
         if (entry.section != "Files" && entry.section != "ActiveX")
             continue;
         if (std::any_of(shared.begin(), shared.end(),
-                        [&](const std::string& path) { return compare.CompareNoCase(path, entry.key) == 0; }))
+                        [&](const std::string& path) { return machine.Compare().CompareNoCase(path, entry.key) == 0; }))
             continue;
         const auto path = ResolvePath(entry.key);
         const bool inside = path && std::any_of(folders.begin(), folders.end(), [&](const std::string& folder) {
@@ -124,15 +130,14 @@ void WarnOutside(const std::string& logPath, const std::vector<LogEntry>& entrie
 
 // A folder that held shortcuts and is still there once the phases are done, unless the
 // folder guard keeps it anyway.
-void WarnShortcutFolders(DryRunPlatform& machine, const std::vector<LogEntry>& entries,
-                         std::vector<Warning>& warnings)
+void WarnShortcutFolders(DryRunPlatform& machine, const std::vector<LogEntry>& entries, std::vector<Warning>& warnings)
 {
     std::set<std::string> warned;
     for (const LogEntry& entry : entries) {
         if (entry.section != "Icons")
             continue;
         const std::string folder = ShortcutFolder(entry.value);
-        if (IsSystemFolder(machine.Services().registry, folder) || !machine.HasFolder(folder))
+        if (GuardKeeps(machine, folder) || !machine.HasFolder(folder))
             continue;
         if (warned.insert(LowerAscii(folder)).second)
             warnings.push_back(MakeWarning(Warning::Kind::ShortcutFolderStays, entry.line, "Icons", folder));
@@ -176,7 +181,7 @@ CheckReport CheckLog(const std::string& logPath, const std::string& bytes)
     report.steps = machine.Steps();
     NameSteps(report.steps, log, machine.Compare());
 
-    WarnOutside(logPath, entries, machine.Compare(), report.warnings);
+    WarnOutside(machine, logPath, entries, report.warnings);
     WarnShortcutFolders(machine, entries, report.warnings);
     WarnDefaults(log, kTitlesSection, kTitlesTexts, report.warnings);
     WarnDefaults(log, kDefaultMessagesSection, kMessagesTexts, report.warnings);

@@ -29,8 +29,8 @@ std::vector<std::string> TextKeys(const std::string& section)
 }
 
 constexpr const char* kSections[] = {
-    "Application", kTitlesSection, kDefaultMessagesSection, "Reg_SharedDLLs", "ActiveX",
-    "Files",       "Folders",      "Icons",                 "Reg_CreateValue", "Reg_CreateKey",
+    "Application", kTitlesSection, kDefaultMessagesSection, "Reg_SharedDLLs", "ActiveX", "Files",
+    "Folders",     "Icons",        "Reg_CreateValue",       "Reg_CreateKey",
 };
 
 // Sections whose entries are "name=target": the name only pairs key and line.
@@ -45,8 +45,11 @@ bool LooksLikeUtf8(const std::string& text)
     bool multibyte = false;
     for (std::size_t i = 0; i < text.size();) {
         const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3
-                                                   : (lead >> 3) == 0x1E ? 4 : 0;
+        const std::size_t length = lead < 0x80           ? 1
+                                   : (lead >> 5) == 0x6  ? 2
+                                   : (lead >> 4) == 0xE  ? 3
+                                   : (lead >> 3) == 0x1E ? 4
+                                                         : 0;
         if (length == 0 || i + length > text.size())
             return false;
         for (std::size_t k = 1; k < length; ++k) {
@@ -111,7 +114,8 @@ std::vector<LogEntry> ReadEntries(const TInsFile& log, const std::string& bytes,
                     continue;
                 read = true;
                 if (firstHeader.count(name)) {
-                    warnings.push_back(MakeWarning(Warning::Kind::RepeatedSection, number, name, line, firstHeader[name]));
+                    warnings.push_back(
+                        MakeWarning(Warning::Kind::RepeatedSection, number, name, line, firstHeader[name]));
                 } else {
                     firstHeader[name] = number;
                     section = name;
@@ -171,7 +175,8 @@ std::vector<LogEntry> ReadEntries(const TInsFile& log, const std::string& bytes,
             }
         }
         if (first != 0)
-            warnings.push_back(MakeWarning(Warning::Kind::ListedTwice, number, *section, line, first));
+            warnings.push_back(
+                MakeWarning(Warning::Kind::ListedTwice, number, *section, NamedSection(*section) ? line : key, first));
         seen.emplace_back(target, number);
         entries.push_back({*section, number, key, value});
     }

@@ -60,8 +60,9 @@ int main(int argc, char** argv)
     std::string bytes;
     if (!ReadFile(path, bytes)) {
         // The path is written as it came, in the terminal's own encoding.
-        Write(stderr, uninst::ForTerminal(french ? "uninstal-check : impossible de lire " : "uninstal-check: cannot read ") +
-                          path + "\n");
+        Write(stderr,
+              uninst::ForTerminal(french ? "uninstal-check : impossible de lire " : "uninstal-check: cannot read ") +
+                  path + "\n");
         return kUnreadable;
     }
     const uninst::CheckReport report = uninst::CheckLog(path, bytes);
