@@ -43,14 +43,13 @@ struct Warning {
         TextEndsAtNul,        // a NUL byte ends the text: the rest is ignored
         NotCp1252,            // byte: a byte that is no Windows-1252 text
         LooksLikeUtf8,        // UTF-8 bytes, read as Windows-1252
-        DefaultText,          // text: the key; detail: the default shown
+        DefaultTexts,         // text: the keys of [Titles] or [Messages] left to their defaults
         NoApplicationName,
     };
     Kind kind;
     std::size_t line = 0;  // 1-based; 0 for the whole log
     std::string section;
     std::string text;
-    std::string detail;
     std::size_t otherLine = 0;
     unsigned char byte = 0;
 };

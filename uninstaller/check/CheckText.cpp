@@ -10,7 +10,7 @@ namespace {
 
 // The texts of one kind of step, refusal or warning: an identifier for programs and a
 // sentence in each language. In the sentences {t} is the entry's text, {s} its section,
-// {n} another line, {r} a root, {u} a rule, {d} a default text, {b} a byte.
+// {n} another line, {r} a root, {u} a rule, {b} a byte.
 struct Phrase {
     const char* id;
     const char* english;
@@ -78,8 +78,8 @@ constexpr Phrase kWarnings[] = {
     {"text-ends-at-nul", "ignored: a NUL byte ends the text here", "ignor\xE9 : un octet NUL termine le texte ici"},
     {"not-cp1252", "byte 0x{b} is no Windows-1252 text", "l'octet 0x{b} n'est pas du texte Windows-1252"},
     {"looks-like-utf8", "UTF-8 text, read as Windows-1252", "texte UTF-8, lu comme du Windows-1252"},
-    {"default-text", "[{s}] {t} is missing: the uninstaller shows \"{d}\"",
-     "[{s}] {t} est absent : le programme affiche \xAB {d} \xBB"},
+    {"default-texts", "[{s}] lacks {t}: the uninstaller shows its built-in English texts",
+     "[{s}] n'a pas {t} : le programme affiche ses textes anglais int\xE9gr\xE9s"},
     {"no-application-name", "[Application] Name is missing: the uninstall registration stays",
      "[Application] Name est absent : l'inscription de d\xE9sinstallation reste"},
 };
@@ -113,7 +113,7 @@ std::string Shown(const std::string& text)
 }
 
 struct Fields {
-    std::string t, s, n, r, u, d, b;
+    std::string t, s, n, r, u, b;
 };
 
 std::string Fill(const char* pattern, const Fields& fields)
@@ -127,7 +127,6 @@ std::string Fill(const char* pattern, const Fields& fields)
             case 'n': text += fields.n; break;
             case 'r': text += fields.r; break;
             case 'u': text += fields.u; break;
-            case 'd': text += fields.d; break;
             case 'b': text += fields.b; break;
             default: break;
             }
@@ -146,13 +145,8 @@ const char* In(const Phrase& phrase, bool french)
 
 std::string StepText(const Step& step, bool french)
 {
-    const Fields fields{Shown(step.target),
-                        Shown(step.refusal.section),
-                        {},
-                        RootName(step.refusal.root),
-                        Shown(std::string(step.refusal.rule)),
-                        {},
-                        {}};
+    const Fields fields{Shown(step.target),          Shown(step.refusal.section),           {},
+                        RootName(step.refusal.root), Shown(std::string(step.refusal.rule)), {}};
     std::string text = Fill(In(kSteps[static_cast<int>(step.kind)], french), fields);
     if (step.kind == Step::Kind::Refused)
         text += Fill(In(kReasons[static_cast<int>(step.refusal.reason)], french), fields);
@@ -163,13 +157,7 @@ std::string WarningText(const Warning& warning, bool french)
 {
     char byte[4];
     std::snprintf(byte, sizeof byte, "%02X", warning.byte);
-    const Fields fields{Shown(warning.text),
-                        Shown(warning.section),
-                        std::to_string(warning.otherLine),
-                        {},
-                        {},
-                        Shown(warning.detail),
-                        byte};
+    const Fields fields{Shown(warning.text), Shown(warning.section), std::to_string(warning.otherLine), {}, {}, byte};
     std::string text = Fill(In(kWarnings[static_cast<int>(warning.kind)], french), fields);
     if (warning.line == 0)
         return text;

@@ -144,16 +144,17 @@ void WarnShortcutFolders(DryRunPlatform& machine, const std::vector<LogEntry>& e
     }
 }
 
+// One warning per section for the texts it leaves to the uninstaller's built-in ones.
 void WarnDefaults(const TInsFile& log, const char* section, const auto& texts, std::vector<Warning>& warnings)
 {
+    std::string missing;
     for (const LogText& text : texts) {
         // No line holds a line break: the value of a present key never is one.
-        if (log.ReadValue(section, text.key, "\n") != "\n")
-            continue;
-        Warning warning = MakeWarning(Warning::Kind::DefaultText, 0, section, text.key);
-        warning.detail = text.fallback;
-        warnings.push_back(warning);
+        if (log.ReadValue(section, text.key, "\n") == "\n")
+            missing += (missing.empty() ? "" : ", ") + std::string(text.key);
     }
+    if (!missing.empty())
+        warnings.push_back(MakeWarning(Warning::Kind::DefaultTexts, 0, section, missing));
 }
 
 }  // namespace

@@ -33,7 +33,7 @@ def main(program, every_line, sample, work):
     kinds = {w["kind"] for w in report["warnings"]}
     assert kinds == {"outside-section", "unknown-key", "repeated-key", "no-equals-sign", "unread-section",
                      "looks-like-utf8", "listed-twice", "outside-application", "not-cp1252",
-                     "shortcut-folder-stays", "repeated-section", "text-ends-at-nul", "default-text"}, kinds
+                     "shortcut-folder-stays", "repeated-section", "text-ends-at-nul", "default-texts"}, kinds
     targets = [s["target"] for s in report["steps"]]
     assert "C:\\Windows\\System32\\partag\u00e9.dll" in targets, targets
     assert "C:\\Program Files\\Appli\\\ufffdoctet.txt" in targets, targets
