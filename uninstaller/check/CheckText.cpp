@@ -1,6 +1,7 @@
 #include "CheckText.h"
 
 #include <cstdio>
+#include <iterator>
 
 #include "Cp1252.h"
 
@@ -83,6 +84,10 @@ constexpr Phrase kWarnings[] = {
     {"no-application-name", "[Application] Name is missing: the uninstall registration stays",
      "[Application] Name est absent : l'inscription de d\xE9sinstallation reste"},
 };
+
+static_assert(std::size(kSteps) == static_cast<std::size_t>(Step::Kind::Refused) + 1);
+static_assert(std::size(kReasons) == static_cast<std::size_t>(Refusal::Reason::StandardFolder) + 1);
+static_assert(std::size(kWarnings) == static_cast<std::size_t>(Warning::Kind::NoApplicationName) + 1);
 
 const char* RootName(RootKey root)
 {

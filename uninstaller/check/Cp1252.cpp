@@ -56,6 +56,15 @@ int CompareNoCaseCp1252(std::string_view a, std::string_view b)
     return a.size() < b.size() ? -1 : 1;
 }
 
+std::string FoldCp1252(std::string_view text)
+{
+    std::string folded;
+    folded.reserve(text.size());
+    for (const char c : text)
+        folded += static_cast<char>(Fold(static_cast<unsigned char>(c)));
+    return folded;
+}
+
 bool IsCp1252Character(unsigned char byte)
 {
     if (byte < 0x20)

@@ -11,6 +11,9 @@ namespace uninst {
 // the accented capitals (0xC0-0xDE except 0xD7) plus the few capitals of 0x8A-0x9F.
 int CompareNoCaseCp1252(std::string_view a, std::string_view b);
 
+// The text as CompareNoCaseCp1252 sees it: texts that it finds equal fold alike.
+std::string FoldCp1252(std::string_view text);
+
 class Cp1252Compare : public TextCompare {
 public:
     int CompareNoCase(const std::string& a, const std::string& b) override { return CompareNoCaseCp1252(a, b); }

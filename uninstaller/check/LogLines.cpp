@@ -1,5 +1,6 @@
 #include "LogLines.h"
 
+#include <algorithm>
 #include <map>
 #include <optional>
 
@@ -86,16 +87,11 @@ std::vector<LogEntry> ReadEntries(const TInsFile& log, const std::string& bytes,
     // The section being read; nullopt before the first header or in one never read.
     std::optional<std::string> section;
     bool beforeFirstHeader = true;
-    // Earlier keys or targets of the section, with their lines.
-    std::vector<std::pair<std::string, std::size_t>> seen;
-
-    const auto seenBefore = [&](const std::string& text) -> std::size_t {
-        for (const auto& [earlier, line] : seen) {
-            if (compare.CompareNoCase(earlier, text) == 0)
-                return line;
-        }
-        return 0;
-    };
+    // The section's keys (of texts), targets and names (of lists) so far, folded as the
+    // reader compares them, with their first lines.
+    std::map<std::string, std::size_t> keys;
+    std::map<std::string, std::size_t> targets;
+    std::map<std::string, std::size_t> names;
 
     const auto& lines = log.Lines.Items();
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -107,7 +103,9 @@ std::vector<LogEntry> ReadEntries(const TInsFile& log, const std::string& bytes,
         if (line[0] == '[') {
             beforeFirstHeader = false;
             section.reset();
-            seen.clear();
+            keys.clear();
+            targets.clear();
+            names.clear();
             bool read = false;
             for (const char* name : kSections) {
                 if (compare.CompareNoCase(line, "[" + std::string(name) + "]") != 0)
@@ -143,41 +141,30 @@ std::vector<LogEntry> ReadEntries(const TInsFile& log, const std::string& bytes,
         const std::vector<std::string> textKeys = TextKeys(*section);
         if (!textKeys.empty()) {
             // The reader matches a key by its letters A-Z in either case.
-            bool known = false;
-            for (const std::string& textKey : textKeys)
-                known = known || LowerAscii(textKey) == LowerAscii(key);
-            if (!known) {
+            const std::string folded = LowerAscii(key);
+            if (std::none_of(textKeys.begin(), textKeys.end(),
+                             [&](const std::string& textKey) { return LowerAscii(textKey) == folded; })) {
                 warnings.push_back(MakeWarning(Warning::Kind::UnknownKey, number, *section, key));
                 continue;
             }
-            for (const auto& [earlier, where] : seen) {
-                if (LowerAscii(earlier) == LowerAscii(key)) {
-                    warnings.push_back(MakeWarning(Warning::Kind::RepeatedKey, number, *section, key, where));
-                    known = false;
-                    break;
-                }
-            }
-            if (known)
-                seen.emplace_back(key, number);
+            const auto [first, added] = keys.emplace(folded, number);
+            if (!added)
+                warnings.push_back(MakeWarning(Warning::Kind::RepeatedKey, number, *section, key, first->second));
             continue;
         }
 
         // A list: the same target twice, or a name given twice (which always resolves to
         // its first line).
-        const std::string& target = NamedSection(*section) ? value : key;
-        std::size_t first = seenBefore(target);
-        if (NamedSection(*section) && first == 0) {
-            for (const LogEntry& entry : entries) {
-                if (entry.section == *section && compare.CompareNoCase(entry.key, key) == 0) {
-                    first = entry.line;
-                    break;
-                }
-            }
+        const bool named = NamedSection(*section);
+        const auto [target, newTarget] = targets.emplace(FoldCp1252(named ? value : key), number);
+        std::size_t first = newTarget ? 0 : target->second;
+        if (named) {
+            const auto [name, newName] = names.emplace(FoldCp1252(key), number);
+            if (first == 0 && !newName)
+                first = name->second;
         }
         if (first != 0)
-            warnings.push_back(
-                MakeWarning(Warning::Kind::ListedTwice, number, *section, NamedSection(*section) ? line : key, first));
-        seen.emplace_back(target, number);
+            warnings.push_back(MakeWarning(Warning::Kind::ListedTwice, number, *section, named ? line : key, first));
         entries.push_back({*section, number, key, value});
     }
 
