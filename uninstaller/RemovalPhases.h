@@ -16,7 +16,7 @@ inline constexpr const char* kUninstallKey = "Software\\Microsoft\\Windows\\Curr
 // An entry that a guard keeps from being tried, and why.
 struct Refusal {
     enum class Reason {
-        NoRoot,            // a registry text without "\\"
+        NoRoot,            // a registry text without a backslash
         RootItself,        // a key that names nothing below its root
         ValueUnderRoot,    // a value directly under a root
         ProtectedKey,      // a shared key (rule tells which)
