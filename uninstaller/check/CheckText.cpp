@@ -224,6 +224,8 @@ std::string ReportJson(const CheckReport& report, bool french)
         if (step.kind == Step::Kind::Refused) {
             json += ", \"section\": " + Json(step.refusal.section) +
                     ", \"reason\": " + Json(kReasons[static_cast<int>(step.refusal.reason)].id);
+            if (step.refusal.root != 0)
+                json += ", \"root\": " + Json(RootName(step.refusal.root));
             if (!step.refusal.rule.empty())
                 json += ", \"rule\": " + Json(std::string(step.refusal.rule));
         }

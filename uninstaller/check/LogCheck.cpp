@@ -16,17 +16,19 @@ namespace uninst {
 
 namespace {
 
-// "X:\Users\Name" for a path inside a user profile, else "".
+// "X:\Users\Name" for a path inside a user's profile, else "". The shared profiles
+// (Public, Default) hold no user's standard folders.
 std::string ProfileOf(const std::string& path)
 {
     const auto resolved = ResolvePath(path);
-    if (!resolved || resolved->size() < 3 || (*resolved)[1] != ':')
+    if (!resolved || (*resolved)[1] != ':')
         return {};
     const auto users = resolved->find('\\', 3);
-    if (LowerAscii(resolved->substr(3, users - 3)) != "users" || users == std::string::npos)
+    if (users == std::string::npos || LowerAscii(resolved->substr(3, users - 3)) != "users")
         return {};
     const auto end = resolved->find('\\', users + 1);
-    return resolved->substr(0, end);
+    const std::string name = LowerAscii(resolved->substr(users + 1, end - users - 1));
+    return name == "public" || name == "default" ? std::string() : resolved->substr(0, end);
 }
 
 // Lays out the files, folders and shared counts that the log names.
