@@ -14,7 +14,6 @@ namespace {
 constexpr const char* kLogFileName = "uninstal.dat";
 
 // Built-in texts for strings a resource-less build cannot load.
-constexpr const char* kDefaultMessagesSection = "Messages";
 constexpr const char* kDefaultLogMissingFrench =
     "Le fichier UNINSTAL.DAT est introuvable. La d\xE9sinstallation est impossible";
 constexpr const char* kDefaultLogMissingEnglish = "File UNINSTAL.DAT not found. Cannot run UNINSTAL";

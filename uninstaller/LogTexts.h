@@ -10,6 +10,8 @@ struct LogText {
 };
 
 inline constexpr const char* kTitlesSection = "Titles";
+// The Messages section's name where the program's resource strings do not give it.
+inline constexpr const char* kDefaultMessagesSection = "Messages";
 
 // Messages section (its name is a string resource).
 inline constexpr LogText kConfirm{"Confirm", "Are you sure you want to uninstall this software?"};
@@ -29,5 +31,10 @@ inline constexpr LogText kTitleConfirmation{"Confirmation", "Confirmation"};
 inline constexpr LogText kTitleUninstall{"Uninstall", "Uninstall"};
 inline constexpr LogText kTitleInformation{"Information", "Information"};
 inline constexpr LogText kTitleError{"Error", "Error"};
+
+inline constexpr LogText kMessagesTexts[] = {kConfirm,       kUnRegActiveX,   kRemovingFiles, kRemovingLinks,
+                                             kUnRegistering, kUninstallError, kEndUninstall,  kLogMsg,
+                                             kLogFiles,      kLogLinks,       kLogRegistry};
+inline constexpr LogText kTitlesTexts[] = {kTitleConfirmation, kTitleUninstall, kTitleInformation, kTitleError};
 
 }  // namespace uninst

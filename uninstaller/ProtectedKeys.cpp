@@ -1,6 +1,7 @@
 #include "ProtectedKeys.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "AnsiText.h"
@@ -16,7 +17,8 @@ namespace {
 //   SOFTWARE    under HKEY_LOCAL_MACHINE\SOFTWARE and HKEY_CURRENT_USER\Software;
 //   CLASSES     under HKEY_CLASSES_ROOT and the Software\Classes keys it shows.
 // Every key directly under HKEY_LOCAL_MACHINE and HKEY_USERS is protected too (only the
-// system makes keys there), and so is each Software\Classes and Wow6432Node key itself.
+// system makes keys there), and so is each Software\Classes and Wow6432Node key itself:
+// the rules below the table name those.
 constexpr std::string_view kProtectedKeys[] = {
     "HKLM\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment",
     "HKLM\\SYSTEM\\CurrentControlSet\\Services\\EventLog\\Application",
@@ -105,6 +107,11 @@ constexpr std::string_view kProtectedKeys[] = {
     "CLASSES\\TypeLib",
 };
 
+constexpr std::string_view kRootRule = "ROOT";
+constexpr std::string_view kMachineFirstLevelRule = "HKLM\\*";
+constexpr std::string_view kUsersFirstLevelRule = "HKU\\*";
+constexpr std::string_view kClassesRule = "CLASSES";
+
 std::vector<std::string> Split(const std::string& tidy)
 {
     std::vector<std::string> segments;
@@ -125,8 +132,8 @@ std::string Join(const std::string& scope, const std::vector<std::string>& segme
     return joined;
 }
 
-// The key itself is listed, or lies on the way to a listed key.
-bool Listed(const std::string& scoped)
+// The row that lists the key itself or a key below it.
+Protection Listed(const std::string& scoped)
 {
     static const std::vector<std::string> lowered = [] {
         std::vector<std::string> rows;
@@ -134,26 +141,27 @@ bool Listed(const std::string& scoped)
             rows.push_back(LowerAscii(row));
         return rows;
     }();
-    for (const std::string& listed : lowered) {
+    for (std::size_t i = 0; i < lowered.size(); ++i) {
+        const std::string& listed = lowered[i];
         if (listed.size() >= scoped.size() && listed.compare(0, scoped.size(), scoped) == 0 &&
             (listed.size() == scoped.size() || listed[scoped.size()] == '\\'))
-            return true;
+            return kProtectedKeys[i];
     }
-    return false;
+    return std::nullopt;
 }
 
 using Segs = std::vector<std::string>;
 
-bool ClassesKeyProtected(const Segs& s, std::size_t from)
+Protection ClassesKeyProtected(const Segs& s, std::size_t from)
 {
     if (from == s.size())
-        return true;  // the Classes key or HKEY_CLASSES_ROOT itself
+        return kClassesRule;  // the Classes key or HKEY_CLASSES_ROOT itself
     if (s[from] == "wow6432node")
         return ClassesKeyProtected(s, from + 1);
     return Listed(Join("classes", s, from));
 }
 
-bool SoftwareKeyProtected(const Segs& s, std::size_t from)
+Protection SoftwareKeyProtected(const Segs& s, std::size_t from)
 {
     if (from < s.size() && s[from] == "wow6432node")
         return SoftwareKeyProtected(s, from + 1);
@@ -162,11 +170,13 @@ bool SoftwareKeyProtected(const Segs& s, std::size_t from)
     return Listed(Join("software", s, from));
 }
 
-bool UserKeyProtected(const Segs& s, std::size_t from)
+Protection UserKeyProtected(const Segs& s, std::size_t from)
 {
     if (from < s.size() && s[from] == "software")
         return SoftwareKeyProtected(s, from + 1);
-    return from == s.size() || Listed(Join("hkcu", s, from));
+    if (from == s.size())
+        return kRootRule;
+    return Listed(Join("hkcu", s, from));
 }
 
 }  // namespace
@@ -184,19 +194,21 @@ std::string TidyKeyPath(std::string_view path)
     return tidy;
 }
 
-bool IsProtectedKey(RootKey root, std::string_view path)
+Protection IsProtectedKey(RootKey root, std::string_view path)
 {
     const Segs s = Split(TidyKeyPath(path));
+    if (s.empty())
+        return kRootRule;
     switch (root) {
     case kLocalMachine:
-        if (s.size() <= 1)
-            return true;
+        if (s.size() == 1)
+            return kMachineFirstLevelRule;
         if (s[0] == "software")
             return SoftwareKeyProtected(s, 1);
         return Listed(Join("hklm", s, 0));
     case kUsers:
-        if (s.size() <= 1)
-            return true;
+        if (s.size() == 1)
+            return kUsersFirstLevelRule;
         // Each user's classes show as <user>_Classes, the rest as that user's own keys.
         if (s[0].size() > 8 && s[0].compare(s[0].size() - 8, 8, "_classes") == 0)
             return ClassesKeyProtected(s, 1);
@@ -205,7 +217,7 @@ bool IsProtectedKey(RootKey root, std::string_view path)
     case kClassesRoot: return ClassesKeyProtected(s, 0);
     default:
         // A root this table does not know: only its own first level is sure to be shared.
-        return s.size() <= 1;
+        return s.size() == 1 ? Protection(kRootRule) : std::nullopt;
     }
 }
 

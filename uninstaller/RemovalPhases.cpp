@@ -27,6 +27,25 @@ void MoveBar(const PhaseContext& context, std::size_t count, std::size_t index)
     context.platform.progress.SetBar(static_cast<int>((count - index) * 100 / count));
 }
 
+// Tells the observer, if any, and keeps the entry: returns false, as a phase's handler
+// does for an entry that stays.
+bool Refuse(const PhaseContext& context, const char* section, const std::string& text, Refusal::Reason reason,
+            RootKey root = 0, std::string_view rule = {})
+{
+    if (context.refusals)
+        context.refusals->Refused(Refusal{section, text, reason, root, rule});
+    return false;
+}
+
+Refusal::Reason ReasonOf(FolderRefusal refusal)
+{
+    switch (refusal) {
+    case FolderRefusal::Unresolvable: return Refusal::Reason::UnresolvablePath;
+    case FolderRefusal::Root: return Refusal::Reason::DriveRoot;
+    default: return Refusal::Reason::StandardFolder;
+    }
+}
+
 LogSection ReadSection(const PhaseContext& context, const std::string& section)
 {
     return LogSection(context.log, section, context.platform.system);
@@ -44,14 +63,15 @@ bool RemoveRegistryValues(const PhaseContext& context, Registry& registry)
 {
     const LogSection values = ReadSection(context, "Reg_CreateValue");
     const auto staying = values.WalkFromLast([&](std::size_t i) {
-        const auto entry = SplitRegistryEntry(values.Value(i));
+        const std::string text = values.Value(i);
+        const auto entry = SplitRegistryEntry(text);
         if (!entry)
-            return false;
+            return Refuse(context, "Reg_CreateValue", text, Refusal::Reason::NoRoot);
         const std::string rest = ChooseRoot(registry, *entry);
         const auto split = rest.rfind('\\');
         // A value directly under a root is never touched; the entry counts as left.
         if (split == std::string::npos || AddressesRoot(rest.substr(0, split)))
-            return false;
+            return Refuse(context, "Reg_CreateValue", text, Refusal::Reason::ValueUnderRoot, registry.Root());
         // A key that cannot be opened is gone, and its value with it.
         if (!registry.OpenKey(rest.substr(0, split)))
             return true;
@@ -66,14 +86,17 @@ bool RemoveRegistryKeys(const PhaseContext& context, Registry& registry)
 {
     const LogSection keys = ReadSection(context, "Reg_CreateKey");
     const auto staying = keys.WalkFromLast([&](std::size_t i) {
-        const auto entry = SplitRegistryEntry(keys.Value(i));
+        const std::string text = keys.Value(i);
+        const auto entry = SplitRegistryEntry(text);
         if (!entry)
-            return false;
+            return Refuse(context, "Reg_CreateKey", text, Refusal::Reason::NoRoot);
         const std::string rest = ChooseRoot(registry, *entry);
         // Deleting "nothing below the root" would wipe the root's subkeys, and a shared
         // key everything below it; such an entry stays and counts as left.
-        if (AddressesRoot(rest) || IsProtectedKey(registry.Root(), rest))
-            return false;
+        if (AddressesRoot(rest))
+            return Refuse(context, "Reg_CreateKey", text, Refusal::Reason::RootItself, registry.Root());
+        if (const Protection rule = IsProtectedKey(registry.Root(), rest))
+            return Refuse(context, "Reg_CreateKey", text, Refusal::Reason::ProtectedKey, registry.Root(), *rule);
         return registry.DeleteKey(rest);
     });
     return !staying.empty();
@@ -141,7 +164,10 @@ void FoldersPhase(const PhaseContext& context)
     const LogSection folders = ReadSection(context, "Folders");
     folders.WalkFromLast([&](std::size_t i) {
         const std::string path = folders.Key(i);
-        return !IsSystemFolder(context.platform.registry, path) && context.platform.files.RemoveFolder(path);
+        const FolderRefusal refusal = RefuseFolder(context.platform.registry, path);
+        if (refusal != FolderRefusal::None)
+            return Refuse(context, "Folders", path, ReasonOf(refusal));
+        return context.platform.files.RemoveFolder(path);
     });
 }
 
@@ -158,9 +184,7 @@ bool ShortcutsPhase(const PhaseContext& context)
         MoveBar(context, count, i);
         const std::string path = shortcuts.Value(i);
         const bool erased = context.platform.files.EraseFile(path);
-        // The folder the system finds the shortcut in, "/" and ".." resolved; a path the
-        // text alone does not resolve gives a folder that the guard keeps.
-        const std::string folder = FolderOf(ResolvePath(path).value_or(path));
+        const std::string folder = ShortcutFolder(path);
         if (!IsSystemFolder(context.platform.registry, folder))
             groupFolder = folder;
         return erased;
@@ -189,6 +213,7 @@ bool RegistryPhase(const PhaseContext& context)
         if (registry->KeyExists(key))
             registry->DeleteKey(key);
     } else if (!applicationName.empty()) {
+        Refuse(context, "Application", applicationName, Refusal::Reason::NotOneKeyName);
         left = true;
     }
     // The root the values leave current is the one the keys start from.
@@ -218,6 +243,11 @@ std::optional<RegistryEntryText> SplitRegistryEntry(const std::string& text)
 bool AddressesRoot(const std::string& path)
 {
     return path.find_first_not_of('\\') == std::string::npos;
+}
+
+std::string ShortcutFolder(const std::string& path)
+{
+    return FolderOf(ResolvePath(path).value_or(path));
 }
 
 }  // namespace uninst

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "InsFile.h"
 #include "Platform.h"
@@ -12,12 +13,39 @@ namespace uninst {
 
 inline constexpr const char* kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 
-// What every removal phase works with: the system, the run's log reader and the name of
-// the log section that holds the status texts.
+// An entry that a guard keeps from being tried, and why.
+struct Refusal {
+    enum class Reason {
+        NoRoot,            // a registry text without a backslash
+        RootItself,        // a key that names nothing below its root
+        ValueUnderRoot,    // a value directly under a root
+        ProtectedKey,      // a shared key (rule tells which)
+        NotOneKeyName,     // an application name that is not one key name
+        UnresolvablePath,  // a folder the text alone does not name
+        DriveRoot,         // a drive or share root
+        StandardFolder,    // one of the standard folders
+    };
+    std::string section;  // the log section of the entry; "Application" for its name
+    std::string text;     // what the phase read: a path, a registry text or the name
+    Reason reason;
+    RootKey root = 0;       // for registry entries: the root then current
+    std::string_view rule;  // for a protected key: the protecting rule
+};
+
+// Told of every refusal; a dry run reports them, a real run has none.
+class RefusalObserver {
+public:
+    virtual ~RefusalObserver() = default;
+    virtual void Refused(const Refusal& refusal) = 0;
+};
+
+// What every removal phase works with: the system, the run's log reader, the name of
+// the log section that holds the status texts and who hears of refusals, if anyone.
 struct PhaseContext {
     Platform& platform;
     const TInsFile& log;
     std::string messagesSection;
+    RefusalObserver* refusals = nullptr;
 };
 
 // What the phases could not remove, as the outcome message reports it.
@@ -58,5 +86,9 @@ std::optional<RegistryEntryText> SplitRegistryEntry(const std::string& text);
 
 // Whether a registry path names nothing below its root ("" or only separators).
 bool AddressesRoot(const std::string& path);
+
+// The folder the system finds a shortcut in, "/" and ".." resolved; a path that the text
+// alone does not resolve gives a folder that the folder guard keeps.
+std::string ShortcutFolder(const std::string& path);
 
 }  // namespace uninst

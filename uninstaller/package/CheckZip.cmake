@@ -1,6 +1,7 @@
-# Checks the uninstaller's zip: exactly its three files, the samples as they are in
-# the source tree (byte for byte, so still Windows-1252 with CR LF), and an
-# uninstal.exe that is the 32-bit Windows GUI program.
+# Checks the uninstaller's zip: exactly its four files, the samples as they are in
+# the source tree (byte for byte, so still Windows-1252 with CR LF), an uninstal.exe
+# that is the 32-bit Windows GUI program and an uninstal-check.exe that is a 32-bit
+# Windows console program.
 #   cmake -DZIP=... -DWORK=... -DSAMPLE_DIR=... -DOBJDUMP=... -DCHECK_PROGRAM=... -P CheckZip.cmake
 cmake_minimum_required(VERSION 3.25)
 
@@ -13,7 +14,7 @@ file(ARCHIVE_EXTRACT INPUT "${ZIP}" DESTINATION "${WORK}")
 
 file(GLOB_RECURSE found RELATIVE "${WORK}" "${WORK}/*")
 list(SORT found)
-if(NOT found STREQUAL "LISEZMOI.TXT;UNINSTAL.DAT;uninstal.exe")
+if(NOT found STREQUAL "LISEZMOI.TXT;UNINSTAL.DAT;uninstal-check.exe;uninstal.exe")
   message(FATAL_ERROR "the zip holds: ${found}")
 endif()
 
@@ -25,9 +26,14 @@ foreach(sample UNINSTAL.DAT LISEZMOI.TXT)
   endif()
 endforeach()
 
-execute_process(COMMAND "${CMAKE_COMMAND}" "-DOBJDUMP=${OBJDUMP}" "-DPROGRAM=${WORK}/uninstal.exe"
-                        -P "${CHECK_PROGRAM}"
-  RESULT_VARIABLE result)
-if(NOT result EQUAL 0)
-  message(FATAL_ERROR "uninstal.exe in the zip is not the expected program")
-endif()
+foreach(program uninstal.exe:2 uninstal-check.exe:3)
+  string(REPLACE ":" ";" program "${program}")
+  list(GET program 0 name)
+  list(GET program 1 subsystem)
+  execute_process(COMMAND "${CMAKE_COMMAND}" "-DOBJDUMP=${OBJDUMP}" "-DPROGRAM=${WORK}/${name}"
+                          "-DSUBSYSTEM=${subsystem}" -P "${CHECK_PROGRAM}"
+    RESULT_VARIABLE result)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "${name} in the zip is not the expected program")
+  endif()
+endforeach()

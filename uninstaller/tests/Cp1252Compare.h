@@ -6,8 +6,8 @@
 
 namespace uninst::fakes {
 
-// Native stand-in for lstrcmpiA on a Windows-1252 system: folds A-Z and the accented
-// capitals (0xC0-0xDE except 0xD7) plus the few capitals of 0x8A-0x9F.
+// Native stand-in for lstrcmpiA on a Windows-1252 system (that of uninstal-check), counting
+// its calls.
 class Cp1252Compare : public TextCompare {
 public:
     int CompareNoCase(const std::string& a, const std::string& b) override;

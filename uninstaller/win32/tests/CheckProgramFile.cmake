@@ -1,7 +1,8 @@
-# Checks the built uninstal.exe without running it: a 32-bit Windows GUI program whose
+# Checks a built program without running it: a 32-bit Windows program for the GUI
+# subsystem (2, uninstal.exe) or the one given (-DSUBSYSTEM=3: the console), whose
 # imports are system libraries only (the C++ runtime is linked in), so that it runs from
 # any folder of a bare system.
-#   cmake -DOBJDUMP=... -DPROGRAM=... -P CheckProgramFile.cmake
+#   cmake -DOBJDUMP=... -DPROGRAM=... [-DSUBSYSTEM=3] -P CheckProgramFile.cmake
 cmake_minimum_required(VERSION 3.25)
 
 execute_process(COMMAND "${OBJDUMP}" -f -p "${PROGRAM}"
@@ -13,8 +14,11 @@ endif()
 if(NOT dump MATCHES "file format pei-i386")
   message(FATAL_ERROR "${PROGRAM} is no 32-bit Windows program")
 endif()
-if(NOT dump MATCHES "Subsystem[ \t]+00000002")
-  message(FATAL_ERROR "${PROGRAM} is not built for the Windows GUI subsystem")
+if(NOT SUBSYSTEM)
+  set(SUBSYSTEM 2)
+endif()
+if(NOT dump MATCHES "Subsystem[ \t]+0000000${SUBSYSTEM}")
+  message(FATAL_ERROR "${PROGRAM} is not built for Windows subsystem ${SUBSYSTEM}")
 endif()
 
 set(system_libraries ADVAPI32.DLL COMCTL32.DLL KERNEL32.DLL MSVCRT.DLL USER32.DLL GDI32.DLL)

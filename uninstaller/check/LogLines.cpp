@@ -1,0 +1,181 @@
+#include "LogLines.h"
+
+#include <algorithm>
+#include <map>
+#include <optional>
+
+#include "AnsiText.h"
+#include "Cp1252.h"
+#include "LogTexts.h"
+
+namespace uninst {
+
+namespace {
+
+// The sections of texts and the keys each has.
+std::vector<std::string> TextKeys(const std::string& section)
+{
+    std::vector<std::string> keys;
+    if (section == "Application")
+        keys.push_back("Name");
+    for (const LogText& text : kTitlesTexts) {
+        if (section == kTitlesSection)
+            keys.push_back(text.key);
+    }
+    for (const LogText& text : kMessagesTexts) {
+        if (section == kDefaultMessagesSection)
+            keys.push_back(text.key);
+    }
+    return keys;
+}
+
+constexpr const char* kSections[] = {
+    "Application", kTitlesSection, kDefaultMessagesSection, "Reg_SharedDLLs", "ActiveX", "Files",
+    "Folders",     "Icons",        "Reg_CreateValue",       "Reg_CreateKey",
+};
+
+// Sections whose entries are "name=target": the name only pairs key and line.
+bool NamedSection(const std::string& section)
+{
+    return section == "Icons" || section == "Reg_CreateValue" || section == "Reg_CreateKey";
+}
+
+// Whether the text is UTF-8 with at least one sequence of several bytes.
+bool LooksLikeUtf8(const std::string& text)
+{
+    bool multibyte = false;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80           ? 1
+                                   : (lead >> 5) == 0x6  ? 2
+                                   : (lead >> 4) == 0xE  ? 3
+                                   : (lead >> 3) == 0x1E ? 4
+                                                         : 0;
+        if (length == 0 || i + length > text.size())
+            return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        }
+        multibyte = multibyte || length > 1;
+        i += length;
+    }
+    return multibyte;
+}
+
+void CheckBytes(const std::string& line, std::size_t number, std::vector<Warning>& warnings)
+{
+    for (const char c : line) {
+        if (!IsCp1252Character(static_cast<unsigned char>(c))) {
+            Warning warning = MakeWarning(Warning::Kind::NotCp1252, number);
+            warning.byte = static_cast<unsigned char>(c);
+            warnings.push_back(warning);
+            return;
+        }
+    }
+    if (LooksLikeUtf8(line))
+        warnings.push_back(MakeWarning(Warning::Kind::LooksLikeUtf8, number));
+}
+
+}  // namespace
+
+std::vector<LogEntry> ReadEntries(const TInsFile& log, const std::string& bytes, TextCompare& compare,
+                                  std::vector<Warning>& warnings)
+{
+    std::vector<LogEntry> entries;
+    std::map<std::string, std::size_t> firstHeader;
+    // The section being read; nullopt before the first header or in one never read.
+    std::optional<std::string> section;
+    bool beforeFirstHeader = true;
+    // The section's keys (of texts), targets and names (of lists) so far, folded as the
+    // reader compares them, with their first lines.
+    std::map<std::string, std::size_t> keys;
+    std::map<std::string, std::size_t> targets;
+    std::map<std::string, std::size_t> names;
+
+    const auto& lines = log.Lines.Items();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        const std::size_t number = i + 1;
+        CheckBytes(line, number, warnings);
+        if (line.empty())
+            continue;
+        if (line[0] == '[') {
+            beforeFirstHeader = false;
+            section.reset();
+            keys.clear();
+            targets.clear();
+            names.clear();
+            bool read = false;
+            for (const char* name : kSections) {
+                if (compare.CompareNoCase(line, "[" + std::string(name) + "]") != 0)
+                    continue;
+                read = true;
+                if (firstHeader.count(name)) {
+                    warnings.push_back(
+                        MakeWarning(Warning::Kind::RepeatedSection, number, name, line, firstHeader[name]));
+                } else {
+                    firstHeader[name] = number;
+                    section = name;
+                }
+                break;
+            }
+            if (!read)
+                warnings.push_back(MakeWarning(Warning::Kind::UnreadSection, number, {}, line));
+            continue;
+        }
+        if (beforeFirstHeader) {
+            warnings.push_back(MakeWarning(Warning::Kind::OutsideSection, number, {}, line));
+            continue;
+        }
+        if (!section)
+            continue;  // the header's warning covers its lines
+        const auto equals = line.find('=');
+        if (equals == std::string::npos) {
+            warnings.push_back(MakeWarning(Warning::Kind::NoEqualsSign, number, *section, line));
+            continue;
+        }
+        const std::string key = line.substr(0, equals);
+        const std::string value = line.substr(equals + 1);
+
+        const std::vector<std::string> textKeys = TextKeys(*section);
+        if (!textKeys.empty()) {
+            // The reader matches a key by its letters A-Z in either case.
+            const std::string folded = LowerAscii(key);
+            if (std::none_of(textKeys.begin(), textKeys.end(),
+                             [&](const std::string& textKey) { return LowerAscii(textKey) == folded; })) {
+                warnings.push_back(MakeWarning(Warning::Kind::UnknownKey, number, *section, key));
+                continue;
+            }
+            const auto [first, added] = keys.emplace(folded, number);
+            if (!added)
+                warnings.push_back(MakeWarning(Warning::Kind::RepeatedKey, number, *section, key, first->second));
+            continue;
+        }
+
+        // A list: the same target twice, or a name given twice (which always resolves to
+        // its first line).
+        const bool named = NamedSection(*section);
+        const auto [target, newTarget] = targets.emplace(FoldCp1252(named ? value : key), number);
+        std::size_t first = newTarget ? 0 : target->second;
+        if (named) {
+            const auto [name, newName] = names.emplace(FoldCp1252(key), number);
+            if (first == 0 && !newName)
+                first = name->second;
+        }
+        if (first != 0)
+            warnings.push_back(MakeWarning(Warning::Kind::ListedTwice, number, *section, named ? line : key, first));
+        entries.push_back({*section, number, key, value});
+    }
+
+    const auto nul = bytes.find('\0');
+    if (nul != std::string::npos && nul + 1 < bytes.size()) {
+        // The line the NUL byte stands on: count the lines of the text before it.
+        StringList before(compare);
+        before.LoadText(bytes.substr(0, nul) + "x");
+        warnings.push_back(MakeWarning(Warning::Kind::TextEndsAtNul, before.Count()));
+    }
+    return entries;
+}
+
+}  // namespace uninst
