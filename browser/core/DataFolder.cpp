@@ -2,6 +2,7 @@
 
 #include "DataFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -69,5 +70,9 @@ ProgramFolder DataFolder::choose(const Places& places, bool programFolderWritabl
 ProgramFolder DataFolder::forRunningProgram()
 {
     const Places places = ofRunningProgram();
-    return choose(places, QFileInfo(places.program).isWritable());
+    const ProgramFolder chosen = choose(places, QFileInfo(places.program).isWritable());
+    // Set by the Exec line of packaging/tavrello.desktop.
+    const bool fromMenu = QCoreApplication::arguments().contains(QStringLiteral("--depuis-le-menu"));
+    return ProgramFolder(chosen.path(),
+                         fromMenu ? ProgramFolder::StartedFrom::DesktopEntry : ProgramFolder::StartedFrom::Elsewhere);
 }
