@@ -73,6 +73,12 @@ ProgramFolder DataFolder::forRunningProgram()
     const ProgramFolder chosen = choose(places, QFileInfo(places.program).isWritable());
     // Set by the Exec line of packaging/tavrello.desktop.
     const bool fromMenu = QCoreApplication::arguments().contains(QStringLiteral("--depuis-le-menu"));
-    return ProgramFolder(chosen.path(),
-                         fromMenu ? ProgramFolder::StartedFrom::DesktopEntry : ProgramFolder::StartedFrom::Elsewhere);
+    if (!fromMenu)
+        return chosen;
+    // Earlier versions kept it in the folder the menu starts in (the home
+    // folder): the first start from the menu takes a copy along.
+    const ProgramFolder folder(chosen.path(), ProgramFolder::StartedFrom::DesktopEntry);
+    const QString history = QString::fromLatin1(data_files::historique.name);
+    QFile::copy(QDir::current().absoluteFilePath(history), data_files::pathOf(data_files::historique, folder));
+    return folder;
 }
