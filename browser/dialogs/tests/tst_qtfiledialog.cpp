@@ -17,12 +17,12 @@
 // dialog is answered by the script.
 struct Shown {
     QString title;
-    QStringList filters;  // the labels of the file-type list
-    QStringList listed;   // the files listed, once there are as many as awaited
     QString suffix;
     bool saving = false;
     QStringList preset;
     bool askedToReplace = false;
+    QStringList filters = {};  // as the file-type list shows them
+    QStringList listed = {};   // files listed, once there are as many as awaited
 };
 
 class QtFileDialogTest : public QObject {
@@ -51,23 +51,16 @@ private:
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             if (!dialog)
                 qFatal("no file dialog up");
-            const auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-            shown = {dialog->windowTitle(),
-                     {},
-                     {},
-                     dialog->defaultSuffix(),
-                     dialog->acceptMode() == QFileDialog::AcceptSave,
+            shown = {dialog->windowTitle(), dialog->defaultSuffix(), dialog->acceptMode() == QFileDialog::AcceptSave,
                      dialog->selectedFiles()};
+            const auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
             for (int i = 0; i < types->count(); ++i)
                 shown.filters << types->itemText(i);
             const auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
-            // A shortfall shows in the test's comparison of the list.
-            (void)QTest::qWaitFor([&] {
-                shown.listed.clear();
-                for (int row = 0; row < list->model()->rowCount(list->rootIndex()); ++row)
-                    shown.listed << list->model()->index(row, 0, list->rootIndex()).data().toString();
-                return shown.listed.size() >= awaited;
-            });
+            const auto rows = [list] { return list->model()->rowCount(list->rootIndex()); };
+            (void)QTest::qWaitFor([&] { return rows() >= awaited; });  // a shortfall fails the comparison
+            for (int row = 0; row < rows(); ++row)
+                shown.listed << list->model()->index(row, 0, list->rootIndex()).data().toString();
             if (name.isEmpty()) {
                 dialog->reject();
                 return;
