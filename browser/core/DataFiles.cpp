@@ -11,7 +11,10 @@ QString pathOf(const Entry& file, const ProgramFolder& folder)
     const QString name = QString::fromLatin1(file.name);
     switch (file.folder) {
     case Folder::Program: return folder.filePath(name);
-    case Folder::Current: break;
+    case Folder::Current:
+        if (folder.startedFrom() == ProgramFolder::StartedFrom::DesktopEntry)
+            return folder.filePath(name);
+        break;
     }
     return QDir::current().absoluteFilePath(name);
 }

@@ -11,8 +11,9 @@ class ProgramFolder;
 namespace data_files {
 
 enum class Folder {
-    Program,  // beside the executable
-    Current,  // the process's working folder at the moment of each access
+    Program,  // the data folder: beside the executable or the user's (see DataFolder)
+    Current,  // the process's working folder at the moment of each access, but
+              // the data folder for a start from the desktop entry
 };
 
 // Readers of a list take line positions 0 to 1000.
@@ -31,7 +32,8 @@ inline constexpr Entry erreur404{"erreur404.txt", Folder::Program, 1};
 inline constexpr Entry skins{"skins.txt", Folder::Program, 1};
 inline constexpr Entry raccourcis{"raccourcis.txt", Folder::Program, listLimit};
 // Follows the current folder, unlike the others; kept: stored files and users
-// rely on this.
+// rely on this. The desktop menu starts the program in the home folder, which
+// is no place for it.
 inline constexpr Entry historique{"historique.txt", Folder::Current, listLimit};
 
 inline constexpr std::array<const Entry*, 7> all{&home, &site, &moteur, &erreur404, &skins, &raccourcis, &historique};

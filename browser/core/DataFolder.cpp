@@ -2,6 +2,7 @@
 
 #include "DataFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -69,5 +70,15 @@ ProgramFolder DataFolder::choose(const Places& places, bool programFolderWritabl
 ProgramFolder DataFolder::forRunningProgram()
 {
     const Places places = ofRunningProgram();
-    return choose(places, QFileInfo(places.program).isWritable());
+    const ProgramFolder chosen = choose(places, QFileInfo(places.program).isWritable());
+    // Set by the Exec line of packaging/tavrello.desktop.
+    const bool fromMenu = QCoreApplication::arguments().contains(QStringLiteral("--depuis-le-menu"));
+    if (!fromMenu)
+        return chosen;
+    // Earlier versions kept it in the folder the menu starts in (the home
+    // folder): the first start from the menu takes a copy along.
+    const ProgramFolder folder(chosen.path(), ProgramFolder::StartedFrom::DesktopEntry);
+    const QString history = QString::fromLatin1(data_files::historique.name);
+    QFile::copy(QDir::current().absoluteFilePath(history), data_files::pathOf(data_files::historique, folder));
+    return folder;
 }

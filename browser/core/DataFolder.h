@@ -9,7 +9,8 @@
 // beside its executable. An installed copy (its default data files sit in
 // ../share/tavrello beside its bin folder) or a copy whose folder cannot be written
 // keeps them in the user's own data folder, filled at its first start from the
-// defaults. historique.txt is not concerned: it always follows the current folder.
+// defaults. historique.txt joins them only when the desktop entry started the
+// program; otherwise it follows the current folder (see data_files).
 class DataFolder {
 public:
     struct Places {
@@ -29,6 +30,6 @@ public:
     // read-only program folder); files already there are never replaced.
     static ProgramFolder choose(const Places& places, bool programFolderWritable);
 
-    // choose() for the running program.
+    // choose() for the running program, knowing whether its desktop entry started it.
     static ProgramFolder forRunningProgram();
 };

@@ -80,20 +80,12 @@ QString ofSave(const QString& path, QFileDevice::FileError error)
     }
 }
 
-QString ofFetch(QNetworkReply::NetworkError error, int status, const QString& phrase, std::chrono::milliseconds timeout)
+QString ofFetch(QNetworkReply::NetworkError error, std::chrono::milliseconds timeout)
 {
     // The transfer time-out aborts the reply: nothing else cancels it.
     if (error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError) {
         return QStringLiteral("le serveur n'a pas répondu dans le délai de %1 secondes")
             .arg(std::chrono::duration_cast<std::chrono::seconds>(timeout).count());
-    }
-    if (status >= 400) {
-        const QString answer = status == 404 ? QStringLiteral("la page n'existe pas sur le serveur")
-                                             : QStringLiteral("le serveur a refusé la demande");
-        return QStringLiteral("%1 (erreur HTTP %2%3)")
-            .arg(answer)
-            .arg(status)
-            .arg(phrase.isEmpty() ? QString() : QStringLiteral(" ") + phrase);
     }
     switch (error) {
     case QNetworkReply::ConnectionRefusedError: return QStringLiteral("le serveur a refusé la connexion");

@@ -23,9 +23,8 @@ QString diskFull();
 QString ofWrite(const QString& path, int errorNumber, const QString& systemText);
 // A file replaced whole through a temporary file beside it.
 QString ofSave(const QString& path, QFileDevice::FileError error);
-// A page fetched afresh: the reply's error, its HTTP status and reason phrase.
-QString ofFetch(QNetworkReply::NetworkError error, int status, const QString& phrase,
-                std::chrono::milliseconds timeout);
+// A page fetched afresh that brought no answer (an error page is an answer).
+QString ofFetch(QNetworkReply::NetworkError error, std::chrono::milliseconds timeout);
 
 // What the engine may stop a download for, as its own codes do not reach here.
 enum class DownloadStop {

@@ -4,7 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 
-ProgramFolder::ProgramFolder(QString path) : m_path(std::move(path)) {}
+ProgramFolder::ProgramFolder(QString path, StartedFrom startedFrom)
+    : m_path(std::move(path))
+    , m_startedFrom(startedFrom)
+{}
 
 ProgramFolder ProgramFolder::ofExecutable()
 {

@@ -7,15 +7,21 @@
 // file lives where is decided by data_files::pathOf.
 class ProgramFolder {
 public:
-    explicit ProgramFolder(QString path);
+    // The desktop entry starts the program with "--depuis-le-menu"; a start
+    // from a terminal, a script or a file manager is elsewhere.
+    enum class StartedFrom { Elsewhere, DesktopEntry };
+
+    explicit ProgramFolder(QString path, StartedFrom startedFrom = StartedFrom::Elsewhere);
 
     // The folder of the running executable, links resolved.
     static ProgramFolder ofExecutable();
 
     const QString& path() const { return m_path; }
+    StartedFrom startedFrom() const { return m_startedFrom; }
     // A data file of this folder, e.g. "home.txt".
     QString filePath(const QString& fileName) const;
 
 private:
     QString m_path;
+    StartedFrom m_startedFrom;
 };

@@ -10,6 +10,7 @@ class QtFileDialog : public FileDialog {
 public:
     struct Settings {
         QString title;
+        // "label (patterns)"; the dialog shows the label only.
         QString nameFilter;
         // Added to a name typed without one in the save dialog.
         QString defaultSuffix;

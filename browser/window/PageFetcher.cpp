@@ -71,6 +71,22 @@ QString notAWebAddress(const QString& address)
         .arg(quoted(address));
 }
 
+// An error page is a page: its body is what the server sent, as for any other
+// status. Qt reports an error status through one of these errors; any other
+// error means that the answer was cut off or never came.
+bool answeredInFull(const QNetworkReply& reply)
+{
+    using R = QNetworkReply;
+    const R::NetworkError error = reply.error();
+    if (error == R::NoError)
+        return true;
+    const bool statusError =
+        (error >= R::ContentAccessDenied && error <= R::UnknownContentError && error != R::ContentReSendError) ||
+        (error >= R::InternalServerError && error <= R::UnknownServerError) ||
+        error == R::ProtocolInvalidOperationError || error == R::ProxyAuthenticationRequiredError;
+    return statusError && reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() >= 400;
+}
+
 }  // namespace
 
 PageFetcher::PageFetcher()
@@ -96,17 +112,12 @@ FetchedPage PageFetcher::fetch(const QString& address)
         loop.exec();
 
     FetchedPage page;
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() != QNetworkReply::NoError || status >= 400) {
-        page.failure =
-            QStringLiteral("Impossible de télécharger la page %1 : %2.")
-                .arg(quoted(address),
-                     failure_reasons::ofFetch(reply->error(), status,
-                                              reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString(),
-                                              m_timeout));
-    } else {
+    if (answeredInFull(*reply)) {
         page.body = reply->readAll();
         page.contentType = reply->rawHeader("Content-Type");
+    } else {
+        page.failure = QStringLiteral("Impossible de télécharger la page %1 : %2.")
+                           .arg(quoted(address), failure_reasons::ofFetch(reply->error(), m_timeout));
     }
     reply->deleteLater();
     return page;

@@ -15,9 +15,10 @@ class PageFetcher {
 public:
     PageFetcher();
 
-    // HTTP and HTTPS only; redirects are followed. A status of 400 or more,
-    // a server that sends nothing for the time-out, or an address of another
-    // kind (a local file, "about:blank", nothing at all) is a failure.
+    // HTTP and HTTPS only; redirects are followed. The body comes whatever
+    // the status, an error page's too. A transfer that brings no full answer
+    // (refused, unknown host, cut off, silent for the time-out) or an address
+    // of another kind (a local file, "about:blank", nothing at all) is a failure.
     FetchedPage fetch(const QString& address);
 
     // Longest silence of the server before the fetch gives up; 60 s.

@@ -3,8 +3,10 @@
 # folder where scripts/package ships it, checks it with lintian
 # and desktop-file-validate, unpacks it into a private root and starts the unpacked
 # program the way its desktop entry does, under Xvfb with a fresh HOME: its main
-# window must appear with its caption, and the default data files must land in the
-# user's data folder, not beside the program.
+# window must appear with its caption, the default data files must land in the
+# user's data folder, not beside the program, and an address typed into the
+# address bar must be remembered there too, after the history that an earlier
+# version left in the home folder, which stays as it was.
 #   installed_package.sh BUILD_DIR WORK_DIR
 set -euo pipefail
 build_dir=$1
@@ -38,6 +40,7 @@ if [ "$(id -u)" -eq 0 ]; then export QTWEBENGINE_DISABLE_SANDBOX=1; fi
 export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:-} --disable-gpu"
 unset QT_QPA_PLATFORM
 cd "$HOME"
+printf 'http://ancienne.test/\r\n' >historique.txt
 
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -u
@@ -48,11 +51,16 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     xdotool getwindowname "$window" >"$2/caption.txt"
     sleep 1
     import -window root "$2/screenshot.png"
+    # Into the address bar (Combo1, below the menu bar) and Enter.
+    xdotool mousemove --window "$window" 150 97 click 1
+    xdotool type --delay 20 "http://127.0.0.1:9/"
+    xdotool key Return
+    timeout 20 sh -c "until grep -qs 127.0.0.1 \"\$0\"; do sleep 0.2; done" "$3"
   fi
   kill "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
   true
-' check "$exec_line" "$work"
+' check "$exec_line" "$work" "$HOME/.local/share/Tavrello/historique.txt"
 
 [ -s "$work/caption.txt" ] || fail "no Tavrello window appeared"
 caption=$(cat "$work/caption.txt")
@@ -65,3 +73,6 @@ for f in home.txt site.txt moteur.txt erreur404.txt skins.txt raccourcis.txt; do
   [ ! -e "$work/root/usr/bin/$f" ] || fail "$f written beside the program"
 done
 echo "data files: $(ls "$data" | tr '\n' ' ')"
+printf 'http://ancienne.test/\r\nhttp://127.0.0.1:9/\r\n' | cmp -s - "$data/historique.txt" \
+  || fail "old history and typed address not in $data/historique.txt"
+printf 'http://ancienne.test/\r\n' | cmp -s - "$HOME/historique.txt" || fail "historique.txt of the home folder changed"

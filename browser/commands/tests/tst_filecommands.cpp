@@ -105,7 +105,6 @@ private slots:
         QTest::addColumn<int>("requests");
         m_server.setSilent("/muet");
         QTest::newRow("refused") << LocalHttpServer::refusingUrl() << "refusé la connexion" << 0;
-        QTest::newRow("404") << m_server.url("/absente") << "erreur HTTP 404" << 1;
         QTest::newRow("no answer") << m_server.url("/muet") << "n'a pas répondu" << 1;
         QTest::newRow("blank page") << "about:blank"
                                     << "about:blank" << 0;

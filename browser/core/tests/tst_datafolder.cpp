@@ -1,3 +1,4 @@
+#include "DataFiles.h"
 #include "DataFolder.h"
 
 #include <QDir>
@@ -67,6 +68,13 @@ private slots:
         QCOMPARE(readBytes(folder.filePath("home.txt")), QByteArray("http://ici/\r\n"));
         // Only the data files: neither the program nor the history follows.
         QCOMPARE(QDir(m_places.user).entryList(QDir::Files), QStringList{"home.txt"});
+    }
+
+    // Other starts keep it in the current folder (tst_mainwindow).
+    void historyJoinsTheDataFilesForAStartFromTheDesktopEntry()
+    {
+        const ProgramFolder fromMenu(m_places.user, ProgramFolder::StartedFrom::DesktopEntry);
+        QCOMPARE(data_files::pathOf(data_files::historique, fromMenu), QDir(m_places.user).filePath("historique.txt"));
     }
 
 private:

@@ -2,7 +2,9 @@
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -15,11 +17,12 @@
 // dialog is answered by the script.
 struct Shown {
     QString title;
-    QStringList filters;
     QString suffix;
     bool saving = false;
     QStringList preset;
     bool askedToReplace = false;
+    QStringList filters = {};  // as the file-type list shows them
+    QStringList listed = {};   // files listed, once there are as many as awaited
 };
 
 class QtFileDialogTest : public QObject {
@@ -28,9 +31,10 @@ class QtFileDialogTest : public QObject {
 private:
     QTemporaryDir m_dir;
 
-    // Shows the dialog; once it is up, answers it with the name (relative to
-    // the test folder) or cancels it when the name is empty.
-    Shown answer(const std::function<bool()>& show, const QString& name, bool* chosen)
+    // Shows the dialog; once it is up (and lists `awaited` files), answers it
+    // with the name (relative to the test folder) or cancels it when the name
+    // is empty.
+    Shown answer(const std::function<bool()>& show, const QString& name, bool* chosen, int awaited = 0)
     {
         Shown shown;
         // A question about replacing the file would come up inside accept():
@@ -47,8 +51,16 @@ private:
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             if (!dialog)
                 qFatal("no file dialog up");
-            shown = {dialog->windowTitle(), dialog->nameFilters(), dialog->defaultSuffix(),
-                     dialog->acceptMode() == QFileDialog::AcceptSave, dialog->selectedFiles()};
+            shown = {dialog->windowTitle(), dialog->defaultSuffix(), dialog->acceptMode() == QFileDialog::AcceptSave,
+                     dialog->selectedFiles()};
+            const auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            for (int i = 0; i < types->count(); ++i)
+                shown.filters << types->itemText(i);
+            const auto* list = dialog->findChild<QListView*>(QStringLiteral("listView"));
+            const auto rows = [list] { return list->model()->rowCount(list->rootIndex()); };
+            (void)QTest::qWaitFor([&] { return rows() >= awaited; });  // a shortfall fails the comparison
+            for (int row = 0; row < rows(); ++row)
+                shown.listed << list->model()->index(row, 0, list->rootIndex()).data().toString();
             if (name.isEmpty()) {
                 dialog->reject();
                 return;
@@ -67,6 +79,8 @@ private slots:
     {
         QVERIFY(m_dir.isValid());
         writeBytes(m_dir.filePath(QStringLiteral("ancienne.htm")), "x");
+        writeBytes(m_dir.filePath(QStringLiteral("nouvelle.html")), "x");
+        writeBytes(m_dir.filePath(QStringLiteral("notes.txt")), "x");
     }
 
     void pageDialogKeepsItsSettingsAndLastNameForBothCommands()
@@ -83,12 +97,13 @@ private slots:
         const QString saved = m_dir.filePath(QStringLiteral("page.htm"));
         QCOMPARE(cd1->fileName(), saved);
 
-        // Open shows the same title, with the name chosen in Save preset; a
-        // cancel keeps that name.
-        shown = answer([&] { return cd1->showOpen(nullptr); }, QString(), &chosen);
+        // Open shows the same title and lists .html files too, with the name
+        // chosen in Save preset; a cancel keeps that name.
+        shown = answer([&] { return cd1->showOpen(nullptr); }, QString(), &chosen, 2);
         QVERIFY(!chosen);
         QCOMPARE(shown.title, QStringLiteral("Sauvegarder un fichier"));
         QCOMPARE(shown.filters, QStringList{"*.htm"});
+        QCOMPARE(shown.listed, (QStringList{"ancienne.htm", "nouvelle.html"}));
         QVERIFY(!shown.saving);
         QCOMPARE(shown.preset, QStringList{saved});
         QCOMPARE(cd1->fileName(), saved);

@@ -7,6 +7,8 @@
 #include <QPushButton>
 #include <QTest>
 
+using namespace std::chrono_literals;
+
 class PageFetcherTest : public QObject {
     Q_OBJECT
 
@@ -17,7 +19,7 @@ private:
 private slots:
     void initTestCase() { QVERIFY(m_server.listen()); }
 
-    void bodyComesAsSentAfterRedirects()
+    void bodyComesAsSentAfterRedirectsWhateverTheStatus()
     {
         const QByteArray body("<html>\r\n<p>caf\xc3\xa9 \xe2\x82\xac</p>\n</html>");
         m_server.setPage("/page", body, "text/html; charset=UTF-8");
@@ -29,6 +31,14 @@ private slots:
         QCOMPARE(page.body, body);
         QCOMPARE(page.contentType, QByteArray("text/html; charset=UTF-8"));
         QCOMPARE(m_server.requests().mid(before), (QStringList{"GET /ancienne", "GET /page"}));
+
+        // An error page is a page; one that stops coming is not.
+        m_server.setRawResponse("/erreur", "HTTP/1.1 500 Erreur\r\nContent-Length: 8\r\n\r\n<p>x</p>");
+        QCOMPARE(m_inet1.fetch(m_server.url("/erreur")).body, QByteArray("<p>x</p>"));
+        m_server.setRawResponse("/interrompue", "HTTP/1.1 404 Absente\r\nContent-Length: 90\r\n\r\n<p>x</p>", true);
+        m_inet1.setTimeout(300ms);
+        QVERIFY(m_inet1.fetch(m_server.url("/interrompue")).failure.contains(QStringLiteral("n'a pas répondu")));
+        m_inet1.setTimeout(60s);
     }
 
     // The network's failures are met through the commands that fetch.
