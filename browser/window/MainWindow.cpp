@@ -168,6 +168,8 @@ void MainWindow::connectControls()
         connect(view, &BrowserComponent::newWindowRequested, this,
                 [this](const QString& address) { m_pageView->navigate(address); });
     }
+    // The banner comes back by itself; the page view waits for the user.
+    connect(m_bannerStrip, &BrowserComponent::pageCrashed, m_bannerStrip, &BrowserComponent::refresh);
     connect(m_bannerStrip, &BrowserComponent::gotFocus, this,
             [this] { m_pageView->navigate(web_addresses::directorySite()); });
 }
