@@ -44,4 +44,8 @@ signals:
     // a script, "open link" in the right-click menu); the component does not
     // open it itself.
     void newWindowRequested(const QString& address);
+    // What drew the page ended abnormally (a crash, the system stopping it for
+    // lack of memory). The component shows a page that says so, and refresh
+    // loads the page again.
+    void pageCrashed();
 };

@@ -5,6 +5,7 @@
 #include "BrowserComponent.h"
 #include "DataFiles.h"
 #include "PageRules.h"
+#include "PageViewKeys.h"
 #include "ShortcutTable.h"
 #include "StartupFiles.h"
 #include "Twips.h"
@@ -158,6 +159,7 @@ void MainWindow::connectControls()
     connect(m_stopButton, &QPushButton::clicked, this, [this] { m_pageView->stop(); });
     connect(m_forwardButton, &QPushButton::clicked, this, [this] { m_pageView->goForward(); });
     connect(m_backButton, &QPushButton::clicked, this, [this] { m_pageView->goBack(); });
+    addPageViewKeys(*this, *m_pageView);
 
     connect(m_pageView, &BrowserComponent::statusTextChange, this, &MainWindow::onStatusTextChange);
     connect(m_pageView, &BrowserComponent::titleChange, this, &MainWindow::onTitleChange);
@@ -166,6 +168,8 @@ void MainWindow::connectControls()
         connect(view, &BrowserComponent::newWindowRequested, this,
                 [this](const QString& address) { m_pageView->navigate(address); });
     }
+    // The banner comes back by itself; the page view waits for the user.
+    connect(m_bannerStrip, &BrowserComponent::pageCrashed, m_bannerStrip, &BrowserComponent::refresh);
     connect(m_bannerStrip, &BrowserComponent::gotFocus, this,
             [this] { m_pageView->navigate(web_addresses::directorySite()); });
 }

@@ -3,8 +3,7 @@
 #include "ContextMenuEntries.h"
 #include "DownloadHandler.h"
 #include "Endpoints.h"
-#include "FrenchQuotes.h"
-#include "PageRules.h"
+#include "ErrorPages.h"
 #include "QtSavePathChooser.h"
 #include "WebAddresses.h"
 
@@ -24,6 +23,8 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <QWidget>
+
+#include <utility>
 
 namespace {
 
@@ -50,42 +51,6 @@ protected:
         return QWebEnginePage::acceptNavigationRequest(url, type, isMainFrame);
     }
 };
-
-// The engine's connection failures, in the user's words; its own text (in
-// English) only for the rare ones.
-QString loadFailureReason(int errorCode, const QString& engineText)
-{
-    switch (errorCode) {
-    case -100:  // connection closed
-    case -101:  // connection reset
-    case -103:  // connection aborted
-        return QStringLiteral("la connexion avec le serveur a été interrompue");
-    case -102: return QStringLiteral("le serveur a refusé la connexion");
-    case -104:
-    case -109:  // address unreachable
-        return QStringLiteral("le serveur est injoignable");
-    case -106: return QStringLiteral("l'ordinateur n'est pas connecté au réseau");
-    case -107:  // secure connection
-        return QStringLiteral("la connexion sécurisée avec le serveur a échoué");
-    case -108: return QStringLiteral("l'adresse n'est pas valide");
-    case -118: return QStringLiteral("le serveur n'a pas répondu à temps");
-    case -130: return QStringLiteral("le serveur proxy est injoignable");
-    case -138: return QStringLiteral("l'accès au réseau est refusé");
-    default: return engineText;
-    }
-}
-
-QString errorPageHtml(const QString& title, const QString& message, const QUrl& failedUrl)
-{
-    return QStringLiteral("<!DOCTYPE html><html lang=\"fr\"><head><meta charset=\"utf-8\"><title>%1</title>"
-                          "<style>body{font-family:sans-serif;margin:2em;color:#222}h1{font-size:1.3em}</style>"
-                          "</head><body><h1>%1</h1><p>%2</p><p><code>%3</code></p>"
-                          "<ul><li>Vérifiez l'orthographe de l'adresse.</li>"
-                          "<li>Vérifiez que votre ordinateur est connecté au réseau.</li>"
-                          "<li>Cliquez sur %4 pour essayer à nouveau.</li></ul></body></html>")
-        .arg(title.toHtmlEscaped(), message.toHtmlEscaped(), failedUrl.toDisplayString().toHtmlEscaped(),
-             quoted(QStringLiteral("Actualiser")));
-}
 
 }  // namespace
 
@@ -118,7 +83,15 @@ void WebEngineBrowser::createPage()
     connect(m_page, &QWebEnginePage::loadFinished, this, &WebEngineBrowser::onLoadFinished);
     connect(m_page, &QWebEnginePage::loadingChanged, this, &WebEngineBrowser::onLoadingChanged);
     connect(m_page, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::onTitleChanged);
-    connect(m_page, &QWebEnginePage::linkHovered, this, [this](const QString& url) { emit statusTextChange(url); });
+    connect(m_page, &QWebEnginePage::renderProcessTerminated, this, &WebEngineBrowser::onRendererEnded);
+    connect(m_page, &QWebEnginePage::linkHovered, this, [this](const QString& url) {
+        // The engine also clears the link at each new page, which would wipe
+        // the text of the load under way.
+        if (url.isEmpty() && !m_onLink)
+            return;
+        m_onLink = !url.isEmpty();
+        emit statusTextChange(url);
+    });
     // Not taking the request leaves no window behind; the address goes on.
     connect(m_page, &QWebEnginePage::newWindowRequested, this, [this](QWebEngineNewWindowRequest& request) {
         if (!request.requestedUrl().isEmpty())
@@ -150,6 +123,12 @@ void WebEngineBrowser::navigate(const QString& address)
     const QUrl url = address.isEmpty() ? QUrl(QStringLiteral("about:blank")) : web_addresses::toUrl(address);
     if (isMailAddress(url)) {
         QDesktopServices::openUrl(url);
+        return;
+    }
+    if (url.isEmpty()) {
+        // The engine would show a blank page for these words, without a word.
+        m_pendingUrl.clear();
+        showErrorPage(address, QUrl(), error_pages::notAnAddress(address));
         return;
     }
     // Loading starts a renderer process, which holds up the first painting of
@@ -191,7 +170,7 @@ bool WebEngineBrowser::goForward()
 void WebEngineBrowser::refresh()
 {
     if (m_showingErrorPage)
-        m_view->setUrl(m_failedUrl);  // try the page that failed again
+        navigate(m_failedAddress);  // try the page that failed again
     else
         m_view->reload();
 }
@@ -217,7 +196,7 @@ void WebEngineBrowser::goSearch()
 QString WebEngineBrowser::locationUrl() const
 {
     if (m_showingErrorPage)
-        return m_failedUrl.toString();
+        return m_failedAddress;
     return m_page->url().toString();
 }
 
@@ -228,6 +207,7 @@ QString WebEngineBrowser::locationName() const
 
 void WebEngineBrowser::onLoadStarted()
 {
+    m_loadUnderWay = true;
     if (m_loadingErrorPage)
         return;
     m_showingErrorPage = false;
@@ -236,6 +216,11 @@ void WebEngineBrowser::onLoadStarted()
 
 void WebEngineBrowser::onLoadFinished(bool ok)
 {
+    m_loadUnderWay = false;
+    if (!m_crashPage.isEmpty()) {
+        showCrashPage();
+        return;
+    }
     if (m_loadingErrorPage) {
         m_loadingErrorPage = false;
         emit statusTextChange(QStringLiteral("Terminé"));
@@ -246,16 +231,55 @@ void WebEngineBrowser::onLoadFinished(bool ok)
         emit loadFinished(false);
         return;
     }
-    emit statusTextChange(ok ? QStringLiteral("Terminé") : QStringLiteral("Erreur de chargement"));
+    // A failure is told once the engine says what ended the load.
+    if (ok)
+        emit statusTextChange(QStringLiteral("Terminé"));
     emit loadFinished(ok);
 }
 
 void WebEngineBrowser::onLoadingChanged(const QWebEngineLoadingInfo& info)
 {
-    if (info.status() != QWebEngineLoadingInfo::LoadFailedStatus || m_loadingErrorPage)
+    if (m_loadingErrorPage)
         return;
-    if (info.errorDomain() == QWebEngineLoadingInfo::ConnectionErrorDomain && info.errorCode() != errorAborted)
-        showErrorPage(info.url(), info.errorCode(), info.errorString());
+    const bool failed = info.status() == QWebEngineLoadingInfo::LoadFailedStatus;
+    // Stopped: by the user, or by a download taking the place of the page,
+    // which then tells its own progress.
+    if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus || (failed && info.errorCode() == errorAborted)) {
+        emit statusTextChange(QStringLiteral("Terminé"));
+    } else if (failed && info.errorDomain() == QWebEngineLoadingInfo::ConnectionErrorDomain) {
+        const QString address = info.url().toString();
+        showErrorPage(address, info.url(),
+                      info.errorCode() == errorNameNotResolved
+                          ? error_pages::serverNotFound(address)
+                          : error_pages::loadFailed(info.errorCode(), info.errorString(), address));
+    } else if (failed) {
+        emit statusTextChange(QStringLiteral("Erreur de chargement"));
+    }
+}
+
+void WebEngineBrowser::onRendererEnded(QWebEnginePage::RenderProcessTerminationStatus status)
+{
+    using error_pages::RendererEnd;
+    RendererEnd end = RendererEnd::Other;
+    switch (status) {
+    case QWebEnginePage::NormalTerminationStatus: return;
+    case QWebEnginePage::CrashedTerminationStatus: end = RendererEnd::Crashed; break;
+    case QWebEnginePage::KilledTerminationStatus: end = RendererEnd::Killed; break;
+    case QWebEnginePage::AbnormalTerminationStatus: break;
+    }
+    // The view would stay a grey area, with the status line telling nothing.
+    m_crashedAddress = m_showingErrorPage ? m_failedAddress : m_page->url().toString();
+    m_crashPage = error_pages::rendererEnded(end, m_crashedAddress);
+    // A load under way ends as a failure right after; the page is shown then,
+    // or that end would be taken for the page's own.
+    if (!m_loadUnderWay)
+        showCrashPage();
+}
+
+void WebEngineBrowser::showCrashPage()
+{
+    showErrorPage(m_crashedAddress, QUrl(), std::exchange(m_crashPage, QString()));
+    emit pageCrashed();
 }
 
 void WebEngineBrowser::onTitleChanged(const QString& title)
@@ -264,20 +288,12 @@ void WebEngineBrowser::onTitleChanged(const QString& title)
         emit titleChange(title);
 }
 
-void WebEngineBrowser::showErrorPage(const QUrl& failedUrl, int errorCode, const QString& errorText)
+void WebEngineBrowser::showErrorPage(const QString& failedAddress, const QUrl& baseUrl, const QString& html)
 {
-    m_failedUrl = failedUrl;
+    m_failedAddress = failedAddress;
     m_loadingErrorPage = true;
     m_showingErrorPage = true;
-    const QString html =
-        errorCode == errorNameNotResolved
-            ? errorPageHtml(QString::fromUtf8(page_rules::notFoundTitle),
-                            QStringLiteral("Le serveur de cette adresse est introuvable."), failedUrl)
-            : errorPageHtml(
-                  QStringLiteral("Impossible d'afficher la page"),
-                  QStringLiteral("La page n'a pas pu être chargée : %1.").arg(loadFailureReason(errorCode, errorText)),
-                  failedUrl);
-    m_view->setHtml(html, failedUrl);
+    m_view->setHtml(html, baseUrl);
 }
 
 bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event)

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QUrl>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include <memory>
@@ -12,9 +13,10 @@ class DownloadHandler;
 class QWebEngineLoadingInfo;
 class SavePathChooser;
 
-// The browser component on Qt WebEngine. A server that cannot be found shows
-// the component's own French page, named "Impossible de trouver le serveur";
-// other load failures show a French page of their own.
+// The browser component on Qt WebEngine. A server that cannot be found, or
+// typed words that make no address, show the component's own French page,
+// named "Impossible de trouver le serveur"; other load failures, and a page
+// whose renderer process ended abnormally, show a French page of their own.
 class WebEngineBrowser : public BrowserComponent {
     Q_OBJECT
 public:
@@ -46,7 +48,10 @@ private:
     void onLoadFinished(bool ok);
     void onLoadingChanged(const QWebEngineLoadingInfo& info);
     void onTitleChanged(const QString& title);
-    void showErrorPage(const QUrl& failedUrl, int errorCode, const QString& errorText);
+    void onRendererEnded(QWebEnginePage::RenderProcessTerminationStatus status);
+    void showCrashPage();
+    // baseUrl: the page's own address where the engine can take it.
+    void showErrorPage(const QString& failedAddress, const QUrl& baseUrl, const QString& html);
     void onFocusChanged(QWidget* old, QWidget* now);
     void showContextMenu(const QPoint& position);
     void watchForFocus(QObject* object);
@@ -60,7 +65,11 @@ private:
     DownloadHandler* m_downloads = nullptr;
     Qt::FocusReason m_focusInReason = Qt::OtherFocusReason;  // of the last focus-in inside the view
     QUrl m_pendingUrl;                                       // asked for before the window was first painted
-    QUrl m_failedUrl;                                        // address behind the error page being loaded or shown
+    QString m_failedAddress;                                 // address behind the error page being loaded or shown
     bool m_loadingErrorPage = false;
     bool m_showingErrorPage = false;
+    bool m_loadUnderWay = false;
+    QString m_crashPage;       // to show once the load under way has ended
+    QString m_crashedAddress;  // of the page whose renderer ended
+    bool m_onLink = false;     // the pointer is over a link, whose address the status line shows
 };

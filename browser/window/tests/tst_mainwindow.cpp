@@ -4,6 +4,7 @@
 #include "WebAddresses.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -267,7 +268,7 @@ private slots:
         QCOMPARE(m_wb1->navigations, QStringList{"http://meteo.test/"});
     }
 
-    void searchAndNavigationButtons()
+    void searchNavigationButtonsAndKeys()
     {
         open();
         m_window->findChild<QLineEdit*>("txt_rechercher")->setText("deux mots");
@@ -276,6 +277,18 @@ private slots:
         for (const char* name : {"Command4", "Command5", "Command6", "Command7"})
             QTest::mouseClick(button(name), Qt::LeftButton);
         QCOMPARE(m_wb1->calls, (QStringList{"refresh", "stop", "goForward", "goBack"}));
+
+        // The same steps by key, here from the address bar.
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        combo()->setFocus();
+        m_wb1->calls.clear();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right, Qt::AltModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(m_wb1->calls, (QStringList{"refresh", "stop", "goForward", "goBack"}));
+        QCOMPARE(combo()->currentText(), QString());
     }
 
     void captionAndStatusFollowThePage()

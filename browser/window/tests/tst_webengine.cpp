@@ -13,6 +13,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,6 +23,8 @@
 
 #include <algorithm>
 #include <memory>
+
+#include <signal.h>
 
 namespace {
 
@@ -90,6 +93,8 @@ private slots:
         m_server.setRawResponse("/rapport", download(QByteArray(300000, 'r'), 300000));
         m_server.setRawResponse("/coupe", download(QByteArray(1000, 'c'), 300000));
         m_server.setRawResponse("/lent", download(QByteArray(1000, 'l'), 300000), true);
+        m_server.setRawResponse("/lente",
+                                "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n\r\n<title>Lente</title><p>Début", true);
     }
 
     void init()
@@ -270,6 +275,7 @@ private slots:
         QCOMPARE(QFileInfo(dialog.suggested.value(0)).fileName(), QStringLiteral("rapport.pdf"));
         QCOMPARE(readBytes(chosen), QByteArray(300000, 'r'));
         QVERIFY(texts(statuses).filter(QStringLiteral("Téléchargement de « choisi.pdf » : ")).size() >= 1);
+        QVERIFY(!texts(statuses).contains(QStringLiteral("Erreur de chargement")));
         QCOMPARE(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"choisi.pdf"});
         QVERIFY(QFile::remove(chosen));
 
@@ -300,6 +306,69 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList(),
                                   loadTimeout);
         QCOMPARE(browser.locationName(), QStringLiteral("Deux"));
+    }
+
+    void stoppingIsNoLoadError()
+    {
+        WebEngineBrowser browser;
+        browser.widget()->resize(400, 300);
+        browser.widget()->show();
+        QSignalSpy statuses(&browser, &BrowserComponent::statusTextChange);
+        browser.navigate(m_server.url("/lente"));
+        QTRY_COMPARE_WITH_TIMEOUT(browser.locationName(), QStringLiteral("Lente"), loadTimeout);
+        browser.stop();
+        QTRY_COMPARE_WITH_TIMEOUT(texts(statuses), (QStringList{"Ouverture de la page...", "Terminé"}), loadTimeout);
+    }
+
+    void killedRendererIsToldAndOvercome()
+    {
+        QTemporaryDir program;
+        Variables variables;
+        auto ownPageView = std::make_unique<WebEngineBrowser>();
+        auto ownBanner = std::make_unique<WebEngineBrowser>();
+        WebEngineBrowser& pageView = *ownPageView;
+        WebEngineBrowser& banner = *ownBanner;
+        MainWindow window(ProgramFolder(program.path()), variables, std::move(ownPageView), std::move(ownBanner));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        // A page still loading, whose load the crash ends too.
+        pageView.navigate(m_server.url("/lente"));
+        QTRY_COMPARE_WITH_TIMEOUT(pageView.locationName(), QStringLiteral("Lente"), loadTimeout);
+        // The banner's server is out of reach here: its page is the not-found one.
+        QTRY_COMPARE_WITH_TIMEOUT(banner.locationName(), notFound, loadTimeout);
+        QSignalSpy bannerTitles(&banner, &BrowserComponent::titleChange);
+        // Only the names after the banner's crash count.
+        connect(&banner, &BrowserComponent::pageCrashed, &bannerTitles, [&bannerTitles] { bannerTitles.clear(); });
+        const qint64 pagePid = pageView.view()->page()->renderProcessPid();
+        const qint64 bannerPid = banner.view()->page()->renderProcessPid();
+
+        // As the out-of-memory killer would.
+        QCOMPARE(::kill(pid_t(pagePid), SIGKILL), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(window.windowTitle(), QStringLiteral("Tavrello - La page s'est arrêtée"),
+                                  loadTimeout);
+        QCOMPARE(pageView.locationUrl(), m_server.url("/lente"));
+        QString text;
+        pageView.view()->page()->toPlainText([&text](const QString& shown) { text = shown; });
+        QTRY_VERIFY_WITH_TIMEOUT(text.contains(QStringLiteral("Cliquez sur « Actualiser » pour la recharger.")),
+                                 loadTimeout);
+
+        // F5 from inside the page view reloads the page.
+        QTRY_VERIFY_WITH_TIMEOUT(pageView.view()->focusProxy(), loadTimeout);
+        pageView.view()->focusProxy()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F5);
+        QTRY_COMPARE_WITH_TIMEOUT(pageView.locationName(), QStringLiteral("Lente"), loadTimeout);
+        auto* combo = window.findChild<QComboBox*>("Combo1");
+        combo->setEditText(m_server.url("/deux"));
+        QTest::keyClick(combo, Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(pageView.locationName(), QStringLiteral("Deux"), loadTimeout);
+        QTRY_COMPARE_WITH_TIMEOUT(window.findChild<QLabel*>("Label2")->text(), QStringLiteral("Terminé"), loadTimeout);
+
+        // The banner strip shows its page again by itself.
+        if (bannerPid != pagePid)
+            QCOMPARE(::kill(pid_t(bannerPid), SIGKILL), 0);
+        QTRY_VERIFY_WITH_TIMEOUT(texts(bannerTitles).contains(notFound), loadTimeout);
+        QCOMPARE(banner.locationName(), notFound);
+        QCOMPARE(banner.locationUrl(), web_addresses::bannerPicture());
     }
 
     void rightClickMenuIsFrenchAndWorks()
@@ -410,6 +479,15 @@ private slots:
         // A page reached normally under the same name is replaced too.
         pageView.navigate(m_server.url("/faux"));
         QTRY_COMPARE_WITH_TIMEOUT(pageView.locationUrl(), QUrl::fromLocalFile(replacement).toString(), loadTimeout);
+
+        // So are typed words that make no address, kept in the history as typed.
+        pageView.navigate(m_server.url("/deux"));
+        QTRY_COMPARE_WITH_TIMEOUT(pageView.locationName(), QStringLiteral("Deux"), loadTimeout);
+        combo->setEditText("bonjour le monde");
+        QTest::keyClick(combo, Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(pageView.locationName(), QStringLiteral("Remplacement"), loadTimeout);
+        QCOMPARE(readBytes(m_dir->filePath("historique.txt")),
+                 home.toLatin1() + "\r\nhttp://nohost.invalid/\r\nbonjour le monde\r\n");
     }
 
     void unreachableReplacementIsNotRetried()

@@ -1,0 +1,93 @@
+#include "ErrorPages.h"
+
+#include "FrenchQuotes.h"
+#include "PageRules.h"
+
+#include <QStringList>
+
+namespace error_pages {
+
+namespace {
+
+const QStringList unreachableAdvice{
+    QStringLiteral("Vérifiez l'orthographe de l'adresse."),
+    QStringLiteral("Vérifiez que votre ordinateur est connecté au réseau."),
+    QStringLiteral("Cliquez sur %1 pour essayer à nouveau.").arg(quoted(QStringLiteral("Actualiser"))),
+};
+
+QString page(const QString& title, const QString& message, const QString& address, const QStringList& advice)
+{
+    QString items;
+    for (const QString& line : advice)
+        items += QStringLiteral("<li>%1</li>").arg(line.toHtmlEscaped());
+    return QStringLiteral("<!DOCTYPE html><html lang=\"fr\"><head><meta charset=\"utf-8\"><title>%1</title>"
+                          "<style>body{font-family:sans-serif;margin:2em;color:#222}h1{font-size:1.3em}</style>"
+                          "</head><body><h1>%1</h1><p>%2</p><p><code>%3</code></p><ul>%4</ul></body></html>")
+        .arg(title.toHtmlEscaped(), message.toHtmlEscaped(), address.toHtmlEscaped(), items);
+}
+
+// The engine's connection failures, in the user's words.
+QString loadFailureReason(int errorCode, const QString& engineText)
+{
+    switch (errorCode) {
+    case -100:  // connection closed
+    case -101:  // connection reset
+    case -103:  // connection aborted
+        return QStringLiteral("la connexion avec le serveur a été interrompue");
+    case -102: return QStringLiteral("le serveur a refusé la connexion");
+    case -104:
+    case -109:  // address unreachable
+        return QStringLiteral("le serveur est injoignable");
+    case -106: return QStringLiteral("l'ordinateur n'est pas connecté au réseau");
+    case -107:  // secure connection
+        return QStringLiteral("la connexion sécurisée avec le serveur a échoué");
+    case -108: return QStringLiteral("l'adresse n'est pas valide");
+    case -118: return QStringLiteral("le serveur n'a pas répondu à temps");
+    case -130: return QStringLiteral("le serveur proxy est injoignable");
+    case -138: return QStringLiteral("l'accès au réseau est refusé");
+    default: return engineText;
+    }
+}
+
+QString rendererEndReason(RendererEnd end)
+{
+    switch (end) {
+    case RendererEnd::Crashed: return QStringLiteral("le programme qui affiche les pages s'est arrêté sur une erreur");
+    case RendererEnd::Killed:
+        return QStringLiteral(
+            "le système a fermé le programme qui affiche les pages, le plus souvent faute de mémoire");
+    case RendererEnd::Other: break;
+    }
+    return QStringLiteral("le programme qui affiche les pages s'est terminé de façon anormale");
+}
+
+}  // namespace
+
+QString serverNotFound(const QString& address)
+{
+    return page(QString::fromUtf8(page_rules::notFoundTitle),
+                QStringLiteral("Le serveur de cette adresse est introuvable."), address, unreachableAdvice);
+}
+
+QString notAnAddress(const QString& text)
+{
+    return page(QString::fromUtf8(page_rules::notFoundTitle),
+                QStringLiteral("Ce texte n'est pas une adresse : aucun serveur ne porte ce nom."), text,
+                unreachableAdvice);
+}
+
+QString loadFailed(int errorCode, const QString& engineText, const QString& address)
+{
+    return page(QStringLiteral("Impossible d'afficher la page"),
+                QStringLiteral("La page n'a pas pu être chargée : %1.").arg(loadFailureReason(errorCode, engineText)),
+                address, unreachableAdvice);
+}
+
+QString rendererEnded(RendererEnd end, const QString& address)
+{
+    return page(QStringLiteral("La page s'est arrêtée"),
+                QStringLiteral("L'affichage de cette page s'est interrompu : %1.").arg(rendererEndReason(end)), address,
+                {QStringLiteral("Cliquez sur %1 pour la recharger.").arg(quoted(QStringLiteral("Actualiser")))});
+}
+
+}  // namespace error_pages
