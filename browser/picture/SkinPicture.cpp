@@ -41,7 +41,8 @@ QImage SkinPicture::read(const QString& path)
     if (image.load(path))
         return image;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > maxMetafileBytes)
+    // A metafile is a plain file: a device or a pipe could be read without end.
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential() || file.size() > maxMetafileBytes)
         return {};
     const QByteArray bytes = file.readAll();
     QByteArray svg = metafile_svg::fromWmf(bytes);

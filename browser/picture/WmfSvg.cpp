@@ -2,7 +2,6 @@
 
 #include <QtEndian>
 
-#include <cstdlib>
 #include <memory>
 
 // Last: the library's headers define short macro names that Qt's headers use.
@@ -42,7 +41,8 @@ void readSensibleBitmap(wmfAPI* api, wmfBMP_Read_t* bitmap)
         // Read as the library does: 16 bits of each, the height's sign telling
         // which way the rows go.
         width = quint16(qFromLittleEndian<qint32>(header + 4));
-        height = quint16(std::abs(qFromLittleEndian<qint32>(header + 8)));
+        const qint32 rows = qFromLittleEndian<qint32>(header + 8);
+        height = quint16(rows < 0 ? 0u - quint32(rows) : quint32(rows));
     } else {
         return;
     }
