@@ -7,6 +7,7 @@
 #include "PageRules.h"
 #include "PageViewKeys.h"
 #include "ShortcutTable.h"
+#include "SkinPicture.h"
 #include "StartupFiles.h"
 #include "Twips.h"
 #include "WebAddresses.h"
@@ -188,10 +189,10 @@ void MainWindow::load()
 
 bool MainWindow::showSkin(const QString& picturePath)
 {
-    QPixmap picture;
-    if (!picturePath.isEmpty() && !picture.load(picturePath))
+    const QImage picture = picturePath.isEmpty() ? QImage() : SkinPicture::read(picturePath);
+    if (!picturePath.isEmpty() && picture.isNull())
         return false;
-    m_skin->setPixmap(picture);
+    m_skin->setPixmap(QPixmap::fromImage(picture));
     return true;
 }
 

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+// The skin's picture loader: every format Qt reads (bitmap, icon, GIF, JPEG,
+// PNG...), then the Windows metafiles, WMF and EMF.
+class SkinPicture {
+public:
+    // The picture in the file at path, or a null image when no reader takes it.
+    // A metafile is drawn at its own size, at most maxMetafileSide pixels a side.
+    static QImage read(const QString& path);
+
+    static constexpr int maxMetafileSide = 1024;
+};
