@@ -11,7 +11,10 @@
 #include "TestFiles.h"
 
 #include <cerrno>
+#include <csignal>
 #include <memory>
+#include <sys/resource.h>
+#include <unistd.h>
 
 class DataFileTest : public QObject {
     Q_OBJECT
@@ -123,6 +126,62 @@ private slots:
             QVERIFY(!full.appendLines({"x"}));
             QCOMPARE(full.errorString(), QStringLiteral("le disque est plein"));
         }
+    }
+
+    void replacementIsWholeOrNothing()
+    {
+        // A write that fails once the old line would have been erased: the
+        // file keeps it, and leaves no temporary file behind.
+        DataFile home(dir().filePath("home.txt"));
+        writeBytes(home.path(), "http://ancienne.exemple/\r\n");
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit small = old;
+        small.rlim_cur = 8;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const bool written = home.replaceWithLine(QStringLiteral("http://nouvelle.exemple/"));
+        setrlimit(RLIMIT_FSIZE, &old);
+        QVERIFY(!written);
+        QCOMPARE(home.errorString(), QStringLiteral("le fichier est trop grand pour ce disque"));
+        QCOMPARE(readBytes(home.path()), QByteArray("http://ancienne.exemple/\r\n"));
+        QCOMPARE(QDir(dir().path()).entryList(QDir::Files | QDir::Hidden), QStringList{"home.txt"});
+
+        // The new file keeps the old one's permissions.
+        QVERIFY(QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+        const QFile::Permissions permissions = QFile::permissions(home.path());
+        QVERIFY(home.replaceWithLine(QStringLiteral("é")));
+        QCOMPARE(readBytes(home.path()), QByteArray("\xe9\r\n"));
+        QCOMPARE(QFile::permissions(home.path()), permissions);
+
+        // A link stays a link: the file it leads to is the one replaced.
+        QVERIFY(QDir(dir().path()).mkdir("ailleurs"));
+        writeBytes(dir().filePath("ailleurs/skins.txt"), "ancien.bmp\r\n");
+        QVERIFY(QFile::link("ailleurs/skins.txt", dir().filePath("skins.txt")));
+        QVERIFY(DataFile(dir().filePath("skins.txt")).replaceWithLine(QStringLiteral("neuf.bmp")));
+        QVERIFY(QFileInfo(dir().filePath("skins.txt")).isSymLink());
+        QCOMPARE(readBytes(dir().filePath("ailleurs/skins.txt")), QByteArray("neuf.bmp\r\n"));
+
+        // A folder that cannot take a temporary file, holding a file that may
+        // be written: the file is written in place. Permissions bind everyone
+        // but root: the write runs as nobody.
+        const QString locked = dir().filePath("protege");
+        QVERIFY(QDir(dir().path()).mkdir("protege"));
+        DataFile search(locked + "/search.txt");
+        writeBytes(search.path(), "ancien\r\n");
+        const auto everyone = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+        QVERIFY(
+            QFile::setPermissions(search.path(), everyone | QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther));
+        const auto enter = everyone | QFile::ExeOwner | QFile::ExeGroup | QFile::ExeOther;
+        QVERIFY(QFile::setPermissions(dir().path(), enter | QFile::WriteOwner));
+        QVERIFY(QFile::setPermissions(locked, enter));
+        const bool root = geteuid() == 0;
+        QVERIFY(!root || seteuid(65534) == 0);
+        const bool inPlace = search.replaceWithLine(QStringLiteral("neuf"));
+        QVERIFY(!root || seteuid(0) == 0);
+        QFile::setPermissions(locked, enter | QFile::WriteOwner);
+        QVERIFY2(inPlace, qPrintable(search.errorString()));
+        QCOMPARE(readBytes(search.path()), QByteArray("neuf\r\n"));
     }
 
     void writeFailuresNameTheCommonCauses()
