@@ -52,7 +52,7 @@ int main(int argc, char** argv)
     auto pageView = std::make_unique<FakeBrowserComponent>();
     FakeBrowserComponent& wb1 = *pageView;
     wb1.url = server.url("/");
-    const QHash<QString, QString> addresses{{"refused", LocalHttpServer::refusingUrl()},
+    const QHash<QString, QString> addresses{{"refused", server.refusingUrl()},
                                             {"404", server.url("/absente")},
                                             {"silent", server.url("/muet")},
                                             {"blank", "about:blank"},

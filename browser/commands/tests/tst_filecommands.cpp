@@ -7,16 +7,12 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
-#include <unistd.h>
 
 using namespace std::chrono_literals;
 
@@ -104,7 +100,7 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::addColumn<int>("requests");
         m_server.setSilent("/muet");
-        QTest::newRow("refused") << LocalHttpServer::refusingUrl() << "refusé la connexion" << 0;
+        QTest::newRow("refused") << m_server.refusingUrl() << "refusé la connexion" << 0;
         QTest::newRow("404") << m_server.url("/absente") << "erreur HTTP 404" << 1;
         QTest::newRow("no answer") << m_server.url("/muet") << "n'a pas répondu" << 1;
         QTest::newRow("blank page") << "about:blank"
@@ -116,10 +112,7 @@ private slots:
         QFETCH(QString, reason);
         QFETCH(int, requests);
         m_wb1->url = address;
-        QElapsedTimer clock;
-        clock.start();
         QCOMPARE(requestsDuring([this] { choose("smnu_save"); }), requests);
-        QVERIFY(clock.elapsed() < 5000);
         QCOMPARE(m_messages->texts.size(), 1);
         QCOMPARE(m_messages->titles, QStringList{"Tavrello"});
         QVERIFY2(m_messages->texts.first().contains(reason), qPrintable(m_messages->texts.first()));
@@ -163,27 +156,14 @@ private slots:
         const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 
         if (target.startsWith(QLatin1String("protege"))) {
-            // Permissions bind everyone but root: the save runs as nobody.
             const auto readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
                                   QFile::ReadOther | QFile::ExeOther;
             QVERIFY(QFile::setPermissions(m_files->path(), readable | QFile::WriteOwner));
             QVERIFY(QFile::setPermissions(folder, readable));
-            const bool root = geteuid() == 0;
-            QVERIFY(!root || seteuid(65534) == 0);
-            choose("smnu_save");
-            QVERIFY(!root || seteuid(0) == 0);
+            asOrdinaryUser([this] { choose("smnu_save"); });
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         } else if (target.startsWith(QLatin1String("plein"))) {
-            // A full disk, as far as this process can tell: files stop growing
-            // after a few bytes.
-            std::signal(SIGXFSZ, SIG_IGN);
-            rlimit old{};
-            getrlimit(RLIMIT_FSIZE, &old);
-            rlimit small = old;
-            small.rlim_cur = pageSize / 10;
-            QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-            choose("smnu_save");
-            setrlimit(RLIMIT_FSIZE, &old);
+            withFileSizeLimit(pageSize / 10, [this] { choose("smnu_save"); });
         } else {
             choose("smnu_save");
         }
@@ -192,13 +172,13 @@ private slots:
         QVERIFY2(m_messages->texts.first().contains(reason), qPrintable(m_messages->texts.first()));
         QVERIFY2(m_messages->texts.first().contains(QDir::toNativeSeparators(path)),
                  qPrintable(m_messages->texts.first()));
-        if (QFileInfo(path).isFile()) {
+        // What was there is still there, and no temporary file is left behind.
+        if (target == QLatin1String("dossier"))
+            QVERIFY(QFileInfo(path).isDir());
+        else if (!target.startsWith(QLatin1String("absent")))
             QCOMPARE(readBytes(path), QByteArray("ancienne page\r\n"));
-            QVERIFY(m_messages->texts.first().contains(QStringLiteral("n'a pas été modifié")));
-        }
-        // No temporary file is left behind.
-        if (QFileInfo::exists(folder))
-            QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+        QCOMPARE(m_messages->texts.first().contains(QStringLiteral("n'a pas été modifié")), QFileInfo(path).isFile());
     }
 
     void openShowsTheChosenFileAndACancelShowsItAgain()

@@ -123,7 +123,7 @@ private slots:
     {
         WebEngineBrowser browser;
         browser.widget()->resize(400, 300);
-        browser.navigate(LocalHttpServer::refusingUrl());
+        browser.navigate(m_server.refusingUrl());
         QTRY_COMPARE_WITH_TIMEOUT(browser.locationName(), QStringLiteral("Impossible d'afficher la page"), loadTimeout);
         QString text;
         browser.view()->page()->toPlainText([&text](const QString& shown) { text = shown; });
