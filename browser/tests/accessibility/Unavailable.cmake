@@ -1,9 +1,8 @@
-# What the screen-reader check runs instead when its tools are missing here: it
-# fails, unless TAVRELLO_SKIP_SCREEN_READER=1 asks to skip it.
-#   cmake -DREASON=... -P Unavailable.cmake
-cmake_minimum_required(VERSION 3.25)
+# The screen-reader check where its tools are missing: fails, unless
+# TAVRELLO_SKIP_SCREEN_READER=1 asks to skip it.
+set(reason "xvfb-run, dbus-run-session or python3 is missing (scripts/setup installs them)")
 if("$ENV{TAVRELLO_SKIP_SCREEN_READER}" STREQUAL "1")
-  message("skipped (TAVRELLO_SKIP_SCREEN_READER=1): ${REASON}")
+  message("skipped (TAVRELLO_SKIP_SCREEN_READER=1): ${reason}")
 else()
-  message(FATAL_ERROR "${REASON} (set TAVRELLO_SKIP_SCREEN_READER=1 to skip the screen-reader check)")
+  message(FATAL_ERROR "${reason}; set TAVRELLO_SKIP_SCREEN_READER=1 to skip the screen-reader check")
 endif()
