@@ -24,14 +24,13 @@ inline QByteArray readBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Runs the action as if the disk were full: files stop growing at limit bytes.
+// Runs the action as on a full disk: files stop growing at limit bytes.
 inline void withFileSizeLimit(rlim_t limit, const std::function<void()>& action)
 {
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = limit;
+    const rlimit small{limit, old.rlim_max};
     if (setrlimit(RLIMIT_FSIZE, &small) != 0)
         qFatal("cannot limit the size of files");
     action();
