@@ -2,6 +2,7 @@
 
 #include "Windows1252.h"
 #include "FailureReasons.h"
+#include "WholeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -67,6 +68,16 @@ private:
     bool m_pendingText = false;  // characters read since the last line end
 };
 
+QByteArray bytesOf(const QStringList& lines)
+{
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += windows1252::encode(line);
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
 bool openForReading(QFile& file)
 {
     // A folder in place of the file reads as a missing file.
@@ -100,34 +111,29 @@ QStringList DataFile::readLines(int maxLines) const
 
 bool DataFile::replaceWithLine(const QString& line)
 {
-    return write(QIODevice::WriteOnly | QIODevice::Truncate, {line});
+    m_error.clear();
+    const whole_file::Outcome outcome = whole_file::write(m_path, bytesOf({line}), whole_file::Fallback::DirectWrite);
+    return outcome.error == QFileDevice::NoError || fail(outcome.errorNumber, outcome.systemText);
 }
 
 bool DataFile::appendLines(const QStringList& lines)
 {
-    return write(QIODevice::WriteOnly | QIODevice::Append, lines);
-}
-
-bool DataFile::write(QIODevice::OpenMode mode, const QStringList& lines)
-{
     m_error.clear();
-    QByteArray bytes;
-    for (const QString& line : lines) {
-        bytes += windows1252::encode(line);
-        bytes += "\r\n";
-    }
-    QFile file(m_path);
-    auto fail = [&](int errorNumber) {
-        m_error = failure_reasons::ofWrite(m_path, errorNumber, file.errorString());
-        return false;
-    };
     if (QFileInfo(m_path).isDir())
-        return fail(EISDIR);
+        return fail(EISDIR, {});
+    const QByteArray bytes = bytesOf(lines);
+    QFile file(m_path);
     errno = 0;
-    if (!file.open(mode) || file.write(bytes) != bytes.size() || !file.flush())
-        return fail(errno);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(bytes) != bytes.size() || !file.flush())
+        return fail(errno, file.errorString());
     file.close();
     if (file.error() != QFileDevice::NoError)
-        return fail(errno);
+        return fail(errno, file.errorString());
     return true;
+}
+
+bool DataFile::fail(int errorNumber, const QString& systemText)
+{
+    m_error = failure_reasons::ofWrite(m_path, errorNumber, systemText);
+    return false;
 }

@@ -20,7 +20,10 @@ public:
     // Lines 0 to maxLines - 1, stopping quietly at the end of the file.
     QStringList readLines(int maxLines = data_files::listLimit) const;
 
-    // Creates the file or empties it, then writes the line and CR LF.
+    // Makes the line and CR LF the file's whole content, through a temporary
+    // file beside it (WholeFile.h): a failure keeps what the file held, except
+    // in a folder that cannot take a temporary file, where the file is written
+    // in place.
     bool replaceWithLine(const QString& line);
     // Creates a missing file, then writes each line and CR LF at its end.
     bool appendLines(const QStringList& lines);
@@ -29,7 +32,7 @@ public:
     const QString& errorString() const { return m_error; }
 
 private:
-    bool write(QIODevice::OpenMode mode, const QStringList& lines);
+    bool fail(int errorNumber, const QString& systemText);
 
     QString m_path;
     QString m_error;

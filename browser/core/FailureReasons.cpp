@@ -29,6 +29,11 @@ QString diskFull()
     return QStringLiteral("le disque est plein");
 }
 
+QString fileTooLarge()
+{
+    return QStringLiteral("le fichier est trop grand pour ce disque");
+}
+
 QString ofWrite(const QString& path, int errorNumber, const QString& systemText)
 {
     const QFileInfo file(path);
@@ -44,6 +49,7 @@ QString ofWrite(const QString& path, int errorNumber, const QString& systemText)
     case EROFS: return accessDenied();
     case ENOSPC:
     case EDQUOT: return diskFull();
+    case EFBIG: return fileTooLarge();
     case EBUSY:
     case ETXTBSY: return QStringLiteral("le fichier est utilisé par un autre programme");
     default: break;
@@ -115,7 +121,7 @@ QString ofDownload(DownloadStop stop)
     case DownloadStop::FileAccess: return accessDenied();
     case DownloadStop::DiskFull: return diskFull();
     case DownloadStop::NameTooLong: return QStringLiteral("le nom du fichier est trop long");
-    case DownloadStop::FileTooLarge: return QStringLiteral("le fichier est trop grand pour ce disque");
+    case DownloadStop::FileTooLarge: return fileTooLarge();
     case DownloadStop::FileNotWritten: return QStringLiteral("le fichier n'a pas pu être écrit");
     case DownloadStop::ConnectionCut: return QStringLiteral("la connexion au serveur a été interrompue");
     case DownloadStop::ServerSilent: return QStringLiteral("le serveur ne répond plus");

@@ -25,10 +25,7 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include <csignal>
 #include <cstdlib>
-#include <sys/resource.h>
-#include <unistd.h>
 
 using namespace std::chrono_literals;
 
@@ -52,7 +49,7 @@ int main(int argc, char** argv)
     auto pageView = std::make_unique<FakeBrowserComponent>();
     FakeBrowserComponent& wb1 = *pageView;
     wb1.url = server.url("/");
-    const QHash<QString, QString> addresses{{"refused", LocalHttpServer::refusingUrl()},
+    const QHash<QString, QString> addresses{{"refused", server.refusingUrl()},
                                             {"404", server.url("/absente")},
                                             {"silent", server.url("/muet")},
                                             {"blank", "about:blank"},
@@ -88,13 +85,6 @@ int main(int argc, char** argv)
     window.move(0, 0);
     window.show();
 
-    if (scenario == QLatin1String("disk-full")) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small{16, RLIM_INFINITY};
-        getrlimit(RLIMIT_FSIZE, &small);
-        small.rlim_cur = 16;
-        setrlimit(RLIMIT_FSIZE, &small);
-    }
     // Ends even while a modal message waits for its OK.
     QTimer::singleShot(6000, [&folder] {
         folder.remove();
@@ -106,5 +96,7 @@ int main(int argc, char** argv)
                                                                        : "smnu_save";
         menus->entry(entry)->trigger();
     });
-    return app.exec();
+    int result = 0;
+    withFileSizeLimit(scenario == QLatin1String("disk-full") ? 16 : RLIM_INFINITY, [&] { result = app.exec(); });
+    return result;
 }

@@ -7,16 +7,13 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
 #include <memory>
-#include <sys/resource.h>
-#include <unistd.h>
+#include <sys/stat.h>
 
 using namespace std::chrono_literals;
 
@@ -104,10 +101,9 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::addColumn<int>("requests");
         m_server.setSilent("/muet");
-        QTest::newRow("refused") << LocalHttpServer::refusingUrl() << "refusé la connexion" << 0;
+        QTest::newRow("refused") << m_server.refusingUrl() << "refusé la connexion" << 0;
         QTest::newRow("no answer") << m_server.url("/muet") << "n'a pas répondu" << 1;
-        QTest::newRow("blank page") << "about:blank"
-                                    << "about:blank" << 0;
+        QTest::newRow("blank page") << QStringLiteral("about:blank") << "about:blank" << 0;
     }
     void failedDownloadShowsOneMessageAndNoDialog()
     {
@@ -115,10 +111,7 @@ private slots:
         QFETCH(QString, reason);
         QFETCH(int, requests);
         m_wb1->url = address;
-        QElapsedTimer clock;
-        clock.start();
         QCOMPARE(requestsDuring([this] { choose("smnu_save"); }), requests);
-        QVERIFY(clock.elapsed() < 5000);
         QCOMPARE(m_messages->texts.size(), 1);
         QCOMPARE(m_messages->titles, QStringList{"Tavrello"});
         QVERIFY2(m_messages->texts.first().contains(reason), qPrintable(m_messages->texts.first()));
@@ -129,25 +122,17 @@ private slots:
     {
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("reason");
-        QTest::addColumn<int>("pageSize");
-        QTest::newRow("folder in the way") << "dossier"
-                                           << "un dossier porte déjà ce nom" << 100;
-        QTest::newRow("missing folder") << "absent/page.htm"
-                                        << "n'existe pas" << 100;
-        QTest::newRow("read-only folder") << "protege/page.htm"
-                                          << "l'accès est refusé" << 100;
-        // Small pages are written through a buffer, large ones straight.
-        QTest::newRow("disk full, small page") << "plein/page.htm"
-                                               << "l'écriture s'est arrêtée en cours de route" << 1000;
-        QTest::newRow("disk full, large page") << "plein/page.htm"
-                                               << "l'écriture s'est arrêtée en cours de route" << 100000;
+        QTest::newRow("folder in the way") << QStringLiteral("dossier") << "un dossier porte déjà ce nom";
+        QTest::newRow("missing folder") << QStringLiteral("absent/page.htm") << "n'existe pas";
+        QTest::newRow("read-only folder") << QStringLiteral("protege/page.htm") << "l'accès est refusé";
+        // A large page, written straight; a small write cut short is checked with the data files.
+        QTest::newRow("disk full") << QStringLiteral("plein/page.htm") << "l'écriture s'est arrêtée en cours de route";
     }
     void failedWriteIsReportedOnceAndKeepsTheOldFile()
     {
         QFETCH(QString, target);
         QFETCH(QString, reason);
-        QFETCH(int, pageSize);
-        m_server.setPage("/grande", QByteArray(pageSize, 'a'));
+        m_server.setPage("/grande", QByteArray(100000, 'a'));
         m_wb1->url = m_server.url("/grande");
         const QString path = file(target);
         const QString folder = QFileInfo(path).absolutePath();
@@ -162,27 +147,11 @@ private slots:
         const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
 
         if (target.startsWith(QLatin1String("protege"))) {
-            // Permissions bind everyone but root: the save runs as nobody.
-            const auto readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
-                                  QFile::ReadOther | QFile::ExeOther;
-            QVERIFY(QFile::setPermissions(m_files->path(), readable | QFile::WriteOwner));
-            QVERIFY(QFile::setPermissions(folder, readable));
-            const bool root = geteuid() == 0;
-            QVERIFY(!root || seteuid(65534) == 0);
-            choose("smnu_save");
-            QVERIFY(!root || seteuid(0) == 0);
-            QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QCOMPARE(chmod(qPrintable(m_files->path()), 0755) + chmod(qPrintable(folder), 0555), 0);
+            asOrdinaryUser([this] { choose("smnu_save"); });
+            QCOMPARE(chmod(qPrintable(folder), 0700), 0);
         } else if (target.startsWith(QLatin1String("plein"))) {
-            // A full disk, as far as this process can tell: files stop growing
-            // after a few bytes.
-            std::signal(SIGXFSZ, SIG_IGN);
-            rlimit old{};
-            getrlimit(RLIMIT_FSIZE, &old);
-            rlimit small = old;
-            small.rlim_cur = pageSize / 10;
-            QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-            choose("smnu_save");
-            setrlimit(RLIMIT_FSIZE, &old);
+            withFileSizeLimit(10000, [this] { choose("smnu_save"); });
         } else {
             choose("smnu_save");
         }
@@ -191,13 +160,13 @@ private slots:
         QVERIFY2(m_messages->texts.first().contains(reason), qPrintable(m_messages->texts.first()));
         QVERIFY2(m_messages->texts.first().contains(QDir::toNativeSeparators(path)),
                  qPrintable(m_messages->texts.first()));
-        if (QFileInfo(path).isFile()) {
+        // What was there is still there, and no temporary file is left behind.
+        if (target == QLatin1String("dossier"))
+            QVERIFY(QFileInfo(path).isDir());
+        else if (!target.startsWith(QLatin1String("absent")))
             QCOMPARE(readBytes(path), QByteArray("ancienne page\r\n"));
-            QVERIFY(m_messages->texts.first().contains(QStringLiteral("n'a pas été modifié")));
-        }
-        // No temporary file is left behind.
-        if (QFileInfo::exists(folder))
-            QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+        QCOMPARE(m_messages->texts.first().contains(QStringLiteral("n'a pas été modifié")), QFileInfo(path).isFile());
     }
 
     void openShowsTheChosenFileAndACancelShowsItAgain()

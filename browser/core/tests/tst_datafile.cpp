@@ -12,6 +12,7 @@
 
 #include <cerrno>
 #include <memory>
+#include <sys/stat.h>
 
 class DataFileTest : public QObject {
     Q_OBJECT
@@ -96,12 +97,6 @@ private slots:
 
     void writersReplaceOrAppendOrSayWhyNot()
     {
-        DataFile home(dir().filePath("home.txt"));
-        writeBytes(home.path(), "one\r\ntwo\r\nthree\r\n");
-        QCOMPARE(home.readFirstLine(), QStringLiteral("one"));
-        QVERIFY(home.replaceWithLine(QStringLiteral("new")));
-        QCOMPARE(readBytes(home.path()), QByteArray("new\r\n"));
-
         DataFile shortcuts(dir().filePath("raccourcis.txt"));
         QVERIFY(shortcuts.appendLines({"k1", "a1"}));
         QVERIFY(shortcuts.appendLines({"k2", "a2"}));
@@ -118,11 +113,40 @@ private slots:
         QVERIFY(!g.replaceWithLine("x"));
         QCOMPARE(g.errorString(), QStringLiteral("le dossier « %1 » n'existe pas")
                                       .arg(QDir::toNativeSeparators(dir().filePath("no/such/folder"))));
-        if (QFileInfo::exists("/dev/full")) {
-            DataFile full("/dev/full");
-            QVERIFY(!full.appendLines({"x"}));
-            QCOMPARE(full.errorString(), QStringLiteral("le disque est plein"));
-        }
+        DataFile full("/dev/full");
+        QVERIFY(!full.appendLines({"x"}));
+        QCOMPARE(full.errorString(), QStringLiteral("le disque est plein"));
+
+        // A write that fails once the old line would have been erased keeps
+        // it and leaves no temporary file; a success keeps the permissions.
+        DataFile home(dir().filePath("home.txt"));
+        writeBytes(home.path(), "http://ancienne.exemple/\r\n");
+        QCOMPARE(chmod(qPrintable(home.path()), 0604), 0);
+        withFileSizeLimit(8, [&] { QVERIFY(!home.replaceWithLine(QStringLiteral("http://nouvelle.exemple/"))); });
+        QCOMPARE(home.errorString(), QStringLiteral("le fichier est trop grand pour ce disque"));
+        QCOMPARE(readBytes(home.path()), QByteArray("http://ancienne.exemple/\r\n"));
+        QCOMPARE(QDir(dir().path()).entryList(QDir::Files | QDir::Hidden), (QStringList{"home.txt", "raccourcis.txt"}));
+        const QFile::Permissions permissions = QFile::permissions(home.path());
+        QVERIFY(home.replaceWithLine(QStringLiteral("neuf")));
+        QCOMPARE(readBytes(home.path()), QByteArray("neuf\r\n"));
+        QCOMPARE(QFile::permissions(home.path()), permissions);
+
+        // A link stays a link: the file it leads to is the one replaced.
+        QVERIFY(QFile::link("home.txt", dir().filePath("skins.txt")));
+        QVERIFY(DataFile(dir().filePath("skins.txt")).replaceWithLine(QStringLiteral("neuf.bmp")));
+        QVERIFY(QFileInfo(dir().filePath("skins.txt")).isSymLink());
+        QCOMPARE(readBytes(home.path()), QByteArray("neuf.bmp\r\n"));
+
+        // A folder that cannot take a temporary file: the file is written in place.
+        const QString locked = dir().filePath("protege");
+        QVERIFY(QDir(dir().path()).mkdir("protege"));
+        DataFile search(locked + "/search.txt");
+        writeBytes(search.path(), "ancien\r\n");
+        QCOMPARE(chmod(qPrintable(search.path()), 0666) + chmod(qPrintable(dir().path()), 0755), 0);
+        QCOMPARE(chmod(qPrintable(locked), 0555), 0);
+        asOrdinaryUser([&] { QVERIFY2(search.replaceWithLine("neuf"), qPrintable(search.errorString())); });
+        QCOMPARE(chmod(qPrintable(locked), 0755), 0);
+        QCOMPARE(readBytes(search.path()), QByteArray("neuf\r\n"));
     }
 
     void writeFailuresNameTheCommonCauses()

@@ -3,23 +3,12 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
-#include <QByteArray>
-#include <QFile>
 #include <QLabel>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
 #include "TestFiles.h"
-
-// Raw bytes of a data file, to check the on-disk format itself.
-inline QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
-    return file.readAll();
-}
 
 template <typename Control = QWidget>
 Control* child(QWidget* window, const char* name)

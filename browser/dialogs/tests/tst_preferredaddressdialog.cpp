@@ -119,7 +119,7 @@ private slots:
         child<QLineEdit>(dialog.get(), "Text2")->setText(QStringLiteral("C:\\ignore.htm"));
         click(dialog.get(), "Command1");
 
-        QCOMPARE(fileBytes(dataFile(*member)), QByteArray("http://www.exemple.test/\xe9t\xe9\r\n"));
+        QCOMPARE(readBytes(dataFile(*member)), QByteArray("http://www.exemple.test/\xe9t\xe9\r\n"));
         QCOMPARE(m_variables.*member->variable, QStringLiteral("http://www.exemple.test/été"));
         QVERIFY(m_mainWindow->isEnabled());
         QVERIFY(!dialog->isVisible());
@@ -131,7 +131,7 @@ private slots:
         writeBytes(dataFile(preferred_address::erreur), "http://remplacement.test/\r\n");
         auto dialog = open(preferred_address::erreur);
         click(dialog.get(), "Command1");
-        QCOMPARE(fileBytes(dataFile(preferred_address::erreur)), QByteArray("\r\n"));
+        QCOMPARE(readBytes(dataFile(preferred_address::erreur)), QByteArray("\r\n"));
         QVERIFY(m_variables.url_erreur404.isEmpty());
     }
 
@@ -157,7 +157,7 @@ private slots:
 
         click(dialog.get(), "Command1");
         QCOMPARE(m_variables.url_home, QStringLiteral("C:\\Pages\\accueil.htm"));
-        QCOMPARE(fileBytes(dataFile(preferred_address::home)), QByteArray("C:\\Pages\\accueil.htm\r\n"));
+        QCOMPARE(readBytes(dataFile(preferred_address::home)), QByteArray("C:\\Pages\\accueil.htm\r\n"));
     }
 
     void cancelAndTitleBarCloseStoreNothing()
@@ -174,7 +174,7 @@ private slots:
             QVERIFY(!dialog->isVisible());
             QVERIFY(m_mainWindow->isEnabled());
             QCOMPARE(m_variables.url_site, QStringLiteral("http://garde.test/"));
-            QCOMPARE(fileBytes(dataFile(preferred_address::site)), QByteArray("http://garde.test/\r\n"));
+            QCOMPARE(readBytes(dataFile(preferred_address::site)), QByteArray("http://garde.test/\r\n"));
         }
     }
 

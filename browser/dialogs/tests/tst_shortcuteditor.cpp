@@ -57,7 +57,7 @@ private slots:
         QCOMPARE(accessibilityFaults(editor.get()), QStringList());
         // The untouched initial texts are stored like any other pair.
         QTest::mouseClick(child<QPushButton>(editor.get(), "Command1"), Qt::LeftButton);
-        QCOMPARE(fileBytes(shortcutFile()), QByteArray("Mot cl\xe9\r\nURL\r\n"));
+        QCOMPARE(readBytes(shortcutFile()), QByteArray("Mot cl\xe9\r\nURL\r\n"));
         QCOMPARE(rows(editor.get(), "List1"), QStringList{"Mot clé"});
         QCOMPARE(rows(editor.get(), "List2"), QStringList{"URL"});
     }
@@ -73,7 +73,7 @@ private slots:
         // Twice without editing: the same pair twice, the window stays open.
         QTest::mouseClick(child<QPushButton>(editor.get(), "Command1"), Qt::LeftButton);
         QVERIFY(editor->isVisible());
-        QCOMPARE(fileBytes(shortcutFile()),
+        QCOMPARE(readBytes(shortcutFile()),
                  QByteArray("mail\r\nhttp://courrier.test/\r\n"
                             "m\xe9t\xe9o\r\nhttp://meteo.test/\r\nm\xe9t\xe9o\r\nhttp://meteo.test/\r\n"));
         const QStringList keywords{"mail", "météo", "météo"};
@@ -130,7 +130,7 @@ private slots:
         QCOMPARE(rows(editor.get(), "List1").last(), QStringLiteral("ligne 1000"));
         // Still appended after the file's real last line.
         validate(editor.get(), QStringLiteral("fin"), QStringLiteral("http://fin.test/"));
-        QVERIFY(fileBytes(shortcutFile()).endsWith("ligne 1002\r\nfin\r\nhttp://fin.test/\r\n"));
+        QVERIFY(readBytes(shortcutFile()).endsWith("ligne 1002\r\nfin\r\nhttp://fin.test/\r\n"));
     }
 
     void unwritableFileIsReportedAndNothingIsListed()

@@ -24,20 +24,19 @@ public:
         });
     }
 
-    bool listen() { return m_server.listen(QHostAddress::LocalHost); }
+    // Also takes the port that refusingUrl() names.
+    bool listen()
+    {
+        return m_server.listen(QHostAddress::LocalHost) &&
+               m_refusing.bind(QHostAddress::LocalHost, 0, QAbstractSocket::DontShareAddress);
+    }
     QString url(const QString& path) const
     {
         return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path);
     }
-    // An address on 127.0.0.1 where nothing listens: connections are refused.
-    static QString refusingUrl()
-    {
-        QTcpServer probe;
-        probe.listen(QHostAddress::LocalHost);
-        const quint16 port = probe.serverPort();
-        probe.close();
-        return QStringLiteral("http://127.0.0.1:%1/").arg(port);
-    }
+    // An address on 127.0.0.1 that refuses connections: its port is held by
+    // a socket bound without listening, which no other program can take.
+    QString refusingUrl() const { return QStringLiteral("http://127.0.0.1:%1/").arg(m_refusing.localPort()); }
 
     void setPage(const QString& path, const QByteArray& html,
                  const QByteArray& contentType = "text/html; charset=utf-8")
@@ -107,6 +106,7 @@ private:
     }
 
     QTcpServer m_server;
+    QTcpSocket m_refusing;
     QHash<QString, QByteArray> m_pages;
     QHash<QString, QByteArray> m_contentTypes;
     QHash<QString, std::pair<QByteArray, bool>> m_raw;
