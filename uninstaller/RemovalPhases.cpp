@@ -240,6 +240,17 @@ std::optional<RegistryEntryText> SplitRegistryEntry(const std::string& text)
     return entry;
 }
 
+const char* RootName(RootKey root)
+{
+    switch (root) {
+    case kClassesRoot: return "HKEY_CLASSES_ROOT";
+    case kCurrentUser: return "HKEY_CURRENT_USER";
+    case kLocalMachine: return "HKEY_LOCAL_MACHINE";
+    case kUsers: return "HKEY_USERS";
+    default: return "?";
+    }
+}
+
 bool AddressesRoot(const std::string& path)
 {
     return path.find_first_not_of('\\') == std::string::npos;

@@ -84,6 +84,9 @@ struct RegistryEntryText {
 };
 std::optional<RegistryEntryText> SplitRegistryEntry(const std::string& text);
 
+// The name a log gives a root key ("HKEY_CURRENT_USER"...), "?" for another.
+const char* RootName(RootKey root);
+
 // Whether a registry path names nothing below its root ("" or only separators).
 bool AddressesRoot(const std::string& path);
 

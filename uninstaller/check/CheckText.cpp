@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "Cp1252.h"
+#include "RemovalPhases.h"
 
 namespace uninst {
 
@@ -88,17 +89,6 @@ constexpr Phrase kWarnings[] = {
 static_assert(std::size(kSteps) == static_cast<std::size_t>(Step::Kind::Refused) + 1);
 static_assert(std::size(kReasons) == static_cast<std::size_t>(Refusal::Reason::StandardFolder) + 1);
 static_assert(std::size(kWarnings) == static_cast<std::size_t>(Warning::Kind::NoApplicationName) + 1);
-
-const char* RootName(RootKey root)
-{
-    switch (root) {
-    case kClassesRoot: return "HKEY_CLASSES_ROOT";
-    case kCurrentUser: return "HKEY_CURRENT_USER";
-    case kLocalMachine: return "HKEY_LOCAL_MACHINE";
-    case kUsers: return "HKEY_USERS";
-    default: return "?";
-    }
-}
 
 // Text from the log as it can be shown: a byte that is no Windows-1252 text (a control
 // character among them) as \xNN.

@@ -5,6 +5,7 @@
 #include "AnsiText.h"
 #include "PathResolution.h"
 #include "ProtectedKeys.h"
+#include "RemovalPhases.h"
 
 namespace uninst {
 
@@ -15,17 +16,6 @@ constexpr const char* kCurrentVersionKey = "software\\microsoft\\windows\\curren
 constexpr const char* kSharedDllsKey = "software\\microsoft\\windows\\currentversion\\shareddlls";
 
 using State = DryRunPlatform::State;
-
-std::string RootName(RootKey root)
-{
-    switch (root) {
-    case kClassesRoot: return "HKEY_CLASSES_ROOT";
-    case kCurrentUser: return "HKEY_CURRENT_USER";
-    case kLocalMachine: return "HKEY_LOCAL_MACHINE";
-    case kUsers: return "HKEY_USERS";
-    default: return "?";
-    }
-}
 
 std::string ValueId(RootKey root, const std::string& key, const std::string& name)
 {
@@ -77,13 +67,13 @@ public:
             state_.sharedCounts.erase(LowerAscii(name));
             Record(Step::Kind::LowerCount, name);
         } else {
-            Record(Step::Kind::DeleteValue, RootName(root_) + "\\" + open_ + "\\" + name);
+            Record(Step::Kind::DeleteValue, std::string(RootName(root_)) + "\\" + open_ + "\\" + name);
         }
         return true;
     }
     bool DeleteKey(const std::string& path) override
     {
-        Record(Step::Kind::DeleteKey, RootName(root_) + "\\" + path);
+        Record(Step::Kind::DeleteKey, std::string(RootName(root_)) + "\\" + path);
         return true;
     }
 
