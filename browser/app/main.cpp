@@ -10,11 +10,18 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QQuickWindow>
 #include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Told to work without a GPU, as it must be on machines that have none,
+    // the engine hands its pages over as pictures: Qt Quick's raster renderer
+    // shows them with far less work than OpenGL, which would be Mesa's
+    // software rasteriser there.
+    if (qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").split(u' ').contains(QStringLiteral("--disable-gpu")))
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrello"));
     // The toolkit's own dialogs and buttons speak French, as the rest does.

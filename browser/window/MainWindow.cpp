@@ -13,6 +13,7 @@
 #include "WebAddresses.h"
 #include "WindowFont.h"
 
+#include <QChildEvent>
 #include <QComboBox>
 #include <QLabel>
 #include <QLayout>
@@ -131,20 +132,34 @@ void MainWindow::setTabOrderOfControls()
                                 m_searchWords,        m_shortcutKeyword, m_shortcutButton, m_searchButton,
                                 m_saveBuffer,         m_refreshButton,   m_stopButton,     m_forwardButton,
                                 m_backButton};
+    // Qt orders a control whose focus passes on to a widget inside it as one
+    // block, which holds only while the control sits right before that widget;
+    // a widget that passes its own focus on again moves next to its new one.
+    for (QWidget* control : order) {
+        if (QWidget* inner = control->focusProxy(); inner && control->nextInFocusChain() != inner) {
+            control->setFocusProxy(nullptr);
+            control->setFocusProxy(inner);
+        }
+    }
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order.at(i), order.at(i + 1));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    // A browser component may give its widget new inner widgets, which join
-    // the keyboard order at its end; put the order right once they are in.
-    if (event->type() == QEvent::ChildAdded && !m_tabOrderQueued) {
-        m_tabOrderQueued = true;
-        QTimer::singleShot(0, this, [this] {
-            m_tabOrderQueued = false;
-            setTabOrderOfControls();
-        });
+    // A browser component may give its widget new inner widgets, one inside
+    // another, which join the keyboard order at its end; put the order right
+    // once they are in.
+    if (event->type() == QEvent::ChildAdded) {
+        if (QObject* child = static_cast<QChildEvent*>(event)->child(); child->isWidgetType())
+            child->installEventFilter(this);
+        if (!m_tabOrderQueued) {
+            m_tabOrderQueued = true;
+            QTimer::singleShot(0, this, [this] {
+                m_tabOrderQueued = false;
+                setTabOrderOfControls();
+            });
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -14,6 +14,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QMenu>
+#include <QStackedLayout>
 #include <QTimer>
 #include <QWebEngineContextMenuRequest>
 #include <QWebEngineHistory>
@@ -23,6 +24,7 @@
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 #include <QWidget>
+#include <QWindow>
 
 #include <utility>
 
@@ -58,17 +60,42 @@ WebEngineBrowser::WebEngineBrowser(QObject* parent) : WebEngineBrowser(std::make
 
 WebEngineBrowser::WebEngineBrowser(std::unique_ptr<SavePathChooser> saveChooser, QObject* parent)
     : BrowserComponent(parent)
-    , m_view(new QWebEngineView)
-    , m_viewWidget(m_view.data())
+    , m_place(new QWidget)
     , m_saveChooser(std::move(saveChooser))
 {
-    // The view takes its place in the keyboard order before the engine gives
-    // it the widget that really receives the focus.
-    m_view->setFocusPolicy(Qt::StrongFocus);
-    watchForFocus(m_view);
+    // White as an empty page, until the view covers it.
+    m_place->setAutoFillBackground(true);
+    m_place->setBackgroundRole(QPalette::Base);
+    // The place takes its slot in the keyboard order and passes the focus on
+    // to the view, then to the widget that the engine gives the view.
+    m_place->setFocusPolicy(Qt::StrongFocus);
+    new QStackedLayout(m_place);
+    watchForFocus(m_place);
+    connect(qApp, &QApplication::focusChanged, this, &WebEngineBrowser::onFocusChanged);
+}
+
+void WebEngineBrowser::fillPlace()
+{
+    if (m_view || !m_place)
+        return;
+    if (QWidget* window = m_place->window(); window != m_place)
+        window->removeEventFilter(this);
+    m_view = new QWebEngineView;
+    // The view goes by its place's names: the window knows only the place.
+    m_view->setObjectName(m_place->objectName());
+    m_view->setAccessibleName(m_place->accessibleName());
     // Our page before the view would make its default one when first shown.
     createPage();
-    connect(qApp, &QApplication::focusChanged, this, &WebEngineBrowser::onFocusChanged);
+    m_place->layout()->addWidget(m_view);
+    m_place->setFocusProxy(m_view);
+    if (!m_pendingUrl.isEmpty())
+        load(m_pendingUrl);
+}
+
+QWebEngineView* WebEngineBrowser::view()
+{
+    fillPlace();
+    return m_view;
 }
 
 void WebEngineBrowser::createPage()
@@ -107,15 +134,15 @@ void WebEngineBrowser::createPage()
 
 WebEngineBrowser::~WebEngineBrowser()
 {
-    // The view normally dies with the window it sits in; a view never placed
+    // The place normally dies with the window it sits in; a place never put
     // in a window is ours to delete.
-    if (m_view && !m_view->parent())
-        delete m_view;
+    if (m_place && !m_place->parent())
+        delete m_place;
 }
 
 QWidget* WebEngineBrowser::widget()
 {
-    return m_view;
+    return m_place;
 }
 
 void WebEngineBrowser::navigate(const QString& address)
@@ -131,14 +158,14 @@ void WebEngineBrowser::navigate(const QString& address)
         showErrorPage(address, QUrl(), error_pages::notAnAddress(address));
         return;
     }
-    // Loading starts a renderer process, which holds up the first painting of
-    // a window still being built (the banner strip at start-up): such a page
-    // is loaded once the window has been painted.
-    QWidget* window = m_view->window();
-    if (window != m_view && !window->isVisible()) {
-        if (m_pendingUrl.isEmpty())
-            window->installEventFilter(this);
+    if (!m_page) {
         m_pendingUrl = url;
+        // A window still being built or not yet painted shows first.
+        QWidget* window = m_place->window();
+        if (window == m_place || (window->windowHandle() && window->windowHandle()->isExposed()))
+            fillPlace();
+        else
+            window->installEventFilter(this);
         return;
     }
     load(url);
@@ -153,7 +180,7 @@ void WebEngineBrowser::load(QUrl url)
 
 bool WebEngineBrowser::goBack()
 {
-    if (!m_page->history()->canGoBack())
+    if (!m_page || !m_page->history()->canGoBack())
         return false;
     m_view->back();
     return true;
@@ -161,7 +188,7 @@ bool WebEngineBrowser::goBack()
 
 bool WebEngineBrowser::goForward()
 {
-    if (!m_page->history()->canGoForward())
+    if (!m_page || !m_page->history()->canGoForward())
         return false;
     m_view->forward();
     return true;
@@ -169,6 +196,8 @@ bool WebEngineBrowser::goForward()
 
 void WebEngineBrowser::refresh()
 {
+    if (!m_page)
+        return;  // a blank page
     if (m_showingErrorPage)
         navigate(m_failedAddress);  // try the page that failed again
     else
@@ -178,6 +207,8 @@ void WebEngineBrowser::refresh()
 void WebEngineBrowser::stop()
 {
     m_pendingUrl.clear();
+    if (!m_page)
+        return;
     m_view->stop();
     // The user may stop a download the same way as a page.
     m_downloads->cancelAll();
@@ -197,12 +228,12 @@ QString WebEngineBrowser::locationUrl() const
 {
     if (m_showingErrorPage)
         return m_failedAddress;
-    return m_page->url().toString();
+    return m_page ? m_page->url().toString() : QString();
 }
 
 QString WebEngineBrowser::locationName() const
 {
-    return m_page->title();
+    return m_page ? m_page->title() : QString();
 }
 
 void WebEngineBrowser::onLoadStarted()
@@ -290,6 +321,7 @@ void WebEngineBrowser::onTitleChanged(const QString& title)
 
 void WebEngineBrowser::showErrorPage(const QString& failedAddress, const QUrl& baseUrl, const QString& html)
 {
+    fillPlace();  // words typed before the engine was up
     m_failedAddress = failedAddress;
     m_loadingErrorPage = true;
     m_showingErrorPage = true;
@@ -298,25 +330,24 @@ void WebEngineBrowser::showErrorPage(const QString& failedAddress, const QUrl& b
 
 bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!m_viewWidget)
+    if (!m_place)
         return BrowserComponent::eventFilter(watched, event);
-    if (watched == m_viewWidget->window() && watched != m_viewWidget) {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                if (!m_pendingUrl.isEmpty())
-                    load(m_pendingUrl);
-            });
-        }
-        return BrowserComponent::eventFilter(watched, event);
+    QWidget* window = m_place->window();
+    if (event->type() == QEvent::Paint && (watched == m_place || watched == window) && !m_view && !m_fillQueued) {
+        // The window is on the screen once this painting is flushed; the
+        // engine comes up at the next turn.
+        m_fillQueued = true;
+        QTimer::singleShot(0, this, &WebEngineBrowser::fillPlace);
     }
+    if (watched == window && watched != m_place)
+        return BrowserComponent::eventFilter(watched, event);  // only its painting matters
     switch (event->type()) {
     case QEvent::ChildAdded:
     case QEvent::ChildPolished: watchForFocus(static_cast<QChildEvent*>(event)->child()); break;
     case QEvent::FocusIn: m_focusInReason = static_cast<QFocusEvent*>(event)->reason(); break;
     case QEvent::MouseButtonPress:
         // A click gives the focus even where the engine would not take it.
-        if (auto* w = qobject_cast<QWidget*>(watched); w && !w->hasFocus() && w != m_viewWidget)
+        if (auto* w = qobject_cast<QWidget*>(watched); w && !w->hasFocus() && w != m_place && w != m_view)
             w->setFocus(Qt::MouseFocusReason);
         break;
     default: break;
@@ -326,8 +357,8 @@ bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event)
 
 void WebEngineBrowser::onFocusChanged(QWidget* old, QWidget* now)
 {
-    auto inView = [this](QWidget* w) { return w && (w == m_viewWidget || m_viewWidget->isAncestorOf(w)); };
-    if (!m_viewWidget || !inView(now) || inView(old))
+    auto inView = [this](QWidget* w) { return w && (w == m_place || m_place->isAncestorOf(w)); };
+    if (!m_place || !inView(now) || inView(old))
         return;
     // Only a click or a keyboard move counts: the window becoming active again,
     // or a closed menu, gives the focus back to where it was.

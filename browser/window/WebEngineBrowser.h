@@ -17,6 +17,14 @@ class SavePathChooser;
 // typed words that make no address, show the component's own French page,
 // named "Impossible de trouver le serveur"; other load failures, and a page
 // whose renderer process ended abnormally, show a French page of their own.
+//
+// Its widget is at first a blank place: bringing up the engine takes longer
+// than building and showing a whole window, so the engine's view fills the
+// place once the window holding it has been painted, or at the first address
+// if the window is on the screen already (or the place is a window itself).
+// Until then the component behaves as a blank page whose loading has not
+// begun: the address asked for last waits, there is no history, and stop()
+// drops the waiting address.
 class WebEngineBrowser : public BrowserComponent {
     Q_OBJECT
 public:
@@ -36,12 +44,14 @@ public:
     QString locationUrl() const override;
     QString locationName() const override;
 
-    QWebEngineView* view() const { return m_view.data(); }
+    // The engine's view, made now if it was not yet.
+    QWebEngineView* view();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void fillPlace();
     void createPage();
     void load(QUrl url);  // by value: may be given the pending address it clears
     void onLoadStarted();
@@ -56,15 +66,17 @@ private:
     void showContextMenu(const QPoint& position);
     void watchForFocus(QObject* object);
 
+    // The widget placed in windows. It holds the engine's view once there is one
+    // and stays a plain widget: the focus and event handlers also run while it
+    // is being destroyed.
+    QPointer<QWidget> m_place;
     QPointer<QWebEngineView> m_view;
-    // The same view seen as a plain widget: the focus and event handlers also run
-    // while it is being destroyed, when it is no longer a QWebEngineView.
-    QPointer<QWidget> m_viewWidget;
-    QWebEnginePage* m_page = nullptr;
+    QWebEnginePage* m_page = nullptr;  // none before the view fills the place
+    bool m_fillQueued = false;
     std::unique_ptr<SavePathChooser> m_saveChooser;
     DownloadHandler* m_downloads = nullptr;
     Qt::FocusReason m_focusInReason = Qt::OtherFocusReason;  // of the last focus-in inside the view
-    QUrl m_pendingUrl;                                       // asked for before the window was first painted
+    QUrl m_pendingUrl;                                       // asked for before there was a view
     QString m_failedAddress;                                 // address behind the error page being loaded or shown
     bool m_loadingErrorPage = false;
     bool m_showingErrorPage = false;
