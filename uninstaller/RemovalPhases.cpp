@@ -87,8 +87,13 @@ LeftBehind RunRemovalPhases(const PhaseContext& context)
     const StringList shared = SharedReferencesPhase(context);
     LibrariesPhase(context);
     left.files = FilesPhase(context, shared);
-    FoldersPhase(context);
-    left.links = ShortcutsPhase(context);
+    // One guard for phases 4 and 5, which read the standard folders once: it first reads
+    // them in phase 4, after the libraries' own unregistration code has run, and between
+    // then and the last shortcut only files and folders go. Phase 6, whose values may
+    // include a standard folder's, comes after.
+    FolderGuard folders(context.platform.registry, context.platform.files);
+    FoldersPhase(context, folders);
+    left.links = ShortcutsPhase(context, folders);
     left.registry = RegistryPhase(context);
     return left;
 }
@@ -136,16 +141,16 @@ bool FilesPhase(const PhaseContext& context, const StringList& shared)
     return !staying.empty();
 }
 
-void FoldersPhase(const PhaseContext& context)
+void FoldersPhase(const PhaseContext& context, FolderGuard& guard)
 {
     const LogSection folders = ReadSection(context, "Folders");
     folders.WalkFromLast([&](std::size_t i) {
         const std::string path = folders.Key(i);
-        return !IsSystemFolder(context.platform.registry, path) && context.platform.files.RemoveFolder(path);
+        return !guard.Keeps(path) && context.platform.files.RemoveFolder(path);
     });
 }
 
-bool ShortcutsPhase(const PhaseContext& context)
+bool ShortcutsPhase(const PhaseContext& context, FolderGuard& guard)
 {
     const LogSection shortcuts = ReadSection(context, "Icons");
     const std::size_t count = shortcuts.Count();
@@ -161,7 +166,7 @@ bool ShortcutsPhase(const PhaseContext& context)
         // The folder the system finds the shortcut in, "/" and ".." resolved; a path the
         // text alone does not resolve gives a folder that the guard keeps.
         const std::string folder = FolderOf(ResolvePath(path).value_or(path));
-        if (!IsSystemFolder(context.platform.registry, folder))
+        if (!guard.Keeps(folder))
             groupFolder = folder;
         return erased;
     });

@@ -52,7 +52,8 @@ public:
     bool failWrites = false;
 
     int wrappersCreated = 0;
-    std::vector<std::string> openedKeys;  // "root:path" of every OpenKey call
+    std::vector<std::string> openedKeys;     // "root:path" of every OpenKey call
+    std::map<std::string, int> stringReads;  // ReadString calls by lower-cased value name
 
     // Internal access for the wrapper.
     using KeyId = std::pair<RootKey, std::string>;
@@ -73,6 +74,7 @@ public:
     bool DeleteAtNextStart(const std::string& path) override;
     bool WriteIniString(const std::string& section, const std::string& key, const std::string& value,
                         const std::string& file) override;
+    std::string LongPath(const std::string& path) override;
 
     void AddFile(const std::string& path, const std::string& bytes = {});
     void AddFolder(const std::string& path);
@@ -87,6 +89,7 @@ public:
     bool delayedDeletionWorks = true;
     bool iniWritable = true;
     int reads = 0;
+    std::map<std::string, std::string> longPaths;  // by lower-cased path: what LongPath gives
 
 private:
     static std::string Normal(const std::string& path);

@@ -6,6 +6,7 @@
 #include "SystemFolders.h"
 #include "TestPaths.h"
 #include "UnexpectedFailure.h"
+#include "Win32FileSystem.h"
 #include "Win32Libraries.h"
 #include "Win32Registry.h"
 #include "Win32SystemServices.h"
@@ -42,6 +43,7 @@ std::string Upper(std::string text)
 TEST(SystemFolderGuard, ReadsTheStandardFoldersOfThisSystem)
 {
     Win32RegistryFactory registry;
+    Win32FileSystem files;
     const std::string desktop = RawString(HKEY_CURRENT_USER, kShellFolders, "Desktop");
     ASSERT_FALSE(desktop.empty());
     EXPECT_EQ(ShellFolderPath(registry, 1), desktop);
@@ -49,10 +51,10 @@ TEST(SystemFolderGuard, ReadsTheStandardFoldersOfThisSystem)
     EXPECT_EQ(ShellFolderPath(registry, 15),
               RawString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir"));
 
-    EXPECT_TRUE(IsSystemFolder(registry, desktop));
-    EXPECT_TRUE(IsSystemFolder(registry, Upper(desktop) + "\\"));
-    EXPECT_FALSE(IsSystemFolder(registry, desktop + "\\Korvalis"));
-    EXPECT_FALSE(IsSystemFolder(registry, desktop + "\\Korvalis\\"));
+    EXPECT_TRUE(IsSystemFolder(registry, files, desktop));
+    EXPECT_TRUE(IsSystemFolder(registry, files, Upper(desktop) + "\\"));
+    EXPECT_FALSE(IsSystemFolder(registry, files, desktop + "\\Korvalis"));
+    EXPECT_FALSE(IsSystemFolder(registry, files, desktop + "\\Korvalis\\"));
 }
 
 // The guard resolves paths by the text alone; the system's own resolution must agree
@@ -85,6 +87,7 @@ TEST(SystemFolderGuard, ResolvesPathsAsTheSystemDoes)
 TEST(SystemFolderGuard, GuardsEverySpellingOfThisSystemsDesktop)
 {
     Win32RegistryFactory registry;
+    Win32FileSystem files;
     const std::string desktop = RawString(HKEY_CURRENT_USER, kShellFolders, "Desktop");
     ASSERT_GT(desktop.size(), 3u);
     std::string slashes = desktop;
@@ -95,9 +98,9 @@ TEST(SystemFolderGuard, GuardsEverySpellingOfThisSystemsDesktop)
     for (const std::string& spelling :
          {desktop + "\\\\", slashes, desktop + ".", desktop + " ", parent + "\\x\\..\\Desktop", "\\\\?\\" + desktop,
           desktop + "\\...", desktop.substr(2)}) {
-        EXPECT_TRUE(IsSystemFolder(registry, spelling)) << spelling;
+        EXPECT_TRUE(IsSystemFolder(registry, files, spelling)) << spelling;
     }
-    EXPECT_FALSE(IsSystemFolder(registry, parent + "\\Desktop2"));
+    EXPECT_FALSE(IsSystemFolder(registry, files, parent + "\\Desktop2"));
 }
 
 class SharedCounts : public ::testing::Test {
