@@ -3,6 +3,7 @@
 #include "AnsiText.h"
 #include "LogSection.h"
 #include "LogTexts.h"
+#include "PacedBar.h"
 #include "PathResolution.h"
 #include "ProtectedKeys.h"
 #include "SharedLibraries.h"
@@ -22,9 +23,11 @@ void Pause(const PhaseContext& context)
     context.platform.system.Wait(kPauseMs);
 }
 
-void MoveBar(const PhaseContext& context, std::size_t count, std::size_t index)
+// The bar's position before entry index of a walk over count entries: the walk's first
+// entry shows 100 / count, its last 100.
+int BarPosition(std::size_t count, std::size_t index)
 {
-    context.platform.progress.SetBar(static_cast<int>((count - index) * 100 / count));
+    return static_cast<int>((count - index) * 100 / count);
 }
 
 LogSection ReadSection(const PhaseContext& context, const std::string& section)
@@ -114,14 +117,16 @@ void LibrariesPhase(const PhaseContext& context)
         return;
     ShowStatus(context, kUnRegActiveX);
     Pause(context);
+    PacedBar bar(context.platform.progress, context.platform.system);
     // Every entry stays: nothing here counts as left.
     libraries.WalkFromLast([&](std::size_t i) {
-        MoveBar(context, count, i);
+        bar.Move(BarPosition(count, i));
         const std::string path = libraries.Key(i);
         if (SharedDllRefCount(context.platform.registry, path) < 1)
             UnregisterLibrary(context.platform.libraries, path);
         return false;
     });
+    bar.Finish();
 }
 
 bool FilesPhase(const PhaseContext& context, const StringList& shared)
@@ -131,13 +136,15 @@ bool FilesPhase(const PhaseContext& context, const StringList& shared)
     if (count > 0)
         ShowStatus(context, kRemovingFiles);
     Pause(context);  // also without files, as the program always did
+    PacedBar bar(context.platform.progress, context.platform.system);
     const auto staying = files.WalkFromLast([&](std::size_t i) {
-        MoveBar(context, count, i);
+        bar.Move(BarPosition(count, i));
         const std::string path = files.Key(i);
         // A shared file still used by other applications stays, and counts as left.
         const bool unused = !shared.Contains(path) || SharedDllRefCount(context.platform.registry, path) < 1;
         return unused && context.platform.files.EraseFile(path);
     });
+    bar.Finish();
     return !staying.empty();
 }
 
@@ -159,8 +166,9 @@ bool ShortcutsPhase(const PhaseContext& context, FolderGuard& guard)
     ShowStatus(context, kRemovingLinks);
     Pause(context);
     std::string groupFolder;
+    PacedBar bar(context.platform.progress, context.platform.system);
     const auto staying = shortcuts.WalkFromLast([&](std::size_t i) {
-        MoveBar(context, count, i);
+        bar.Move(BarPosition(count, i));
         const std::string path = shortcuts.Value(i);
         const bool erased = context.platform.files.EraseFile(path);
         // The folder the system finds the shortcut in, "/" and ".." resolved; a path the
@@ -170,6 +178,7 @@ bool ShortcutsPhase(const PhaseContext& context, FolderGuard& guard)
             groupFolder = folder;
         return erased;
     });
+    bar.Finish();
     if (!staying.empty())
         return true;
     // Walked backwards, the group folder is that of the first-listed shortcut outside

@@ -179,6 +179,9 @@ public:
     std::uint32_t Launch(const std::string& commandLine, int showState) override;
     void Wait(unsigned milliseconds) override;
     int CompareNoCase(const std::string& a, const std::string& b) override { return compare.CompareNoCase(a, b); }
+    // Each reading is clockStep later than the one before: by default a frame, so that
+    // every move of the progress bar is drawn.
+    std::uint32_t Milliseconds() override { return clock += clockStep; }
 
     std::string programPath = "C:\\Program Files\\Appli\\uninstal.exe";
     std::string commandLine = "\"C:\\Program Files\\Appli\\uninstal.exe\"";
@@ -187,6 +190,8 @@ public:
     std::string language = "ENU";
     std::vector<std::string> launches;
     Cp1252Compare compare;
+    std::uint32_t clock = 0;
+    std::uint32_t clockStep = 16;
 
 private:
     Journal& journal_;

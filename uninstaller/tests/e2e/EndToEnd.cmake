@@ -24,7 +24,7 @@ else()
 endif()
 
 foreach(_scenario complete partial decline missing_log missing_log_french app_error
-                  hostile_name hostile_keys hostile_folders)
+                  hostile_name hostile_keys hostile_folders short_names)
   add_test(NAME uninstal.e2e.${_scenario} COMMAND ${_e2e} ${_scenario})
   set_tests_properties(uninstal.e2e.${_scenario} PROPERTIES
     FIXTURES_REQUIRED ${UNINST_WINE_FIXTURE} SKIP_RETURN_CODE 77 TIMEOUT 120 LABELS "uninstaller;e2e")

@@ -500,6 +500,49 @@ def scenario_hostile_folders(run):
         run.check(not prefix.unix(APP).exists(), "the application folder is still there")
 
 
+def short_name(prefix, folder):
+    """The folder spelled with the 8.3 name that Wine gives its last name, as `dir /x`
+    shows it ("Favorites" is "FAVO~X2L"); None when it has none."""
+    parent, _, leaf = folder.rpartition("\\")
+    listing = prefix.unix("C:\\e2e-dir.txt")
+    prefix.wine("cmd", "/c", "dir", "/x", parent, ">", "C:\\e2e-dir.txt")
+    text = listing.read_bytes().decode("cp1252")
+    listing.unlink()
+    for line in text.splitlines():
+        before = line.rstrip()[:-len(leaf)].split() if line.rstrip().endswith(" " + leaf) else []
+        if before and "~" in before[-1]:
+            return parent + "\\" + before[-1]
+    return None
+
+
+def scenario_short_names(run):
+    """Standard folders spelled by their short names: the empty Favorites listed under
+    "Folders", and the network shortcuts folder (NetHood) as the folder of the first-listed
+    shortcut, which would make it the group folder. Both stay; the demo goes."""
+    with winerig.Display() as display:
+        prefix = run.start(display)
+        reg = prefix.registry()
+        favorites, nethood = (reg.value("HKEY_CURRENT_USER\\" + winerig.SHELL_FOLDERS, name)
+                              for name in ("Favorites", "NetHood"))
+        short_favorites, short_nethood = short_name(prefix, favorites), short_name(prefix, nethood)
+        if not run.check(short_favorites and short_nethood, f"no short names for {favorites}, {nethood}"):
+            return None
+
+        def extra(app):
+            app.sections["Folders"].append(short_favorites)
+            prefix.unix(nethood + "\\Demo Extra.lnk").write_bytes(b"L\0\0\0")
+            app.sections["Icons"].insert(0, f"Icon0={short_nethood}\\Demo Extra.lnk")
+
+        install_with_neighbours(run, extra=extra)
+        lines = run.uninstall([IDYES, IDOK])
+        run.check(dialogs(lines)[1:] == [("Information", "Uninstall complete", "1", "none")],
+                  f"outcome: {dialogs(lines)[1:]}")
+        check_neighbours(run)
+        run.check(prefix.unix(nethood).is_dir(), f"the NetHood folder {nethood} was removed")
+        run.check(not prefix.unix(nethood + "\\Demo Extra.lnk").exists(), "the extra shortcut is still there")
+        run.check(not prefix.unix(APP).exists(), "the application folder is still there")
+
+
 SCENARIOS = {name[len("scenario_"):]: fn for name, fn in globals().items() if name.startswith("scenario_")}
 
 

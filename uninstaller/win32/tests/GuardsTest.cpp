@@ -103,6 +103,22 @@ TEST(SystemFolderGuard, GuardsEverySpellingOfThisSystemsDesktop)
     EXPECT_FALSE(IsSystemFolder(registry, files, parent + "\\Desktop2"));
 }
 
+// Wine gives "Favorites" the short name "FAVO~X2L"; RemoveDirectory takes either.
+TEST(SystemFolderGuard, KeepsAStandardFolderSpelledByItsShortName)
+{
+    Win32RegistryFactory registry;
+    Win32FileSystem files;
+    const std::string favorites = RawString(HKEY_CURRENT_USER, kShellFolders, "Favorites");
+    char buffer[MAX_PATH] = {};
+    const DWORD length = GetShortPathNameA(favorites.c_str(), buffer, MAX_PATH);
+    ASSERT_GT(length, 0u) << favorites;
+    const std::string shortName(buffer, length);
+    ASSERT_NE(Upper(shortName), Upper(favorites));
+    EXPECT_EQ(Upper(files.LongPath(shortName)), Upper(favorites));
+    EXPECT_TRUE(IsSystemFolder(registry, files, shortName));
+    EXPECT_FALSE(IsSystemFolder(registry, files, shortName + "\\Korvalis"));
+}
+
 class SharedCounts : public ::testing::Test {
 protected:
     void SetUp() override

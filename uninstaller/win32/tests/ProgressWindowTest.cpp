@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "PacedBar.h"
 #include "ProgressPlacement.h"
 #include "Win32ProgressWindow.h"
 // After windows.h, which it needs.
@@ -26,6 +29,28 @@ int BarPosition(HWND dialog)
 {
     return static_cast<int>(SendDlgItemMessageA(dialog, 100, PBM_GETPOS, 0, 0));
 }
+
+// The bar's pixels as drawn: no message loop runs, so only the bar's own drawing when it
+// moves puts them there.
+std::vector<COLORREF> BarPicture(HWND dialog)
+{
+    HWND bar = GetDlgItem(dialog, 100);
+    RECT client{};
+    GetClientRect(bar, &client);
+    HDC dc = GetDC(bar);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) {
+            pixels.push_back(GetPixel(dc, x, y));
+        }
+    }
+    ReleaseDC(bar, dc);
+    return pixels;
+}
+
+struct StillClock : Clock {
+    std::uint32_t Milliseconds() override { return 0; }
+};
 
 TEST(ProgressWindow, IsBuiltFromTheProgressTemplateWithItsBar)
 {
@@ -72,6 +97,32 @@ TEST(ProgressWindow, ShowsTheTitleStatusAndPosition)
     // The dialog's private message moves the bar too.
     SendMessageA(dialog, 0x0400 + 100, 66, 0);  // WM_USER + 100
     EXPECT_EQ(BarPosition(dialog), 66);
+}
+
+TEST(ProgressWindow, PacedBarEndsOnThePictureOfOneThatGotEveryPosition)
+{
+    Win32ProgressWindow every;
+    ASSERT_TRUE(every.Create());
+    every.SetBar(1);
+    const std::vector<COLORREF> first = BarPicture(every.Handle());
+    for (int position = 2; position <= 100; ++position) {
+        every.SetBar(position);
+    }
+    const std::vector<COLORREF> last = BarPicture(every.Handle());
+    every.Destroy();
+    ASSERT_NE(first, last);
+
+    // On a clock that stands still, only the first position and the last are drawn.
+    Win32ProgressWindow paced;
+    ASSERT_TRUE(paced.Create());
+    StillClock clock;
+    PacedBar bar(paced, clock);
+    for (int position = 1; position <= 100; ++position) {
+        bar.Move(position);
+    }
+    EXPECT_EQ(BarPicture(paced.Handle()), first);
+    bar.Finish();
+    EXPECT_EQ(BarPicture(paced.Handle()), last);
 }
 
 TEST(ProgressWindow, IsCentredOnTheScreen)
