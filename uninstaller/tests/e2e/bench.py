@@ -210,7 +210,7 @@ def time_floor(prefix, programs, layout):
 def turns_for(n, repeat):
     """Turns for a size: a run at 1,000 files or fewer is over in a second or two, and
     its figure is the one that noise moves most."""
-    return repeat * 3 if n <= 1000 else repeat
+    return repeat * 2 if n <= 1000 else repeat
 
 
 def best_of_turns(prefix, programs, work, arch, n, menu, desktop, turns, verbose):
@@ -242,8 +242,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--build", required=True, help="build folder of the Windows programs")
     parser.add_argument("--work", required=True)
-    parser.add_argument("--repeat", type=int, default=5,
-                        help="turns per size (three times as many up to 1,000 files); the best run counts")
+    parser.add_argument("--repeat", type=int, default=3,
+                        help="turns per size (twice as many up to 1,000 files); the best run counts")
     parser.add_argument("--verbose", action="store_true", help="also show when each status text appeared")
     parser.add_argument("sizes", nargs="*", type=int, default=[100, 1000, 10000])
     args = parser.parse_args()
