@@ -50,7 +50,7 @@ FolderRefusal FolderGuard::Refuse(const std::string& path)
     if (resolved->back() == '\\')
         return FolderRefusal::Root;
     // A short name reaches the same folder as its long one ("FAVO~X2L" is "Favorites").
-    const std::string wanted = LowerAscii(longPaths_.LongPath(*resolved));
+    const std::string wanted = LowerAscii(LongSpelling(*resolved));
     for (int index = 0; index < kShellFolderCount; ++index) {
         if (Standard(index) == wanted)
             return FolderRefusal::Standard;
@@ -73,11 +73,21 @@ const std::string& FolderGuard::Standard(int index)
         if (keys_[which]) {
             const auto resolved = ResolvePath(keys_[which]->ReadString(kFolderValues[next]));
             if (resolved)
-                folder = LowerAscii(longPaths_.LongPath(*resolved));
+                folder = LowerAscii(LongSpelling(*resolved));
         }
         standard_.push_back(std::move(folder));
     }
     return standard_[static_cast<std::size_t>(index)];
+}
+
+std::string FolderGuard::LongSpelling(const std::string& path)
+{
+    // The short names the system makes all hold a "~" ("PROGRA~1", "FAVO~X2L"); a path
+    // without one is spelled long already. Asking the system costs a read of every folder
+    // on the path (milliseconds under Wine), and the guard answers for every folder and
+    // shortcut removed. Short names set by hand, which takes an administrator, are not
+    // looked for.
+    return path.find('~') == std::string::npos ? path : longPaths_.LongPath(path);
 }
 
 FolderRefusal RefuseFolder(RegistryFactory& registry, LongPaths& longPaths, const std::string& path)

@@ -24,8 +24,8 @@ enum class FolderRefusal {
 };
 
 // The folder guard of one run. A standard folder is compared with the path both as the
-// system resolves them (ResolvePath), with every short name spelled long (LongPaths), and
-// without regard to letter case A-Z. The standard folders are read from the registry when
+// system resolves them (ResolvePath), with every short name spelled long (LongPaths, for a
+// path holding a "~"), and without regard to letter case A-Z. The standard folders are read from the registry when
 // a question first needs them, each at most once: the guard serves a stretch of the run
 // in which nothing changes them.
 class FolderGuard {
@@ -40,6 +40,7 @@ public:
 private:
     // Standard folder index, resolved, long and lower-cased; "" when it names none.
     const std::string& Standard(int index);
+    std::string LongSpelling(const std::string& path);
 
     RegistryFactory& registry_;
     LongPaths& longPaths_;
