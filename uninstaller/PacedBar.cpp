@@ -5,7 +5,7 @@ namespace uninst {
 void PacedBar::Move(int position)
 {
     const std::uint32_t now = clock_.Milliseconds();
-    if (drawnAt_ && now - *drawnAt_ < kFrameMs) {
+    if (now - drawnAt_ < kFrameMs) {
         held_ = position;
         return;
     }

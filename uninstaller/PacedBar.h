@@ -16,10 +16,11 @@ inline constexpr std::uint32_t kFrameMs = 16;
 // removing a file. The user sees the same bar, since the last position always shows.
 class PacedBar {
 public:
-    PacedBar(ProgressWindow& window, Clock& clock) : window_(window), clock_(clock) {}
+    // The walk starts now.
+    PacedBar(ProgressWindow& window, Clock& clock) : window_(window), clock_(clock), drawnAt_(clock.Milliseconds()) {}
 
-    // Draws the position when it is the walk's first or a frame has passed since the
-    // last drawing; otherwise holds it until the next move or Finish.
+    // Draws the position when a frame has passed since the last drawing (or the start of
+    // the walk); otherwise holds it until the next move or Finish.
     void Move(int position);
     // Draws the position held back, if any: the end of the walk.
     void Finish();
@@ -27,7 +28,7 @@ public:
 private:
     ProgressWindow& window_;
     Clock& clock_;
-    std::optional<std::uint32_t> drawnAt_;
+    std::uint32_t drawnAt_;
     std::optional<int> held_;
 };
 
