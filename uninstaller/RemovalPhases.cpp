@@ -90,13 +90,15 @@ LeftBehind RunRemovalPhases(const PhaseContext& context)
     const StringList shared = SharedReferencesPhase(context);
     LibrariesPhase(context);
     left.files = FilesPhase(context, shared);
-    // One guard for phases 4 and 5, which read the standard folders once: it first reads
-    // them in phase 4, after the libraries' own unregistration code has run, and between
-    // then and the last shortcut only files and folders go. Phase 6, whose values may
-    // include a standard folder's, comes after.
-    FolderGuard folders(context.platform.registry, context.platform.files);
-    FoldersPhase(context, folders);
-    left.links = ShortcutsPhase(context, folders);
+    // One guard for phases 4 and 5, so the standard folders are read once: at the guard's
+    // first question, after the libraries' own unregistration code has run; from then to
+    // the last shortcut only files and folders go. Phase 6, whose values may include a
+    // standard folder's, comes after.
+    {
+        FolderGuard folders(context.platform.registry, context.platform.files);
+        FoldersPhase(context, folders);
+        left.links = ShortcutsPhase(context, folders);
+    }  // its registry keys close before phase 6
     left.registry = RegistryPhase(context);
     return left;
 }
