@@ -300,8 +300,8 @@ TEST_F(DriverTest, MissingWindowAndCursorAreNotRestoredOrDestroyed)
     EXPECT_EQ(fakes.system.launches.size(), 1u);
 }
 
-// The folder checks of phases 4 and 5 share one read of the standard folders, made
-// before phase 6 deletes a value the log lists, even one of them.
+// Phases 4 and 5 share one read of the standard folders, made before phase 6 deletes
+// a value the log lists, even one of them.
 TEST_F(DriverTest, StandardFoldersAreReadOnceARunBeforeAnyValueGoes)
 {
     Log("[Folders]\r\nC:\\Appli=1\r\nC:\\Appli\\Data=1\r\nC:\\WINDOWS\\Desktop=1\r\n"
