@@ -24,10 +24,10 @@ enum class FolderRefusal {
 };
 
 // The folder guard of one run. A standard folder is compared with the path both as the
-// system resolves them (ResolvePath), with every short name spelled long (LongPaths, for a
-// path holding a "~"), and without regard to letter case A-Z. The standard folders are read from the registry when
-// a question first needs them, each at most once: the guard serves a stretch of the run
-// in which nothing changes them.
+// system resolves them (ResolvePath), with every short name spelled long (LongPaths, for
+// a path holding a "~"), and without regard to letter case A-Z. The standard folders are
+// read from the registry when a question first needs them, each at most once: the guard
+// serves a stretch of the run in which nothing changes them.
 class FolderGuard {
 public:
     FolderGuard(RegistryFactory& registry, LongPaths& longPaths) : registry_(registry), longPaths_(longPaths) {}
