@@ -9,6 +9,7 @@ set(UNINST_CORE_SOURCES
   SystemFolders.cpp
   SharedLibraries.cpp
   ProgressPlacement.cpp
+  PacedBar.cpp
   SelfRemoval.cpp
   LogSection.cpp
   RemovalPhases.cpp

@@ -3,10 +3,12 @@
 #include <optional>
 #include <string>
 
+#include "LongPaths.h"
+
 namespace uninst {
 
 // Files and folders, by full ANSI path. Failures are results, not exceptions.
-class FileSystem {
+class FileSystem : public LongPaths {
 public:
     virtual ~FileSystem() = default;
 

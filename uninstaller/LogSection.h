@@ -22,7 +22,7 @@ public:
     std::string Key(std::size_t index) const;
     // The text after "=" of the first line named like the entry: a repeated name always
     // resolves to its first line, which the walk has not reached yet.
-    std::string Value(std::size_t index) const { return lines_.ValueOf(Key(index)); }
+    std::string Value(std::size_t index) const;
 
     // Hands every index to handle(index), from the last to the first; handle returns
     // whether the entry is done with. Returns the indices of the entries that stay, in
@@ -41,6 +41,9 @@ public:
 
 private:
     StringList lines_;
+    TextCompare& compare_;
+    // For each entry, the first entry named like it; found at the first Value().
+    mutable std::vector<std::size_t> firstNamed_;
 };
 
 }  // namespace uninst

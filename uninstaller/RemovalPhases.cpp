@@ -3,6 +3,7 @@
 #include "AnsiText.h"
 #include "LogSection.h"
 #include "LogTexts.h"
+#include "PacedBar.h"
 #include "PathResolution.h"
 #include "ProtectedKeys.h"
 #include "SharedLibraries.h"
@@ -22,9 +23,11 @@ void Pause(const PhaseContext& context)
     context.platform.system.Wait(kPauseMs);
 }
 
-void MoveBar(const PhaseContext& context, std::size_t count, std::size_t index)
+// The bar's position before entry index of a walk over count entries: the walk's first
+// entry shows 100 / count, its last 100.
+int BarPosition(std::size_t count, std::size_t index)
 {
-    context.platform.progress.SetBar(static_cast<int>((count - index) * 100 / count));
+    return static_cast<int>((count - index) * 100 / count);
 }
 
 // Tells the observer, if any, and keeps the entry: returns false, as a phase's handler
@@ -110,8 +113,15 @@ LeftBehind RunRemovalPhases(const PhaseContext& context)
     const StringList shared = SharedReferencesPhase(context);
     LibrariesPhase(context);
     left.files = FilesPhase(context, shared);
-    FoldersPhase(context);
-    left.links = ShortcutsPhase(context);
+    // One guard for phases 4 and 5, so the standard folders are read once: at the guard's
+    // first question, after the libraries' own unregistration code has run; from then to
+    // the last shortcut only files and folders go. Phase 6, whose values may include a
+    // standard folder's, comes after.
+    {
+        FolderGuard folders(context.platform.registry, context.platform.files);
+        FoldersPhase(context, folders);
+        left.links = ShortcutsPhase(context, folders);
+    }  // its registry keys close before phase 6
     left.registry = RegistryPhase(context);
     return left;
 }
@@ -132,14 +142,16 @@ void LibrariesPhase(const PhaseContext& context)
         return;
     ShowStatus(context, kUnRegActiveX);
     Pause(context);
+    PacedBar bar(context.platform.progress, context.platform.system);
     // Every entry stays: nothing here counts as left.
     libraries.WalkFromLast([&](std::size_t i) {
-        MoveBar(context, count, i);
+        bar.Move(BarPosition(count, i));
         const std::string path = libraries.Key(i);
         if (SharedDllRefCount(context.platform.registry, path) < 1)
             UnregisterLibrary(context.platform.libraries, path);
         return false;
     });
+    bar.Finish();
 }
 
 bool FilesPhase(const PhaseContext& context, const StringList& shared)
@@ -149,29 +161,31 @@ bool FilesPhase(const PhaseContext& context, const StringList& shared)
     if (count > 0)
         ShowStatus(context, kRemovingFiles);
     Pause(context);  // also without files, as the program always did
+    PacedBar bar(context.platform.progress, context.platform.system);
     const auto staying = files.WalkFromLast([&](std::size_t i) {
-        MoveBar(context, count, i);
+        bar.Move(BarPosition(count, i));
         const std::string path = files.Key(i);
         // A shared file still used by other applications stays, and counts as left.
         const bool unused = !shared.Contains(path) || SharedDllRefCount(context.platform.registry, path) < 1;
         return unused && context.platform.files.EraseFile(path);
     });
+    bar.Finish();
     return !staying.empty();
 }
 
-void FoldersPhase(const PhaseContext& context)
+void FoldersPhase(const PhaseContext& context, FolderGuard& guard)
 {
     const LogSection folders = ReadSection(context, "Folders");
     folders.WalkFromLast([&](std::size_t i) {
         const std::string path = folders.Key(i);
-        const FolderRefusal refusal = RefuseFolder(context.platform.registry, path);
+        const FolderRefusal refusal = guard.Refuse(path);
         if (refusal != FolderRefusal::None)
             return Refuse(context, "Folders", path, ReasonOf(refusal));
         return context.platform.files.RemoveFolder(path);
     });
 }
 
-bool ShortcutsPhase(const PhaseContext& context)
+bool ShortcutsPhase(const PhaseContext& context, FolderGuard& guard)
 {
     const LogSection shortcuts = ReadSection(context, "Icons");
     const std::size_t count = shortcuts.Count();
@@ -180,15 +194,17 @@ bool ShortcutsPhase(const PhaseContext& context)
     ShowStatus(context, kRemovingLinks);
     Pause(context);
     std::string groupFolder;
+    PacedBar bar(context.platform.progress, context.platform.system);
     const auto staying = shortcuts.WalkFromLast([&](std::size_t i) {
-        MoveBar(context, count, i);
+        bar.Move(BarPosition(count, i));
         const std::string path = shortcuts.Value(i);
         const bool erased = context.platform.files.EraseFile(path);
         const std::string folder = ShortcutFolder(path);
-        if (!IsSystemFolder(context.platform.registry, folder))
+        if (!guard.Keeps(folder))
             groupFolder = folder;
         return erased;
     });
+    bar.Finish();
     if (!staying.empty())
         return true;
     // Walked backwards, the group folder is that of the first-listed shortcut outside

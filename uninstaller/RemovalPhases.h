@@ -8,6 +8,7 @@
 #include "Platform.h"
 #include "Registry.h"
 #include "StringList.h"
+#include "SystemFolders.h"
 
 namespace uninst {
 
@@ -66,11 +67,11 @@ void LibrariesPhase(const PhaseContext& context);
 // Phase 3: deletes the "Files" entries; a shared file still in use stays. True when any
 // file stays.
 bool FilesPhase(const PhaseContext& context, const StringList& shared);
-// Phase 4: removes each empty "Folders" entry that is no standard folder. Flags nothing.
-void FoldersPhase(const PhaseContext& context);
-// Phase 5: deletes the "Icons" shortcuts, then their group folder once all are gone.
-// True when a shortcut or the group folder stays.
-bool ShortcutsPhase(const PhaseContext& context);
+// Phase 4: removes each empty "Folders" entry that the guard does not keep. Flags nothing.
+void FoldersPhase(const PhaseContext& context, FolderGuard& guard);
+// Phase 5: deletes the "Icons" shortcuts, then their group folder (one the guard does not
+// keep) once all are gone. True when a shortcut or the group folder stays.
+bool ShortcutsPhase(const PhaseContext& context, FolderGuard& guard);
 // Phase 6: deletes the application's uninstall registration, the "Reg_CreateValue"
 // values, then the "Reg_CreateKey" keys. True when any of them stays.
 bool RegistryPhase(const PhaseContext& context);

@@ -99,7 +99,7 @@ int RunCleanupStage(Platform& platform)
     if (!target.empty())
         platform.files.EraseFile(target);
     const std::string folder = FolderOf(target);
-    if (!IsSystemFolder(platform.registry, folder))
+    if (!IsSystemFolder(platform.registry, platform.files, folder))
         platform.files.RemoveFolder(folder);
     RequestDeletionAtRestart(platform, platform.system.ProgramPath());
     return 0;

@@ -39,7 +39,7 @@ std::string ShellFolderPath(RegistryFactory& registry, int index)
     return reg ? reg->ReadString(kFolderValues[index]) : std::string();
 }
 
-FolderRefusal RefuseFolder(RegistryFactory& registry, const std::string& path)
+FolderRefusal FolderGuard::Refuse(const std::string& path)
 {
     // Compared as the system resolves them, since that is what a removal acts on. A path
     // that resolves against the current folder (an empty one too), or that the text alone
@@ -49,30 +49,55 @@ FolderRefusal RefuseFolder(RegistryFactory& registry, const std::string& path)
         return FolderRefusal::Unresolvable;
     if (resolved->back() == '\\')
         return FolderRefusal::Root;
-    const std::string loweredPath = LowerAscii(*resolved);
-    // Each key is opened once per call rather than once per value: opening dominates
-    // the cost of this guard, which runs for every folder and shortcut removed. The
-    // values themselves are read afresh on every call.
-    std::unique_ptr<Registry> keys[2];
-    bool opened[2] = {false, false};
+    // A short name reaches the same folder as its long one ("FAVO~X2L" is "Favorites").
+    const std::string wanted = LowerAscii(LongSpelling(*resolved));
     for (int index = 0; index < kShellFolderCount; ++index) {
-        const int which = index >= kFirstMachineFolder ? 1 : 0;
-        if (!opened[which]) {
-            keys[which] = OpenFolderKey(registry, which == 1);
-            opened[which] = true;
-        }
-        if (!keys[which])
-            continue;
-        const auto folder = ResolvePath(keys[which]->ReadString(kFolderValues[index]));
-        if (folder && LowerAscii(*folder) == loweredPath)
+        if (Standard(index) == wanted)
             return FolderRefusal::Standard;
     }
     return FolderRefusal::None;
 }
 
-bool IsSystemFolder(RegistryFactory& registry, const std::string& path)
+const std::string& FolderGuard::Standard(int index)
 {
-    return RefuseFolder(registry, path) != FolderRefusal::None;
+    // Read in order and only as far as a question goes: a value that is no string fails
+    // the question that first reaches it, as a read on every question would.
+    while (static_cast<int>(standard_.size()) <= index) {
+        const int next = static_cast<int>(standard_.size());
+        const int which = next >= kFirstMachineFolder ? 1 : 0;
+        if (!opened_[which]) {
+            keys_[which] = OpenFolderKey(registry_, which == 1);
+            opened_[which] = true;
+        }
+        std::string folder;
+        if (keys_[which]) {
+            const auto resolved = ResolvePath(keys_[which]->ReadString(kFolderValues[next]));
+            if (resolved)
+                folder = LowerAscii(LongSpelling(*resolved));
+        }
+        standard_.push_back(std::move(folder));
+    }
+    return standard_[static_cast<std::size_t>(index)];
+}
+
+std::string FolderGuard::LongSpelling(const std::string& path)
+{
+    // The short names the system makes all hold a "~" ("PROGRA~1", "FAVO~X2L"); a path
+    // without one is spelled long already. Asking the system costs a read of every folder
+    // on the path (milliseconds under Wine), and the guard answers for every folder and
+    // shortcut removed. Short names set by hand, which takes an administrator, are not
+    // looked for.
+    return path.find('~') == std::string::npos ? path : longPaths_.LongPath(path);
+}
+
+FolderRefusal RefuseFolder(RegistryFactory& registry, LongPaths& longPaths, const std::string& path)
+{
+    return FolderGuard(registry, longPaths).Refuse(path);
+}
+
+bool IsSystemFolder(RegistryFactory& registry, LongPaths& longPaths, const std::string& path)
+{
+    return RefuseFolder(registry, longPaths, path) != FolderRefusal::None;
 }
 
 }  // namespace uninst

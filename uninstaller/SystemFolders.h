@@ -1,7 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <string>
+#include <vector>
 
+#include "LongPaths.h"
 #include "Registry.h"
 
 namespace uninst {
@@ -20,12 +23,34 @@ enum class FolderRefusal {
     Standard,      // one of the standard folders
 };
 
-// The first reason, in the order above, to keep the folder. Standard folders are
-// compared with the path both as the system resolves them (ResolvePath) and without
-// regard to letter case A-Z.
-FolderRefusal RefuseFolder(RegistryFactory& registry, const std::string& path);
+// The folder guard of one run. A standard folder is compared with the path both as the
+// system resolves them (ResolvePath), with every short name spelled long (LongPaths, for
+// a path holding a "~"), and without regard to letter case A-Z. The standard folders are
+// read from the registry when a question first needs them, each at most once: the guard
+// serves a stretch of the run in which nothing changes them.
+class FolderGuard {
+public:
+    FolderGuard(RegistryFactory& registry, LongPaths& longPaths) : registry_(registry), longPaths_(longPaths) {}
 
-// Whether the folder must stay for any reason of RefuseFolder.
-bool IsSystemFolder(RegistryFactory& registry, const std::string& path);
+    // The first reason, in the order of FolderRefusal, to keep the folder.
+    FolderRefusal Refuse(const std::string& path);
+    // Whether the folder must stay for any reason.
+    bool Keeps(const std::string& path) { return Refuse(path) != FolderRefusal::None; }
+
+private:
+    // Standard folder index, resolved, long and lower-cased; "" when it names none.
+    const std::string& Standard(int index);
+    std::string LongSpelling(const std::string& path);
+
+    RegistryFactory& registry_;
+    LongPaths& longPaths_;
+    std::unique_ptr<Registry> keys_[2];
+    bool opened_[2] = {false, false};
+    std::vector<std::string> standard_;
+};
+
+// One question to a guard of its own: the standard folders are read afresh.
+FolderRefusal RefuseFolder(RegistryFactory& registry, LongPaths& longPaths, const std::string& path);
+bool IsSystemFolder(RegistryFactory& registry, LongPaths& longPaths, const std::string& path);
 
 }  // namespace uninst

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "Clock.h"
 #include "TextCompare.h"
 
 namespace uninst {
@@ -14,7 +15,7 @@ inline constexpr int kSwShow = 5;
 inline constexpr unsigned kPauseMs = 300;
 
 // Process and system facts and services.
-class SystemServices : public TextCompare {
+class SystemServices : public TextCompare, public Clock {
 public:
     virtual ~SystemServices() = default;
 

@@ -121,6 +121,8 @@ public:
         state_.folders.erase(folder);
         return true;
     }
+    // Which short names the target machine gives is unknown here: the log's spelling stands.
+    std::string LongPath(const std::string& path) override { return path; }
     // A check writes, copies and schedules nothing: the removal phases never ask to.
     bool WriteAll(const std::string&, const std::string&) override { return false; }
     bool CopyOver(const std::string&, const std::string&) override { return false; }
@@ -198,6 +200,7 @@ public:
     std::string SystemLanguage() override { return {}; }
     std::uint32_t Launch(const std::string&, int) override { return 1; }  // ERROR_INVALID_FUNCTION
     void Wait(unsigned) override {}
+    std::uint32_t Milliseconds() override { return 0; }
 
 private:
     State& state_;

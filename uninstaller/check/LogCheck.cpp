@@ -97,7 +97,7 @@ bool Inside(const std::string& path, const std::string& folder)
 // the check asks a guard itself rather than through the removal phases.
 bool GuardKeeps(DryRunPlatform& machine, const std::string& folder)
 {
-    return IsSystemFolder(machine.Services().registry, folder);
+    return IsSystemFolder(machine.Services().registry, machine.Services().files, folder);
 }
 
 // Files and libraries outside the log's folder and the [Folders] folders that the

@@ -56,6 +56,7 @@ public:
 
     std::string ReadString(const std::string& name) override
     {
+        ++store_.stringReads[LowerAscii(name)];
         const auto* value = Find(name);
         if (!value)
             return {};
@@ -284,6 +285,12 @@ bool FakeFiles::WriteIniString(const std::string& section, const std::string& ke
 {
     journal_.push_back("ini " + file + " [" + section + "] " + key + "=" + value);
     return iniWritable;
+}
+
+std::string FakeFiles::LongPath(const std::string& path)
+{
+    const auto it = longPaths.find(LowerAscii(path));
+    return it == longPaths.end() ? path : it->second;
 }
 
 void FakeFiles::AddFile(const std::string& path, const std::string& bytes)

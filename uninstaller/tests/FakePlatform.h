@@ -59,7 +59,8 @@ public:
     bool failWrites = false;
 
     int wrappersCreated = 0;
-    std::vector<std::string> openedKeys;  // "root:path" of every OpenKey call
+    std::vector<std::string> openedKeys;     // "root:path" of every OpenKey call
+    std::map<std::string, int> stringReads;  // ReadString calls by lower-cased value name
 
     // Internal access for the wrapper.
     using KeyId = std::pair<RootKey, std::string>;
@@ -80,6 +81,7 @@ public:
     bool DeleteAtNextStart(const std::string& path) override;
     bool WriteIniString(const std::string& section, const std::string& key, const std::string& value,
                         const std::string& file) override;
+    std::string LongPath(const std::string& path) override;
 
     void AddFile(const std::string& path, const std::string& bytes = {});
     void AddFolder(const std::string& path);
@@ -93,6 +95,7 @@ public:
     std::set<std::string> unreadable;  // lower-cased paths that exist but cannot be opened
     bool delayedDeletionWorks = true;
     bool iniWritable = true;
+    std::map<std::string, std::string> longPaths;  // by lower-cased path: what LongPath gives
 
 private:
     bool FolderIsEmpty(const std::string& folder) const;
@@ -181,6 +184,9 @@ public:
     std::uint32_t Launch(const std::string& commandLine, int showState) override;
     void Wait(unsigned milliseconds) override;
     int CompareNoCase(const std::string& a, const std::string& b) override { return compare.CompareNoCase(a, b); }
+    // Each reading is clockStep later than the one before: by default a frame, so that
+    // every move of the progress bar is drawn.
+    std::uint32_t Milliseconds() override { return clock += clockStep; }
 
     std::string programPath = "C:\\Program Files\\Appli\\uninstal.exe";
     std::string commandLine = "\"C:\\Program Files\\Appli\\uninstal.exe\"";
@@ -189,6 +195,8 @@ public:
     std::string language = "ENU";
     std::vector<std::string> launches;
     Cp1252Compare compare;
+    std::uint32_t clock = 0;
+    std::uint32_t clockStep = 16;
 
 private:
     Journal& journal_;

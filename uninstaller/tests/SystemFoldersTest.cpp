@@ -18,7 +18,7 @@ protected:
         fakes.registry.SetString(kCurrentUser, kShellFolders, "Programs", "C:\\WINDOWS\\Start Menu\\Programs\\");
         fakes.registry.SetString(kLocalMachine, kCurrentVersion, "CommonFilesDir", "C:\\Program Files\\Common Files");
     }
-    bool Guarded(const std::string& path) { return IsSystemFolder(fakes.registry, path); }
+    bool Guarded(const std::string& path) { return IsSystemFolder(fakes.registry, fakes.files, path); }
 
     FakePlatform fakes;
 };
@@ -85,8 +85,19 @@ TEST_F(SystemFoldersTest, NonStringFolderValueIsAnUnexpectedFailure)
 
 TEST_F(SystemFoldersTest, NamesTheReasonAFolderStays)
 {
-    EXPECT_EQ(RefuseFolder(fakes.registry, "Appli"), FolderRefusal::Unresolvable);
-    EXPECT_EQ(RefuseFolder(fakes.registry, "\\\\server\\share"), FolderRefusal::Root);
-    EXPECT_EQ(RefuseFolder(fakes.registry, "C:/windows/desktop"), FolderRefusal::Standard);
-    EXPECT_EQ(RefuseFolder(fakes.registry, "C:\\Appli"), FolderRefusal::None);
+    EXPECT_EQ(RefuseFolder(fakes.registry, fakes.files, "Appli"), FolderRefusal::Unresolvable);
+    EXPECT_EQ(RefuseFolder(fakes.registry, fakes.files, "\\\\server\\share"), FolderRefusal::Root);
+    EXPECT_EQ(RefuseFolder(fakes.registry, fakes.files, "C:/windows/desktop"), FolderRefusal::Standard);
+    EXPECT_EQ(RefuseFolder(fakes.registry, fakes.files, "C:\\Appli"), FolderRefusal::None);
+}
+
+// RemoveDirectory takes a short (8.3) name anywhere in the path for its long one.
+TEST_F(SystemFoldersTest, ShortNamesAreComparedByTheirLongSpelling)
+{
+    fakes.registry.SetString(kCurrentUser, kShellFolders, "Favorites", "C:\\users\\jo\\Favorites");
+    fakes.files.longPaths["c:\\users\\jo\\favo~x2l"] = "C:\\users\\jo\\Favorites";
+    fakes.files.longPaths["c:\\progra~1\\common~1"] = "C:\\Program Files\\Common Files";
+    EXPECT_EQ(RefuseFolder(fakes.registry, fakes.files, "C:\\users\\jo\\FAVO~X2L\\"), FolderRefusal::Standard);
+    EXPECT_TRUE(Guarded("C:/PROGRA~1/Appli/../COMMON~1"));
+    EXPECT_FALSE(Guarded("C:\\PROGRA~1\\COMMON~1\\Appli"));
 }

@@ -316,3 +316,25 @@ TEST_F(DriverTest, MissingWindowAndCursorAreNotRestoredOrDestroyed)
     EXPECT_TRUE(fakes.Entries("restore cursor").empty());
     EXPECT_EQ(fakes.system.launches.size(), 1u);
 }
+
+// Phases 4 and 5 share one read of the standard folders, made before phase 6 deletes
+// a value the log lists, even one of them.
+TEST_F(DriverTest, StandardFoldersAreReadOnceARunBeforeAnyValueGoes)
+{
+    Log("[Folders]\r\nC:\\Appli=1\r\nC:\\Appli\\Data=1\r\nC:\\WINDOWS\\Desktop=1\r\n"
+        "[Icons]\r\ni1=C:\\WINDOWS\\Desktop\\Appli.lnk\r\ni2=C:\\Menu\\Appli\\Appli.lnk\r\n"
+        "[Reg_CreateValue]\r\nv1=HKEY_CURRENT_USER\\" +
+        std::string(kShellFolders) + "\\Desktop\r\n");
+    fakes.registry.SetString(kLocalMachine, kCurrentVersion, "ProgramFilesDir", "C:\\Program Files");
+    for (const char* folder : {"C:\\Appli\\Data", "C:\\Menu\\Appli"})
+        fakes.files.AddFolder(folder);
+    for (const char* file : {"C:\\WINDOWS\\Desktop\\Appli.lnk", "C:\\Menu\\Appli\\Appli.lnk"})
+        fakes.files.AddFile(file);
+    Run();
+    EXPECT_TRUE(fakes.files.HasFolder("C:\\WINDOWS\\Desktop"));
+    EXPECT_FALSE(fakes.files.HasFolder("C:\\Menu\\Appli"));
+    EXPECT_FALSE(fakes.registry.HasValue(kCurrentUser, kShellFolders, "Desktop"));
+    EXPECT_EQ(fakes.registry.stringReads.size(), 17u);
+    for (const auto& [name, reads] : fakes.registry.stringReads)
+        EXPECT_EQ(reads, 1) << name;
+}

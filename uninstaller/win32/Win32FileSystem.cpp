@@ -1,6 +1,7 @@
 #include "Win32FileSystem.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "Win32Handles.h"
 
@@ -76,6 +77,20 @@ bool Win32FileSystem::WriteIniString(const std::string& section, const std::stri
                                      const std::string& file)
 {
     return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != FALSE;
+}
+
+std::string Win32FileSystem::LongPath(const std::string& path)
+{
+    std::vector<char> buffer(MAX_PATH);
+    for (;;) {
+        // Too small a buffer gives the size needed, its NUL included.
+        const DWORD length = GetLongPathNameA(path.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0)
+            return path;
+        if (length < buffer.size())
+            return std::string(buffer.data(), length);
+        buffer.resize(length);
+    }
 }
 
 }  // namespace uninst::win32

@@ -15,6 +15,7 @@ public:
     bool DeleteAtNextStart(const std::string& path) override;
     bool WriteIniString(const std::string& section, const std::string& key, const std::string& value,
                         const std::string& file) override;
+    std::string LongPath(const std::string& path) override;
 };
 
 }  // namespace uninst::win32

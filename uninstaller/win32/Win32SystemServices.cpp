@@ -93,4 +93,9 @@ void Win32SystemServices::Wait(unsigned milliseconds)
     Sleep(milliseconds);
 }
 
+std::uint32_t Win32SystemServices::Milliseconds()
+{
+    return GetTickCount();
+}
+
 }  // namespace uninst::win32

@@ -14,6 +14,7 @@ public:
     std::string SystemLanguage() override;
     std::uint32_t Launch(const std::string& commandLine, int showState) override;
     void Wait(unsigned milliseconds) override;
+    std::uint32_t Milliseconds() override;
 };
 
 }  // namespace uninst::win32

@@ -17,8 +17,14 @@ removes all of it, in turns, on the same display and under the same dialog harne
 Each also has a fixed cost that does not depend on the items (uninstal.exe: its
 self-copy, window and log reading; NSIS: its plug-in call; the floor: nothing much). It
 is measured the same way on a run that removes nothing but the uninstall registration,
-and subtracted, so that the time per item compares the work on the items alone. Every
-run is made --repeat times and the best one counts, the empty runs included.
+and subtracted, so that the time per item compares the work on the items alone.
+
+The figures are wall-clock times on a machine that others share: a busy spell makes a
+run slower, never faster. So every figure is the best of several runs, and the runs take
+turns (for each repeat: the three empty runs, then the three full ones), so that a busy
+spell hits all of them alike; each size measures its own fixed costs within its turns.
+Small sizes, whose few milliseconds of work a busy spell swamps, get more turns. The
+machine's load average is printed before and after.
 """
 import argparse
 import shutil
@@ -201,23 +207,43 @@ def time_floor(prefix, programs, layout):
     return float(times.read_text()) / 1000
 
 
-def best_of(turns, prefix, layout, run):
-    """The best of several runs, each on a fresh installation; also reports leftovers."""
-    best = float("inf")
+def turns_for(n, repeat):
+    """Turns for a size: a run at 1,000 files or fewer is over in a second or two, and
+    its figure is the one that noise moves most."""
+    return repeat * 2 if n <= 1000 else repeat
+
+
+def best_of_turns(prefix, programs, work, arch, n, menu, desktop, turns, verbose):
+    """(layout, best seconds of uninstal.exe, NSIS, floor on N files, and the same on an
+    empty installation), the runs taking turns."""
+    runs = []
+    for size, label in ((0, f"empty-{n}"), (n, str(n))):
+        layout = Layout(size, menu, desktop)
+        exe = nsis_uninstaller(prefix, work, label, arch, layout)
+        runs += [(layout, lambda layout=layout: time_uninstal(prefix, programs, layout, verbose)),
+                 (layout, lambda exe=exe: time_nsis(prefix, programs, exe)),
+                 (layout, lambda layout=layout: time_floor(prefix, programs, layout))]
+    best = [float("inf")] * len(runs)
     for _ in range(turns):
-        layout.lay_down(prefix)
-        best = min(best, run())
-        left = layout.left(prefix)
-        if left:
-            print(f"  {left} items left behind")
-    return best
+        for index, (layout, run) in enumerate(runs):
+            layout.lay_down(prefix)
+            best[index] = min(best[index], run())
+            left = layout.left(prefix)
+            if left:
+                print(f"  {left} items left behind")
+    return runs[3][0], best[3:], best[:3]
+
+
+def load():
+    return " ".join(Path("/proc/loadavg").read_text().split()[:3])
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--build", required=True, help="build folder of the Windows programs")
     parser.add_argument("--work", required=True)
-    parser.add_argument("--repeat", type=int, default=3, help="runs of each per size; the best counts")
+    parser.add_argument("--repeat", type=int, default=3,
+                        help="turns per size (twice as many up to 1,000 files); the best run counts")
     parser.add_argument("--verbose", action="store_true", help="also show when each status text appeared")
     parser.add_argument("sizes", nargs="*", type=int, default=[100, 1000, 10000])
     args = parser.parse_args()
@@ -235,32 +261,22 @@ def main():
         programs_menu = reg.value("HKEY_CURRENT_USER\\" + winerig.SHELL_FOLDERS, "Programs")
         desktop = reg.value("HKEY_CURRENT_USER\\" + winerig.SHELL_FOLDERS, "Desktop")
 
-        def measure(n, label):
-            layout = Layout(n, programs_menu, desktop)
-            exe = nsis_uninstaller(prefix, work, label, arch, layout)
-            # The three take turns within each size, so that a busy spell of the machine
-            # hits all of them alike.
-            return (layout,
-                    best_of(args.repeat, prefix, layout, lambda: time_uninstal(prefix, programs, layout, args.verbose)),
-                    best_of(args.repeat, prefix, layout, lambda: time_nsis(prefix, programs, exe)),
-                    best_of(args.repeat, prefix, layout, lambda: time_floor(prefix, programs, layout)))
-
-        _, ours_base, nsis_base, floor_base = measure(0, "empty")
-        print(f"fixed cost, from a run that removes only the registration: uninstal.exe {ours_base:.3f} s "
-              f"(pauses of {PAUSE_S} s excluded), NSIS {nsis_base:.3f} s, floor {floor_base:.3f} s")
-        print(f"{'N files':>8} {'items':>6} | {'uninstal s':>10} {'us/item':>7} | {'NSIS s':>7} {'us/item':>7} | "
-              f"{'floor s':>7} {'us/item':>7} | {'uninstal/NSIS':>13} {'uninstal/floor':>14}")
+        print(f"load average (1, 5, 15 min) before: {load()}", flush=True)
         for n in args.sizes:
-            layout, ours_s, nsis_s, floor_s = measure(n, str(n))
+            turns = turns_for(n, args.repeat)
+            layout, (ours_s, nsis_s, floor_s), bases = best_of_turns(
+                prefix, programs, work, arch, n, programs_menu, desktop, turns, args.verbose)
             items = layout.items()
-            ours, theirs, floor = ((max(t - t0, 0) / items) for t, t0 in
-                                   ((ours_s, ours_base), (nsis_s, nsis_base), (floor_s, floor_base)))
-            print(f"{n:>8} {items:>6} | {ours_s:>10.3f} {ours * 1e6:>7.0f} | {nsis_s:>7.3f} {theirs * 1e6:>7.0f} | "
-                  f"{floor_s:>7.3f} {floor * 1e6:>7.0f} | {ours / theirs if theirs else float('inf'):>13.2f} "
-                  f"{ours / floor if floor else float('inf'):>14.2f}", flush=True)
-        print(f"(best of {args.repeat}; uninstal s: Yes to the outcome box, pauses of {PAUSE_S} s excluded; "
-              "NSIS s: its uninstall section, progress page shown; floor s: the bare removals; "
-              "us/item: net of each one's fixed cost)")
+            ours, theirs, floor = ((max(t - t0, 0) / items) for t, t0 in zip((ours_s, nsis_s, floor_s), bases))
+            print(f"N={n:<6} items={items:<6} best of {turns:>2} | fixed s: uninstal {bases[0]:.3f} "
+                  f"NSIS {bases[1]:.3f} floor {bases[2]:.3f} | total s: uninstal {ours_s:.3f} NSIS {nsis_s:.3f} "
+                  f"floor {floor_s:.3f} | us/item: uninstal {ours * 1e6:.0f} NSIS {theirs * 1e6:.0f} "
+                  f"floor {floor * 1e6:.0f} | uninstal/NSIS {ours / theirs if theirs else float('inf'):.2f} "
+                  f"uninstal/floor {ours / floor if floor else float('inf'):.2f}", flush=True)
+        print(f"load average (1, 5, 15 min) after: {load()}")
+        print(f"(uninstal s: Yes to the outcome box, pauses of {PAUSE_S} s excluded; NSIS s: its uninstall "
+              "section, progress page shown; floor s: the bare removals; fixed s: the same on an installation "
+              "of nothing but the registration; us/item: net of each one's fixed cost)")
     return 0
 
 

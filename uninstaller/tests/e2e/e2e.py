@@ -503,6 +503,41 @@ def scenario_hostile_folders(run):
         run.check(not prefix.unix(APP).exists(), "the application folder is still there")
 
 
+def short_name(prefix, folder):
+    """The folder spelled with the short name Wine gives its last name (`dir /x`)."""
+    parent, _, leaf = folder.rpartition("\\")
+    prefix.wine("cmd", "/c", "dir", "/x", parent, ">", "C:\\e2e-dir.txt")
+    for line in prefix.unix("C:\\e2e-dir.txt").read_bytes().decode("cp1252").splitlines():
+        before = line.rstrip()[:-len(leaf)].split() if line.rstrip().endswith(" " + leaf) else []
+        if before and "~" in before[-1]:
+            return parent + "\\" + before[-1]
+    return None
+
+
+def scenario_short_names(run):
+    """Standard folders by their short names stay: the empty Favorites under "Folders", and
+    NetHood as the folder of the first-listed shortcut (which would make it the group folder)."""
+    with winerig.Display() as display:
+        prefix = run.start(display)
+        favorites, nethood = (prefix.registry().value("HKEY_CURRENT_USER\\" + winerig.SHELL_FOLDERS, name)
+                              for name in ("Favorites", "NetHood"))
+        shorts = short_name(prefix, favorites), short_name(prefix, nethood)
+        if not run.check(all(shorts), f"no short names for {favorites}, {nethood}"):
+            return None
+
+        def extra(app):
+            app.sections["Folders"].append(shorts[0])
+            prefix.unix(nethood + "\\Demo Extra.lnk").write_bytes(b"L\0\0\0")
+            app.sections["Icons"].insert(0, f"Icon0={shorts[1]}\\Demo Extra.lnk")
+
+        install_with_neighbours(run, extra=extra)
+        lines = run.uninstall([IDYES, IDOK])
+        run.check(dialogs(lines)[1:] == [("Information", "Uninstall complete", "1", "none")],
+                  f"outcome: {dialogs(lines)[1:]}")
+        check_neighbours(run)
+        run.check(prefix.unix(nethood).is_dir(), f"the NetHood folder {nethood} was removed")
+
+
 SCENARIOS = {name[len("scenario_"):]: fn for name, fn in globals().items() if name.startswith("scenario_")}
 
 

@@ -5,6 +5,8 @@
 #include "SharedLibraries.h"
 #include "SystemFolders.h"
 #include "TestPaths.h"
+#include "UnexpectedFailure.h"
+#include "Win32FileSystem.h"
 #include "Win32Libraries.h"
 #include "Win32Registry.h"
 #include "Win32SystemServices.h"
@@ -41,6 +43,7 @@ std::string Upper(std::string text)
 TEST(SystemFolderGuard, ReadsTheStandardFoldersOfThisSystem)
 {
     Win32RegistryFactory registry;
+    Win32FileSystem files;
     const std::string desktop = RawString(HKEY_CURRENT_USER, kShellFolders, "Desktop");
     ASSERT_FALSE(desktop.empty());
     EXPECT_EQ(ShellFolderPath(registry, 1), desktop);
@@ -48,10 +51,10 @@ TEST(SystemFolderGuard, ReadsTheStandardFoldersOfThisSystem)
     EXPECT_EQ(ShellFolderPath(registry, 15),
               RawString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir"));
 
-    EXPECT_TRUE(IsSystemFolder(registry, desktop));
-    EXPECT_TRUE(IsSystemFolder(registry, Upper(desktop) + "\\"));
-    EXPECT_FALSE(IsSystemFolder(registry, desktop + "\\Korvalis"));
-    EXPECT_FALSE(IsSystemFolder(registry, desktop + "\\Korvalis\\"));
+    EXPECT_TRUE(IsSystemFolder(registry, files, desktop));
+    EXPECT_TRUE(IsSystemFolder(registry, files, Upper(desktop) + "\\"));
+    EXPECT_FALSE(IsSystemFolder(registry, files, desktop + "\\Korvalis"));
+    EXPECT_FALSE(IsSystemFolder(registry, files, desktop + "\\Korvalis\\"));
 }
 
 // The guard resolves paths by the text alone; the system's own resolution must agree
@@ -79,6 +82,22 @@ TEST(SystemFolderGuard, ResolvesPathsAsTheSystemDoes)
         }
         EXPECT_EQ(*resolved, full) << path;
     }
+}
+
+// Wine gives "Favorites" the short name "FAVO~X2L"; RemoveDirectory takes either.
+TEST(SystemFolderGuard, KeepsAStandardFolderSpelledByItsShortName)
+{
+    Win32RegistryFactory registry;
+    Win32FileSystem files;
+    const std::string favorites = RawString(HKEY_CURRENT_USER, kShellFolders, "Favorites");
+    char buffer[MAX_PATH] = {};
+    const DWORD length = GetShortPathNameA(favorites.c_str(), buffer, MAX_PATH);
+    ASSERT_GT(length, 0u) << favorites;
+    const std::string shortName(buffer, length);
+    ASSERT_NE(Upper(shortName), Upper(favorites));
+    EXPECT_EQ(Upper(files.LongPath(shortName)), Upper(favorites));
+    EXPECT_TRUE(IsSystemFolder(registry, files, shortName));
+    EXPECT_FALSE(IsSystemFolder(registry, files, shortName + "\\Korvalis"));
 }
 
 class SharedCounts : public ::testing::Test {

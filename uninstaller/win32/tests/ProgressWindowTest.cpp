@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "PacedBar.h"
 #include "ProgressPlacement.h"
 #include "Win32ProgressWindow.h"
 // After windows.h, which it needs.
@@ -26,6 +29,23 @@ int BarPosition(HWND dialog)
 {
     return static_cast<int>(SendDlgItemMessageA(dialog, 100, PBM_GETPOS, 0, 0));
 }
+
+// The bar's pixels as drawn (no message loop runs: only its own drawing when it moves).
+std::vector<COLORREF> BarPicture(HWND dialog)
+{
+    HWND bar = GetDlgItem(dialog, 100);
+    HDC dc = GetDC(bar);
+    std::vector<COLORREF> pixels;
+    for (int at = 0; at < 200 * 16; ++at) {
+        pixels.push_back(GetPixel(dc, at % 200, at / 200));
+    }
+    ReleaseDC(bar, dc);
+    return pixels;
+}
+
+struct StillClock : Clock {
+    std::uint32_t Milliseconds() override { return 0; }
+};
 
 TEST(ProgressWindow, IsBuiltFromTheProgressTemplateWithItsBar)
 {
@@ -72,6 +92,29 @@ TEST(ProgressWindow, ShowsTheTitleStatusAndPosition)
     // The dialog's private message moves the bar too.
     SendMessageA(dialog, 0x0400 + 100, 66, 0);  // WM_USER + 100
     EXPECT_EQ(BarPosition(dialog), 66);
+}
+
+TEST(ProgressWindow, PacedBarEndsOnThePictureOfOneThatGotEveryPosition)
+{
+    std::vector<COLORREF> every;
+    {
+        Win32ProgressWindow window;
+        ASSERT_TRUE(window.Create());
+        for (int position = 1; position <= 100; ++position) {
+            window.SetBar(position);
+        }
+        every = BarPicture(window.Handle());
+    }
+    Win32ProgressWindow window;  // in the same place
+    ASSERT_TRUE(window.Create());
+    StillClock clock;  // only the last position is drawn, at the end
+    PacedBar bar(window, clock);
+    for (int position = 1; position <= 100; ++position) {
+        bar.Move(position);
+    }
+    EXPECT_NE(BarPicture(window.Handle()), every);
+    bar.Finish();
+    EXPECT_EQ(BarPicture(window.Handle()), every);
 }
 
 TEST(ProgressWindow, IsCentredOnTheScreen)
