@@ -1,5 +1,6 @@
 #include "ErrorPages.h"
 
+#include "FailureReasons.h"
 #include "FrenchQuotes.h"
 #include "PageRules.h"
 
@@ -24,29 +25,6 @@ QString page(const QString& title, const QString& message, const QString& addres
                           "<style>body{font-family:sans-serif;margin:2em;color:#222}h1{font-size:1.3em}</style>"
                           "</head><body><h1>%1</h1><p>%2</p><p><code>%3</code></p><ul>%4</ul></body></html>")
         .arg(title.toHtmlEscaped(), message.toHtmlEscaped(), address.toHtmlEscaped(), items);
-}
-
-// The engine's connection failures, in the user's words.
-QString loadFailureReason(int errorCode, const QString& engineText)
-{
-    switch (errorCode) {
-    case -100:  // connection closed
-    case -101:  // connection reset
-    case -103:  // connection aborted
-        return QStringLiteral("la connexion avec le serveur a été interrompue");
-    case -102: return QStringLiteral("le serveur a refusé la connexion");
-    case -104:
-    case -109:  // address unreachable
-        return QStringLiteral("le serveur est injoignable");
-    case -106: return QStringLiteral("l'ordinateur n'est pas connecté au réseau");
-    case -107:  // secure connection
-        return QStringLiteral("la connexion sécurisée avec le serveur a échoué");
-    case -108: return QStringLiteral("l'adresse n'est pas valide");
-    case -118: return QStringLiteral("le serveur n'a pas répondu à temps");
-    case -130: return QStringLiteral("le serveur proxy est injoignable");
-    case -138: return QStringLiteral("l'accès au réseau est refusé");
-    default: return engineText;
-    }
 }
 
 QString rendererEndReason(RendererEnd end)
@@ -78,9 +56,10 @@ QString notAnAddress(const QString& text)
 
 QString loadFailed(int errorCode, const QString& engineText, const QString& address)
 {
-    return page(QStringLiteral("Impossible d'afficher la page"),
-                QStringLiteral("La page n'a pas pu être chargée : %1.").arg(loadFailureReason(errorCode, engineText)),
-                address, unreachableAdvice);
+    return page(
+        QStringLiteral("Impossible d'afficher la page"),
+        QStringLiteral("La page n'a pas pu être chargée : %1.").arg(failure_reasons::ofPageLoad(errorCode, engineText)),
+        address, unreachableAdvice);
 }
 
 QString rendererEnded(RendererEnd end, const QString& address)

@@ -115,6 +115,28 @@ QString ofFetch(QNetworkReply::NetworkError error, std::chrono::milliseconds tim
     }
 }
 
+QString ofPageLoad(int errorCode, const QString& engineText)
+{
+    switch (errorCode) {
+    case -100:  // connection closed
+    case -101:  // connection reset
+    case -103:  // connection aborted
+        return QStringLiteral("la connexion avec le serveur a été interrompue");
+    case -102: return QStringLiteral("le serveur a refusé la connexion");
+    case -104:
+    case -109:  // address unreachable
+        return QStringLiteral("le serveur est injoignable");
+    case -106: return QStringLiteral("l'ordinateur n'est pas connecté au réseau");
+    case -107:  // secure connection
+        return QStringLiteral("la connexion sécurisée avec le serveur a échoué");
+    case -108: return QStringLiteral("l'adresse n'est pas valide");
+    case -118: return QStringLiteral("le serveur n'a pas répondu à temps");
+    case -130: return QStringLiteral("le serveur proxy est injoignable");
+    case -138: return QStringLiteral("l'accès au réseau est refusé");
+    default: return engineText;
+    }
+}
+
 QString ofDownload(DownloadStop stop)
 {
     switch (stop) {

@@ -9,8 +9,8 @@
 // Why a file could not be written or a page or file not downloaded, as French
 // clauses to follow a colon: the common causes in the user's words, the
 // system's own text for the rest. The data files, the saved page, the page
-// fetcher and the downloads all take their reasons from here, so that one
-// cause reads the same everywhere.
+// fetcher, the page view's error pages and the downloads all take their
+// reasons from here, so that one cause reads the same everywhere.
 namespace failure_reasons {
 
 QString folderInTheWay();
@@ -26,6 +26,9 @@ QString ofWrite(const QString& path, int errorNumber, const QString& systemText)
 QString ofSave(const QString& path, QFileDevice::FileError error);
 // A page fetched afresh that brought no answer (an error page is an answer).
 QString ofFetch(QNetworkReply::NetworkError error, std::chrono::milliseconds timeout);
+// A page the engine could not load, by the engine's network error code; its
+// own (English) text only for the rare ones.
+QString ofPageLoad(int errorCode, const QString& engineText);
 
 // What the engine may stop a download for, as its own codes do not reach here.
 enum class DownloadStop {
