@@ -54,12 +54,19 @@ LogSection ReadSection(const PhaseContext& context, const std::string& section)
     return LogSection(context.log, section, context.platform.system);
 }
 
-// Makes the root the entry names current, and returns the path after it.
-std::string ChooseRoot(Registry& registry, const RegistryEntryText& entry)
+// Makes the root the entry names current, and returns the path after it; nullopt
+// (refused) for an entry without "\".
+std::optional<std::string> ChooseRoot(const PhaseContext& context, Registry& registry, const char* section,
+                                      const std::string& text)
 {
-    if (entry.root)
-        registry.SetRoot(*entry.root);
-    return entry.path;
+    const auto entry = SplitRegistryEntry(text);
+    if (!entry) {
+        Refuse(context, section, text, Refusal::Reason::NoRoot);
+        return std::nullopt;
+    }
+    if (entry->root)
+        registry.SetRoot(*entry->root);
+    return entry->path;
 }
 
 bool RemoveRegistryValues(const PhaseContext& context, Registry& registry)
@@ -67,10 +74,10 @@ bool RemoveRegistryValues(const PhaseContext& context, Registry& registry)
     const LogSection values = ReadSection(context, "Reg_CreateValue");
     const auto staying = values.WalkFromLast([&](std::size_t i) {
         const std::string text = values.Value(i);
-        const auto entry = SplitRegistryEntry(text);
-        if (!entry)
-            return Refuse(context, "Reg_CreateValue", text, Refusal::Reason::NoRoot);
-        const std::string rest = ChooseRoot(registry, *entry);
+        const auto chosen = ChooseRoot(context, registry, "Reg_CreateValue", text);
+        if (!chosen)
+            return false;
+        const std::string& rest = *chosen;
         const auto split = rest.rfind('\\');
         // A value directly under a root is never touched; the entry counts as left.
         if (split == std::string::npos || AddressesRoot(rest.substr(0, split)))
@@ -90,10 +97,10 @@ bool RemoveRegistryKeys(const PhaseContext& context, Registry& registry)
     const LogSection keys = ReadSection(context, "Reg_CreateKey");
     const auto staying = keys.WalkFromLast([&](std::size_t i) {
         const std::string text = keys.Value(i);
-        const auto entry = SplitRegistryEntry(text);
-        if (!entry)
-            return Refuse(context, "Reg_CreateKey", text, Refusal::Reason::NoRoot);
-        const std::string rest = ChooseRoot(registry, *entry);
+        const auto chosen = ChooseRoot(context, registry, "Reg_CreateKey", text);
+        if (!chosen)
+            return false;
+        const std::string& rest = *chosen;
         // Deleting "nothing below the root" would wipe the root's subkeys, and a shared
         // key everything below it; such an entry stays and counts as left.
         if (AddressesRoot(rest))
