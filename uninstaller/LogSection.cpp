@@ -1,5 +1,6 @@
 #include "LogSection.h"
 
+#include <algorithm>
 #include <numeric>
 
 namespace uninst {

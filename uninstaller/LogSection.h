@@ -1,6 +1,5 @@
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -25,18 +24,14 @@ public:
     std::string Value(std::size_t index) const;
 
     // Hands every index to handle(index), from the last to the first; handle returns
-    // whether the entry is done with. Returns the indices of the entries that stay, in
-    // log order.
+    // whether the entry is done with. Returns whether any entry stays.
     template <typename Handle>
-    std::vector<std::size_t> WalkFromLast(Handle handle) const
+    bool WalkFromLast(Handle handle) const
     {
-        std::vector<std::size_t> staying;
-        for (std::size_t i = Count(); i-- > 0;) {
-            if (!handle(i))
-                staying.push_back(i);
-        }
-        std::reverse(staying.begin(), staying.end());
-        return staying;
+        bool anyStays = false;
+        for (std::size_t i = Count(); i-- > 0;)
+            anyStays = !handle(i) || anyStays;
+        return anyStays;
     }
 
 private:

@@ -17,8 +17,8 @@ namespace {
 //   SOFTWARE    under HKEY_LOCAL_MACHINE\SOFTWARE and HKEY_CURRENT_USER\Software;
 //   CLASSES     under HKEY_CLASSES_ROOT and the Software\Classes keys it shows.
 // Every key directly under HKEY_LOCAL_MACHINE and HKEY_USERS is protected too (only the
-// system makes keys there), and so is each Software\Classes and Wow6432Node key itself:
-// the rules below the table name those.
+// system makes keys there), and so is each Software\Classes key itself (rule CLASSES); a
+// Wow6432Node key is protected as the way to the rows below it.
 constexpr std::string_view kProtectedKeys[] = {
     "HKLM\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment",
     "HKLM\\SYSTEM\\CurrentControlSet\\Services\\EventLog\\Application",
@@ -170,12 +170,11 @@ Protection SoftwareKeyProtected(const Segs& s, std::size_t from)
     return Listed(Join("software", s, from));
 }
 
+// from < s.size(): the root and HKEY_USERS' first level are told apart before.
 Protection UserKeyProtected(const Segs& s, std::size_t from)
 {
-    if (from < s.size() && s[from] == "software")
+    if (s[from] == "software")
         return SoftwareKeyProtected(s, from + 1);
-    if (from == s.size())
-        return kRootRule;
     return Listed(Join("hkcu", s, from));
 }
 

@@ -9,6 +9,8 @@
 #include "SharedLibraries.h"
 #include "SystemFolders.h"
 
+#include <utility>
+
 namespace uninst {
 
 namespace {
@@ -72,7 +74,7 @@ std::optional<std::string> ChooseRoot(const PhaseContext& context, Registry& reg
 bool RemoveRegistryValues(const PhaseContext& context, Registry& registry)
 {
     const LogSection values = ReadSection(context, "Reg_CreateValue");
-    const auto staying = values.WalkFromLast([&](std::size_t i) {
+    const bool anyStays = values.WalkFromLast([&](std::size_t i) {
         const std::string text = values.Value(i);
         const auto chosen = ChooseRoot(context, registry, "Reg_CreateValue", text);
         if (!chosen)
@@ -89,13 +91,13 @@ bool RemoveRegistryValues(const PhaseContext& context, Registry& registry)
         registry.CloseKey();
         return deleted;
     });
-    return !staying.empty();
+    return anyStays;
 }
 
 bool RemoveRegistryKeys(const PhaseContext& context, Registry& registry)
 {
     const LogSection keys = ReadSection(context, "Reg_CreateKey");
-    const auto staying = keys.WalkFromLast([&](std::size_t i) {
+    const bool anyStays = keys.WalkFromLast([&](std::size_t i) {
         const std::string text = keys.Value(i);
         const auto chosen = ChooseRoot(context, registry, "Reg_CreateKey", text);
         if (!chosen)
@@ -109,7 +111,7 @@ bool RemoveRegistryKeys(const PhaseContext& context, Registry& registry)
             return Refuse(context, "Reg_CreateKey", text, Refusal::Reason::ProtectedKey, registry.Root(), *rule);
         return registry.DeleteKey(rest);
     });
-    return !staying.empty();
+    return anyStays;
 }
 
 }  // namespace
@@ -169,7 +171,7 @@ bool FilesPhase(const PhaseContext& context, const StringList& shared)
         ShowStatus(context, kRemovingFiles);
     Pause(context);  // also without files, as the program always did
     PacedBar bar(context.platform.progress, context.platform.system);
-    const auto staying = files.WalkFromLast([&](std::size_t i) {
+    const bool anyStays = files.WalkFromLast([&](std::size_t i) {
         bar.Move(BarPosition(count, i));
         const std::string path = files.Key(i);
         // A shared file still used by other applications stays, and counts as left.
@@ -177,7 +179,7 @@ bool FilesPhase(const PhaseContext& context, const StringList& shared)
         return unused && context.platform.files.EraseFile(path);
     });
     bar.Finish();
-    return !staying.empty();
+    return anyStays;
 }
 
 void FoldersPhase(const PhaseContext& context, FolderGuard& guard)
@@ -202,7 +204,7 @@ bool ShortcutsPhase(const PhaseContext& context, FolderGuard& guard)
     Pause(context);
     std::string groupFolder;
     PacedBar bar(context.platform.progress, context.platform.system);
-    const auto staying = shortcuts.WalkFromLast([&](std::size_t i) {
+    const bool anyStays = shortcuts.WalkFromLast([&](std::size_t i) {
         bar.Move(BarPosition(count, i));
         const std::string path = shortcuts.Value(i);
         const bool erased = context.platform.files.EraseFile(path);
@@ -212,7 +214,7 @@ bool ShortcutsPhase(const PhaseContext& context, FolderGuard& guard)
         return erased;
     });
     bar.Finish();
-    if (!staying.empty())
+    if (anyStays)
         return true;
     // Walked backwards, the group folder is that of the first-listed shortcut outside
     // every standard folder.
@@ -245,6 +247,12 @@ bool RegistryPhase(const PhaseContext& context)
     return left || valuesLeft || keysLeft;
 }
 
+// The roots a log may name, by the names it gives them.
+constexpr std::pair<RootKey, const char*> kRootNames[] = {{kLocalMachine, "HKEY_LOCAL_MACHINE"},
+                                                          {kCurrentUser, "HKEY_CURRENT_USER"},
+                                                          {kClassesRoot, "HKEY_CLASSES_ROOT"},
+                                                          {kUsers, "HKEY_USERS"}};
+
 std::optional<RegistryEntryText> SplitRegistryEntry(const std::string& text)
 {
     const auto separator = text.find('\\');
@@ -252,26 +260,20 @@ std::optional<RegistryEntryText> SplitRegistryEntry(const std::string& text)
         return std::nullopt;
     RegistryEntryText entry{std::nullopt, text.substr(separator + 1)};
     const std::string rootName = text.substr(0, separator);
-    if (rootName == "HKEY_LOCAL_MACHINE")
-        entry.root = kLocalMachine;
-    else if (rootName == "HKEY_CURRENT_USER")
-        entry.root = kCurrentUser;
-    else if (rootName == "HKEY_CLASSES_ROOT")
-        entry.root = kClassesRoot;
-    else if (rootName == "HKEY_USERS")
-        entry.root = kUsers;
+    for (const auto& [root, name] : kRootNames) {
+        if (rootName == name)
+            entry.root = root;
+    }
     return entry;
 }
 
 const char* RootName(RootKey root)
 {
-    switch (root) {
-    case kClassesRoot: return "HKEY_CLASSES_ROOT";
-    case kCurrentUser: return "HKEY_CURRENT_USER";
-    case kLocalMachine: return "HKEY_LOCAL_MACHINE";
-    case kUsers: return "HKEY_USERS";
-    default: return "?";
+    for (const auto& [key, name] : kRootNames) {
+        if (key == root)
+            return name;
     }
+    return "?";
 }
 
 bool AddressesRoot(const std::string& path)
