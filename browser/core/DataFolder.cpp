@@ -78,7 +78,6 @@ ProgramFolder DataFolder::forRunningProgram()
     // Earlier versions kept it in the folder the menu starts in (the home
     // folder): the first start from the menu takes a copy along.
     const ProgramFolder folder(chosen.path(), ProgramFolder::StartedFrom::DesktopEntry);
-    const QString history = QString::fromLatin1(data_files::historique.name);
-    QFile::copy(QDir::current().absoluteFilePath(history), data_files::pathOf(data_files::historique, folder));
+    QFile::copy(data_files::pathOf(data_files::historique, chosen), data_files::pathOf(data_files::historique, folder));
     return folder;
 }

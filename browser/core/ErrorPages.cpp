@@ -27,18 +27,6 @@ QString page(const QString& title, const QString& message, const QString& addres
         .arg(title.toHtmlEscaped(), message.toHtmlEscaped(), address.toHtmlEscaped(), items);
 }
 
-QString rendererEndReason(RendererEnd end)
-{
-    switch (end) {
-    case RendererEnd::Crashed: return QStringLiteral("le programme qui affiche les pages s'est arrêté sur une erreur");
-    case RendererEnd::Killed:
-        return QStringLiteral(
-            "le système a fermé le programme qui affiche les pages, le plus souvent faute de mémoire");
-    case RendererEnd::Other: break;
-    }
-    return QStringLiteral("le programme qui affiche les pages s'est terminé de façon anormale");
-}
-
 }  // namespace
 
 QString serverNotFound(const QString& address)
@@ -62,11 +50,12 @@ QString loadFailed(int errorCode, const QString& engineText, const QString& addr
         address, unreachableAdvice);
 }
 
-QString rendererEnded(RendererEnd end, const QString& address)
+QString rendererEnded(failure_reasons::RendererEnd end, const QString& address)
 {
-    return page(QStringLiteral("La page s'est arrêtée"),
-                QStringLiteral("L'affichage de cette page s'est interrompu : %1.").arg(rendererEndReason(end)), address,
-                {QStringLiteral("Cliquez sur %1 pour la recharger.").arg(quoted(QStringLiteral("Actualiser")))});
+    return page(
+        QStringLiteral("La page s'est arrêtée"),
+        QStringLiteral("L'affichage de cette page s'est interrompu : %1.").arg(failure_reasons::ofRendererEnd(end)),
+        address, {QStringLiteral("Cliquez sur %1 pour la recharger.").arg(quoted(QStringLiteral("Actualiser")))});
 }
 
 }  // namespace error_pages

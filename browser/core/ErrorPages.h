@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FailureReasons.h"
+
 #include <QString>
 
 // The French pages the page view shows in place of a page it cannot show.
@@ -17,8 +19,7 @@ QString notAnAddress(const QString& text);
 // English, for the rare ones).
 QString loadFailed(int errorCode, const QString& engineText, const QString& address);
 
-// How the process that drew the page ended.
-enum class RendererEnd { Crashed, Killed, Other };
-QString rendererEnded(RendererEnd end, const QString& address);
+// The process that drew the page ended abnormally.
+QString rendererEnded(failure_reasons::RendererEnd end, const QString& address);
 
 }  // namespace error_pages

@@ -9,6 +9,20 @@
 
 namespace failure_reasons {
 
+namespace {
+
+QString connectionRefused()
+{
+    return QStringLiteral("le serveur a refusé la connexion");
+}
+
+QString serverUnreachable()
+{
+    return QStringLiteral("le serveur est injoignable");
+}
+
+}  // namespace
+
 QString folderInTheWay()
 {
     return QStringLiteral("un dossier porte déjà ce nom");
@@ -94,7 +108,7 @@ QString ofFetch(QNetworkReply::NetworkError error, std::chrono::milliseconds tim
             .arg(std::chrono::duration_cast<std::chrono::seconds>(timeout).count());
     }
     switch (error) {
-    case QNetworkReply::ConnectionRefusedError: return QStringLiteral("le serveur a refusé la connexion");
+    case QNetworkReply::ConnectionRefusedError: return connectionRefused();
     case QNetworkReply::HostNotFoundError:
         return QStringLiteral("le serveur est introuvable ; vérifiez l'adresse et la connexion au réseau");
     case QNetworkReply::RemoteHostClosedError:
@@ -122,10 +136,10 @@ QString ofPageLoad(int errorCode, const QString& engineText)
     case -101:  // connection reset
     case -103:  // connection aborted
         return QStringLiteral("la connexion avec le serveur a été interrompue");
-    case -102: return QStringLiteral("le serveur a refusé la connexion");
+    case -102: return connectionRefused();
     case -104:
     case -109:  // address unreachable
-        return QStringLiteral("le serveur est injoignable");
+        return serverUnreachable();
     case -106: return QStringLiteral("l'ordinateur n'est pas connecté au réseau");
     case -107:  // secure connection
         return QStringLiteral("la connexion sécurisée avec le serveur a échoué");
@@ -135,6 +149,18 @@ QString ofPageLoad(int errorCode, const QString& engineText)
     case -138: return QStringLiteral("l'accès au réseau est refusé");
     default: return engineText;
     }
+}
+
+QString ofRendererEnd(RendererEnd end)
+{
+    switch (end) {
+    case RendererEnd::Crashed: return QStringLiteral("le programme qui affiche les pages s'est arrêté sur une erreur");
+    case RendererEnd::Killed:
+        return QStringLiteral(
+            "le système a fermé le programme qui affiche les pages, le plus souvent faute de mémoire");
+    case RendererEnd::Other: break;
+    }
+    return QStringLiteral("le programme qui affiche les pages s'est terminé de façon anormale");
 }
 
 QString ofDownload(DownloadStop stop)
@@ -147,7 +173,7 @@ QString ofDownload(DownloadStop stop)
     case DownloadStop::FileNotWritten: return QStringLiteral("le fichier n'a pas pu être écrit");
     case DownloadStop::ConnectionCut: return QStringLiteral("la connexion au serveur a été interrompue");
     case DownloadStop::ServerSilent: return QStringLiteral("le serveur ne répond plus");
-    case DownloadStop::ServerUnreachable: return QStringLiteral("le serveur est injoignable");
+    case DownloadStop::ServerUnreachable: return serverUnreachable();
     case DownloadStop::ServerForbids: return QStringLiteral("le serveur refuse l'accès à ce fichier");
     case DownloadStop::NotOnServer: return QStringLiteral("le fichier n'existe pas sur le serveur");
     case DownloadStop::Other: break;

@@ -30,6 +30,10 @@ QString ofFetch(QNetworkReply::NetworkError error, std::chrono::milliseconds tim
 // own (English) text only for the rare ones.
 QString ofPageLoad(int errorCode, const QString& engineText);
 
+// How the process that drew a page ended, when not normally.
+enum class RendererEnd { Crashed, Killed, Other };
+QString ofRendererEnd(RendererEnd end);
+
 // What the engine may stop a download for, as its own codes do not reach here.
 enum class DownloadStop {
     FileAccess,

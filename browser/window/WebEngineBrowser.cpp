@@ -290,7 +290,7 @@ void WebEngineBrowser::onLoadingChanged(const QWebEngineLoadingInfo& info)
 
 void WebEngineBrowser::onRendererEnded(QWebEnginePage::RenderProcessTerminationStatus status)
 {
-    using error_pages::RendererEnd;
+    using failure_reasons::RendererEnd;
     RendererEnd end = RendererEnd::Other;
     switch (status) {
     case QWebEnginePage::NormalTerminationStatus: return;

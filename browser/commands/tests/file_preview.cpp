@@ -3,8 +3,8 @@
 // seconds:
 //   tavrello_file_preview source|save-dialog|open-dialog|refused|404|silent|blank|local
 //                         |folder-in-the-way|missing-folder|read-only|disk-full
-// A download failure prefixed with "source-" (source-refused) opens the viewer
-// instead of saving.
+// "404" is the server's error page, saved like any page; a scenario prefixed
+// with "source-" (source-refused) opens the viewer instead of saving.
 #include "BrowserSession.h"
 #include "FakeBrowserComponent.h"
 #include "FakeFileDialog.h"
