@@ -2,11 +2,7 @@
 
 namespace uninst {
 
-namespace {
-
-constexpr const char* kSharedDllsKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
-
-}  // namespace
+namespace {}  // namespace
 
 std::int32_t SharedDllRefCount(RegistryFactory& registry, const std::string& path)
 {

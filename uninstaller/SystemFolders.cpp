@@ -7,9 +7,6 @@ namespace uninst {
 
 namespace {
 
-constexpr const char* kShellFoldersKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
-constexpr const char* kCurrentVersionKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
-
 constexpr const char* kFolderValues[kShellFolderCount] = {
     "Programs",  "Desktop",   "Personal", "Recent",          "SendTo",         "Start Menu",
     "Startup",   "Templates", "Fonts",    "AppData",         "Cache",          "Cookies",

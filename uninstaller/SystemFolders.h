@@ -9,6 +9,11 @@
 
 namespace uninst {
 
+// Where the standard folders are read: the user's under HKEY_CURRENT_USER, the
+// program folders' under HKEY_LOCAL_MACHINE.
+inline constexpr const char* kShellFoldersKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+inline constexpr const char* kCurrentVersionKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+
 inline constexpr int kShellFolderCount = 17;
 
 // Path of standard folder index 0..16 as the registry stores it; "" when its key

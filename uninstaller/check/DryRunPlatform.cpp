@@ -6,14 +6,12 @@
 #include "PathResolution.h"
 #include "ProtectedKeys.h"
 #include "RemovalPhases.h"
+#include "SharedLibraries.h"
+#include "SystemFolders.h"
 
 namespace uninst {
 
 namespace {
-
-constexpr const char* kShellFoldersKey = "software\\microsoft\\windows\\currentversion\\explorer\\shell folders";
-constexpr const char* kCurrentVersionKey = "software\\microsoft\\windows\\currentversion";
-constexpr const char* kSharedDllsKey = "software\\microsoft\\windows\\currentversion\\shareddlls";
 
 using State = DryRunPlatform::State;
 
@@ -78,7 +76,7 @@ public:
     }
 
 private:
-    bool InSharedKey() const { return root_ == kLocalMachine && TidyKeyPath(open_) == kSharedDllsKey; }
+    bool InSharedKey() const { return root_ == kLocalMachine && TidyKeyPath(open_) == TidyKeyPath(kSharedDllsKey); }
     void Record(Step::Kind kind, const std::string& target) { state_.steps.push_back({kind, target, {}}); }
 
     State& state_;
