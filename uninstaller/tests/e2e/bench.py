@@ -14,17 +14,22 @@ removes all of it, in turns, on the same display and under the same dialog harne
 - NSIS: its uninstall section's own clock, while its progress page shows (not /S);
 - the floor (bare_uninstall.exe, built with the tree): its own clock around the removals.
 
-Each also has a fixed cost that does not depend on the items (uninstal.exe: its
-self-copy, window and log reading; NSIS: its plug-in call; the floor: nothing much). It
-is measured the same way on a run that removes nothing but the uninstall registration,
-and subtracted, so that the time per item compares the work on the items alone.
+Each also has a fixed cost that does not depend on the number of items: uninstal.exe's
+self-copy, window and log reading, and in each of its phases a status text and the bar's
+last picture; NSIS's plug-in call; the floor's first open of each registry root. It is
+measured the same way on the smallest installation of the same shape (one file, one
+shortcut, one key, one value, their folders and the registration), and each program's
+time per item is the slope from there: (time for N - time for one) / (items for N -
+items for one).
 
 The figures are wall-clock times on a machine that others share: a busy spell makes a
 run slower, never faster. So every figure is the best of several runs, and the runs take
-turns (for each repeat: the three empty runs, then the three full ones), so that a busy
-spell hits all of them alike; each size measures its own fixed costs within its turns.
-Small sizes, whose few milliseconds of work a busy spell swamps, get more turns. The
-machine's load average is printed before and after.
+turns (for each repeat: the three smallest runs, then the three full ones), so that a
+busy spell hits all of them alike; each size measures its own fixed costs within its
+turns. Small sizes, whose few milliseconds of work a busy spell swamps, get more turns.
+The dialog harness looks at the windows every millisecond and reads the performance
+counter, so that uninstal.exe's few milliseconds are seen as finely as the others' own
+clocks. The machine's load average is printed before and after.
 """
 import argparse
 import shutil
@@ -42,6 +47,8 @@ VALUES = "Software\\Bench App\\Values"
 REGISTRATION = winerig.UNINSTALL_KEY + "\\" + NAME
 PAUSE_S = 0.3
 HARNESS_TIMEOUT_MS = 600000
+# The fixed costs are measured on the installation for one file.
+SMALLEST = 1
 
 
 class Layout:
@@ -93,7 +100,8 @@ class Layout:
 
 def harness(prefix, programs, answers, program, *args):
     code, lines, _ = winerig.run_harness(prefix, programs / "dialog_harness.exe", answers, program,
-                                         timeout_ms=HARNESS_TIMEOUT_MS, args=args)
+                                         timeout_ms=HARNESS_TIMEOUT_MS, args=args,
+                                         env=prefix.env(DIALOG_HARNESS_POLL_MS="1"))
     if code != 0:
         raise RuntimeError(f"{program} did not run through: " + "; ".join(lines))
     prefix.wait()
@@ -208,16 +216,16 @@ def time_floor(prefix, programs, layout):
 
 
 def turns_for(n, repeat):
-    """Turns for a size: a run at 1,000 files or fewer is over in a second or two, and
-    its figure is the one that noise moves most."""
-    return repeat * 2 if n <= 1000 else repeat
+    """Turns for a size: the smaller the size, the fewer milliseconds of work against
+    the same noise, and the cheaper a turn."""
+    return repeat * 4 if n <= 100 else repeat * 2 if n <= 1000 else repeat
 
 
 def best_of_turns(prefix, programs, work, arch, n, menu, desktop, turns, verbose):
-    """(layout, best seconds of uninstal.exe, NSIS, floor on N files, and the same on an
-    empty installation), the runs taking turns."""
+    """(smallest layout, layout, best seconds of uninstal.exe, NSIS, floor on N files, and
+    the same on the smallest installation), the runs taking turns."""
     runs = []
-    for size, label in ((0, f"empty-{n}"), (n, str(n))):
+    for size, label in ((SMALLEST, f"smallest-{n}"), (n, str(n))):
         layout = Layout(size, menu, desktop)
         exe = nsis_uninstaller(prefix, work, label, arch, layout)
         runs += [(layout, lambda layout=layout: time_uninstal(prefix, programs, layout, verbose)),
@@ -231,7 +239,7 @@ def best_of_turns(prefix, programs, work, arch, n, menu, desktop, turns, verbose
             left = layout.left(prefix)
             if left:
                 print(f"  {left} items left behind")
-    return runs[3][0], best[3:], best[:3]
+    return runs[0][0], runs[3][0], best[3:], best[:3]
 
 
 def load():
@@ -243,7 +251,7 @@ def main():
     parser.add_argument("--build", required=True, help="build folder of the Windows programs")
     parser.add_argument("--work", required=True)
     parser.add_argument("--repeat", type=int, default=3,
-                        help="turns per size (twice as many up to 1,000 files); the best run counts")
+                        help="turns per size (four times as many up to 100 files, twice up to 1,000); the best run counts")
     parser.add_argument("--verbose", action="store_true", help="also show when each status text appeared")
     parser.add_argument("sizes", nargs="*", type=int, default=[100, 1000, 10000])
     args = parser.parse_args()
@@ -264,9 +272,9 @@ def main():
         print(f"load average (1, 5, 15 min) before: {load()}", flush=True)
         for n in args.sizes:
             turns = turns_for(n, args.repeat)
-            layout, (ours_s, nsis_s, floor_s), bases = best_of_turns(
+            smallest, layout, (ours_s, nsis_s, floor_s), bases = best_of_turns(
                 prefix, programs, work, arch, n, programs_menu, desktop, turns, args.verbose)
-            items = layout.items()
+            items = layout.items() - smallest.items()
             ours, theirs, floor = ((max(t - t0, 0) / items) for t, t0 in zip((ours_s, nsis_s, floor_s), bases))
             print(f"N={n:<6} items={items:<6} best of {turns:>2} | fixed s: uninstal {bases[0]:.3f} "
                   f"NSIS {bases[1]:.3f} floor {bases[2]:.3f} | total s: uninstal {ours_s:.3f} NSIS {nsis_s:.3f} "
@@ -275,8 +283,8 @@ def main():
                   f"uninstal/floor {ours / floor if floor else float('inf'):.2f}", flush=True)
         print(f"load average (1, 5, 15 min) after: {load()}")
         print(f"(uninstal s: Yes to the outcome box, pauses of {PAUSE_S} s excluded; NSIS s: its uninstall "
-              "section, progress page shown; floor s: the bare removals; fixed s: the same on an installation "
-              "of nothing but the registration; us/item: net of each one's fixed cost)")
+              "section, progress page shown; floor s: the bare removals; fixed s: the same on the installation "
+              f"for {SMALLEST} file; items: those beyond it; us/item: net of each one's fixed cost)")
     return 0
 
 
