@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Cp1252Compare.h"
+#include "PacedBar.h"
 #include "Platform.h"
 
 namespace uninst::fakes {
@@ -196,7 +197,7 @@ public:
     std::vector<std::string> launches;
     Cp1252Compare compare;
     std::uint32_t clock = 0;
-    std::uint32_t clockStep = 16;
+    std::uint32_t clockStep = kFrameMs;
 
 private:
     Journal& journal_;
