@@ -32,6 +32,7 @@ counter, so that uninstal.exe's few milliseconds are seen as finely as the other
 clocks. The machine's load average is printed before and after.
 """
 import argparse
+import os
 import shutil
 import subprocess
 import sys
@@ -87,6 +88,9 @@ class Layout:
             reg.append(f"[HKEY_CURRENT_USER\\{VALUES}]\n" + "".join(f"\"{v}\"=dword:00000001\n" for v in self.values))
         prefix.import_reg("\n".join(reg))
         prefix.wait()
+        # On disk before any program runs, as an installation is long before it is removed:
+        # a run just after the writing would compete with its write-back.
+        os.sync()
 
     def left(self, prefix):
         """Items still there (files, folders, shortcuts, keys, values, the registration)."""

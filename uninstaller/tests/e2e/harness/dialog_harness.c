@@ -412,8 +412,11 @@ int main(int argc, char** argv)
                 note("unexpected dialog", NULL);
             }
             fprintf(transcript, "answer %d\r\n", id);
+            /* Read before the press: the program may run at once and this thread wait
+             * its turn, which would make a timed interval look shorter than it was. */
+            const DWORD pressed = elapsed_ms();
             PostMessageA(found.box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
-            note_time(elapsed_ms());
+            note_time(pressed);
             answered[answered_count++] = found.box;
             last_event = elapsed_ms();
             continue;
