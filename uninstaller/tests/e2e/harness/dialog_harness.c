@@ -384,10 +384,9 @@ int main(int argc, char** argv)
     int answered_count = 0;
     char last_caption[512] = "", last_status[512] = "";
     char poll_text[16];
-    DWORD poll = POLL_MS;
     const DWORD poll_length = GetEnvironmentVariableA("DIALOG_HARNESS_POLL_MS", poll_text, sizeof poll_text);
-    if (poll_length > 0 && poll_length < sizeof poll_text && strtoul(poll_text, NULL, 10) > 0)
-        poll = (DWORD)strtoul(poll_text, NULL, 10);
+    const unsigned long asked = poll_length > 0 && poll_length < sizeof poll_text ? strtoul(poll_text, NULL, 10) : 0;
+    const DWORD poll = asked > 0 ? (DWORD)asked : POLL_MS;
     QueryPerformanceFrequency(&counter_frequency);
     QueryPerformanceCounter(&counter_start);
     DWORD last_event = 0;
