@@ -398,7 +398,7 @@ int main(int argc, char** argv)
         const DWORD seen = elapsed_ms();
         if (found.progress &&
             record_progress(found.progress, &progress_seen, last_caption, last_status, &bar_answers, &last_pos, seen))
-            last_event = elapsed_ms();
+            last_event = seen;
         if (found.box && !watch && answered_count < MAX_ANSWERS) {
             record_box(found.box);
             note_time(seen);
@@ -417,7 +417,7 @@ int main(int argc, char** argv)
             PostMessageA(found.box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
             note_time(pressed);
             answered[answered_count++] = found.box;
-            last_event = elapsed_ms();
+            last_event = pressed;
             continue;
         }
         if (elapsed_ms() - last_event > timeout) {
