@@ -408,7 +408,7 @@ void WebEngineBrowser::showContextMenu(const QPoint& position)
             menu->addSeparator();
         QAction* action = menu->addAction(entry.text);
         action->setEnabled(entry.enabled);
-        connect(action, &QAction::triggered, this, [this, action = entry.action, link] {
+        connect(action, &QAction::triggered, this, [this, action = entry.action, step = entry.step, link] {
             using context_menu::Action;
             switch (action) {
             case Action::OpenLink: emit newWindowRequested(link.toString()); break;
@@ -417,9 +417,7 @@ void WebEngineBrowser::showContextMenu(const QPoint& position)
             case Action::Copy: m_page->triggerAction(QWebEnginePage::Copy); break;
             case Action::Paste: m_page->triggerAction(QWebEnginePage::Paste); break;
             case Action::SelectAll: m_page->triggerAction(QWebEnginePage::SelectAll); break;
-            case Action::Back: goBack(); break;
-            case Action::Forward: goForward(); break;
-            case Action::Reload: refresh(); break;
+            case Action::TakeStep: page_steps::of(step).take(*this); break;
             }
         });
     }
