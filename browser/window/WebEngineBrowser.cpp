@@ -4,6 +4,9 @@
 #include "DownloadHandler.h"
 #include "Endpoints.h"
 #include "ErrorPages.h"
+#include "FrenchQuotes.h"
+#include "PageFile.h"
+#include "PageZoom.h"
 #include "QtSavePathChooser.h"
 #include "WebAddresses.h"
 
@@ -11,18 +14,24 @@
 #include <QChildEvent>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStackedLayout>
 #include <QTimer>
 #include <QWebEngineContextMenuRequest>
+#include <QWebEngineFindTextResult>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+#include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -124,6 +133,13 @@ void WebEngineBrowser::createPage()
         if (!request.requestedUrl().isEmpty())
             emit newWindowRequested(request.requestedUrl().toString());
     });
+
+    connect(m_page, &QWebEnginePage::findTextFinished, this, [this](const QWebEngineFindTextResult& result) {
+        if (!m_endingSearch)
+            emit findTextFinished(result.activeMatch(), result.numberOfMatches());
+    });
+    // The engine puts it back at each new page.
+    m_page->setZoomFactor(m_zoomFactor);
 
     m_downloads = new DownloadHandler(m_page, *m_saveChooser, m_view, this);
     connect(m_downloads, &DownloadHandler::statusText, this, &BrowserComponent::statusTextChange);
@@ -236,6 +252,81 @@ QString WebEngineBrowser::locationName() const
     return m_page ? m_page->title() : QString();
 }
 
+void WebEngineBrowser::findText(const QString& text, bool matchCase, bool backward)
+{
+    if (!m_page) {
+        emit findTextFinished(0, 0);  // a blank page
+        return;
+    }
+    // The engine takes the same text again as a step to the next match, under
+    // the case rule it was first given.
+    if (matchCase != m_findMatchCase) {
+        m_endingSearch = true;
+        m_page->findText(QString());
+        m_endingSearch = false;
+        m_findMatchCase = matchCase;
+    }
+    QWebEnginePage::FindFlags flags;
+    flags.setFlag(QWebEnginePage::FindCaseSensitively, matchCase);
+    flags.setFlag(QWebEnginePage::FindBackward, backward);
+    m_page->findText(text, flags);
+}
+
+qreal WebEngineBrowser::zoomFactor() const
+{
+    return m_zoomFactor;
+}
+
+void WebEngineBrowser::setZoomFactor(qreal factor)
+{
+    m_zoomFactor = factor;
+    if (m_page)
+        m_page->setZoomFactor(factor);
+}
+
+void WebEngineBrowser::print()
+{
+    if (!m_page || m_printer)
+        return;  // nothing shown, or a page still going to the printer
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), m_view->window());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The engine draws the page into the printer after this returns.
+    m_printer = std::move(printer);
+    connect(
+        m_view, &QWebEngineView::printFinished, this,
+        [this](bool ok) {
+            m_printer.reset();
+            emit statusTextChange(ok ? QStringLiteral("Page envoyée à l'imprimante.")
+                                     : QStringLiteral("Impossible d'imprimer la page : l'imprimante l'a refusée."));
+        },
+        Qt::SingleShotConnection);
+    m_view->print(m_printer.get());
+}
+
+void WebEngineBrowser::saveAsPdf()
+{
+    if (!m_page)
+        return;
+    QString name = m_page->title();
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    if (name.trimmed().isEmpty())
+        name = QStringLiteral("page");
+    const QString path =
+        m_saveChooser->choose(m_view, QDir(m_page->profile()->downloadPath()).filePath(name + QStringLiteral(".pdf")));
+    if (path.isEmpty())
+        return;
+    m_page->printToPdf([this, path, page = QPointer<QWebEnginePage>(m_page)](const QByteArray& pdf) {
+        if (!page)
+            return;  // the view went first
+        const QString failure = page_file::writePdf(path, pdf);
+        emit statusTextChange(failure.isEmpty() ? QStringLiteral("Page enregistrée en PDF : %1")
+                                                      .arg(quoted(QDir::toNativeSeparators(path)))
+                                                : failure);
+    });
+}
+
 void WebEngineBrowser::onLoadStarted()
 {
     m_loadUnderWay = true;
@@ -345,6 +436,14 @@ bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event)
     case QEvent::ChildAdded:
     case QEvent::ChildPolished: watchForFocus(static_cast<QChildEvent*>(event)->child()); break;
     case QEvent::FocusIn: m_focusInReason = static_cast<QFocusEvent*>(event)->reason(); break;
+    case QEvent::Wheel:
+        // Ctrl and the wheel zoom by the same steps as the keys.
+        if (auto* wheel = static_cast<QWheelEvent*>(event); wheel->modifiers() & Qt::ControlModifier) {
+            if (const int turn = wheel->angleDelta().y(); turn != 0)
+                page_zoom::apply(*this, turn > 0 ? page_zoom::Step::In : page_zoom::Step::Out);
+            return true;
+        }
+        break;
     case QEvent::MouseButtonPress:
         // A click gives the focus even where the engine would not take it.
         if (auto* w = qobject_cast<QWidget*>(watched); w && !w->hasFocus() && w != m_place && w != m_view)

@@ -10,6 +10,7 @@
 #include <memory>
 
 class DownloadHandler;
+class QPrinter;
 class QWebEngineLoadingInfo;
 class SavePathChooser;
 
@@ -43,6 +44,11 @@ public:
     void goSearch() override;
     QString locationUrl() const override;
     QString locationName() const override;
+    void findText(const QString& text, bool matchCase, bool backward) override;
+    qreal zoomFactor() const override;
+    void setZoomFactor(qreal factor) override;
+    void print() override;
+    void saveAsPdf() override;
 
     // The engine's view, made now if it was not yet.
     QWebEngineView* view();
@@ -84,4 +90,8 @@ private:
     QString m_crashPage;       // to show once the load under way has ended
     QString m_crashedAddress;  // of the page whose renderer ended
     bool m_onLink = false;     // the pointer is over a link, whose address the status line shows
+    bool m_findMatchCase = false;  // of the search under way
+    bool m_endingSearch = false;   // its end is answered at once, with no match
+    qreal m_zoomFactor = 1.0;
+    std::unique_ptr<QPrinter> m_printer;  // while a page goes to it
 };
