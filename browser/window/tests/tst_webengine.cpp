@@ -411,10 +411,17 @@ private slots:
             menu->close();
         };
 
+        const QStringList tools{"Rechercher dans la page…",
+                                "Zoom avant",
+                                "Zoom arrière",
+                                "Taille normale (inactif)",
+                                "Imprimer…",
+                                "Enregistrer en PDF…"};
         QMenu* onLink = openMenu(QPoint(20, 20));
         QVERIFY(onLink);
-        QCOMPARE(entries(onLink), (QStringList{"Ouvrir le lien", "Copier l'adresse du lien", "Tout sélectionner",
-                                               "Page précédente (inactif)", "Page suivante (inactif)", "Actualiser"}));
+        QCOMPARE(entries(onLink), QStringList({"Ouvrir le lien", "Copier l'adresse du lien", "Tout sélectionner",
+                                               "Page précédente (inactif)", "Page suivante (inactif)", "Actualiser"}) +
+                                      tools);
         choose(onLink, "Copier l'adresse du lien");
         QCOMPARE(QGuiApplication::clipboard()->text(), m_server.url("/deux"));
         QMenu* again = openMenu(QPoint(20, 20));
@@ -428,7 +435,17 @@ private slots:
         QMenu* onPage = openMenu(QPoint(350, 250));
         QVERIFY(onPage);
         QCOMPARE(entries(onPage),
-                 (QStringList{"Tout sélectionner", "Page précédente", "Page suivante (inactif)", "Actualiser"}));
+                 QStringList({"Tout sélectionner", "Page précédente", "Page suivante (inactif)", "Actualiser"}) + tools);
+        choose(onPage, "Zoom avant");
+        QCOMPARE(browser.zoomFactor(), 1.1);
+        QSignalSpy findAsked(&browser, &BrowserComponent::findRequested);
+        QMenu* zoomed = openMenu(QPoint(350, 250));
+        QVERIFY(zoomed);
+        QVERIFY(entries(zoomed).contains("Taille normale"));
+        choose(zoomed, "Rechercher dans la page…");
+        QCOMPARE(findAsked.size(), 1);
+        onPage = openMenu(QPoint(350, 250));
+        QVERIFY(onPage);
         choose(onPage, "Page précédente");
         QTRY_COMPARE_WITH_TIMEOUT(browser.locationName(), QStringLiteral("Liens"), loadTimeout);
     }
