@@ -1,6 +1,7 @@
 #include "WheelZoom.h"
 
 #include "PageZoom.h"
+#include "WidgetTree.h"
 
 #include <QChildEvent>
 #include <QWheelEvent>
@@ -8,13 +9,13 @@
 
 WheelZoom::WheelZoom(QWidget& view, BrowserComponent& pageView) : QObject(&view), m_pageView(pageView)
 {
-    watch(&view);
+    filterWidgetTree(view, *this);
 }
 
 bool WheelZoom::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::ChildAdded)
-        watch(static_cast<QChildEvent*>(event)->child());
+        filterWidgetTree(*static_cast<QChildEvent*>(event)->child(), *this);
     if (event->type() != QEvent::Wheel)
         return QObject::eventFilter(watched, event);
     auto* wheel = static_cast<QWheelEvent*>(event);
@@ -23,13 +24,4 @@ bool WheelZoom::eventFilter(QObject* watched, QEvent* event)
     if (const int turn = wheel->angleDelta().y(); turn != 0)
         page_zoom::apply(m_pageView, turn > 0 ? page_zoom::Step::In : page_zoom::Step::Out);
     return true;
-}
-
-void WheelZoom::watch(QObject* object)
-{
-    if (!object->isWidgetType())
-        return;
-    object->installEventFilter(this);
-    for (QObject* child : object->children())
-        watch(child);
 }

@@ -16,7 +16,5 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void watch(QObject* object);
-
     BrowserComponent& m_pageView;
 };
