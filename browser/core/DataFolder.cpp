@@ -51,7 +51,8 @@ DataFolder::Places DataFolder::ofRunningProgram()
     return Places{
         program,
         QDir::cleanPath(QDir(program).filePath(QStringLiteral(TAVRELLO_INSTALLED_DEFAULTS))),
-        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)).filePath(QStringLiteral("Tavrello")),
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+            .filePath(QStringLiteral("Tavrello")),
     };
 }
 

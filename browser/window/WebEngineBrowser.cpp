@@ -261,9 +261,10 @@ void WebEngineBrowser::saveAsPdf()
         if (!page)
             return;  // the view went first
         const QString failure = page_file::writePdf(path, pdf);
-        emit statusTextChange(failure.isEmpty() ? QStringLiteral("Page enregistrée en PDF : %1")
-                                                      .arg(quoted(QDir::toNativeSeparators(path)))
-                                                : failure);
+        emit statusTextChange(
+            failure.isEmpty()
+                ? QStringLiteral("Page enregistrée en PDF : %1").arg(quoted(QDir::toNativeSeparators(path)))
+                : failure);
     });
 }
 

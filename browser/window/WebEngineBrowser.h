@@ -68,8 +68,8 @@ private:
     std::unique_ptr<SavePathChooser> m_saveChooser;
     DownloadHandler* m_downloads = nullptr;
     PageLoadStates m_states{*this};
-    QUrl m_pendingUrl;      // asked for before there was a view
-    bool m_onLink = false;  // the pointer is over a link, whose address the status line shows
+    QUrl m_pendingUrl;             // asked for before there was a view
+    bool m_onLink = false;         // the pointer is over a link, whose address the status line shows
     bool m_findMatchCase = false;  // of the search under way
     bool m_endingSearch = false;   // its end is answered at once, with no match
     qreal m_zoomFactor = 1.0;

@@ -411,12 +411,8 @@ private slots:
             menu->close();
         };
 
-        const QStringList tools{"Rechercher dans la page…",
-                                "Zoom avant",
-                                "Zoom arrière",
-                                "Taille normale (inactif)",
-                                "Imprimer…",
-                                "Enregistrer en PDF…"};
+        const QStringList tools{"Rechercher dans la page…", "Zoom avant", "Zoom arrière",
+                                "Taille normale (inactif)", "Imprimer…",  "Enregistrer en PDF…"};
         QMenu* onLink = openMenu(QPoint(20, 20));
         QVERIFY(onLink);
         QCOMPARE(entries(onLink), QStringList({"Ouvrir le lien", "Copier l'adresse du lien", "Tout sélectionner",
@@ -434,8 +430,9 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(browser.locationName(), QStringLiteral("Deux"), loadTimeout);
         QMenu* onPage = openMenu(QPoint(350, 250));
         QVERIFY(onPage);
-        QCOMPARE(entries(onPage),
-                 QStringList({"Tout sélectionner", "Page précédente", "Page suivante (inactif)", "Actualiser"}) + tools);
+        QCOMPARE(
+            entries(onPage),
+            QStringList({"Tout sélectionner", "Page précédente", "Page suivante (inactif)", "Actualiser"}) + tools);
         choose(onPage, "Zoom avant");
         QCOMPARE(browser.zoomFactor(), 1.1);
         QSignalSpy findAsked(&browser, &BrowserComponent::findRequested);
