@@ -14,7 +14,9 @@
 
 void showFindWindow(WindowServices& services)
 {
-    services.windows.of("f_recherche", [&services] { return new FindWindow(services.pageView); }).show();
+    SingleWindow& find = services.windows.of("f_recherche", [&services] { return new FindWindow(services.pageView); });
+    find.show();
+    static_cast<FindWindow*>(find.window())->focusText();
 }
 
 void bindPageTools(WindowServices& services)

@@ -54,6 +54,12 @@ FindWindow::FindWindow(BrowserComponent& pageView) : QDialog(nullptr), m_pageVie
     m_text->setFocus();
 }
 
+void FindWindow::focusText()
+{
+    m_text->setFocus();
+    m_text->selectAll();
+}
+
 void FindWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

@@ -18,6 +18,10 @@ class FindWindow : public QDialog {
 public:
     explicit FindWindow(BrowserComponent& pageView);
 
+    // The text field takes the focus with its text selected, to type anew
+    // (Ctrl+F again while the window is open).
+    void focusText();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -103,8 +103,12 @@ private slots:
         addressBar->setFocus();
         QTest::keyClick(addressBar, Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(openWindows("f_recherche").size(), 1);
+        auto* text = child<QLineEdit>(openWindow("f_recherche"), "Text1");
+        QTest::keyClicks(text, "pain");
+        text->deselect();
         emit m_fixture->wb1->findRequested();
         QCOMPARE(openWindows("f_recherche").size(), 1);
+        QCOMPARE(text->selectedText(), QStringLiteral("pain"));
 
         main().activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&main()));
@@ -115,6 +119,7 @@ private slots:
         QCOMPARE(m_fixture->wb1->zoom, 1.1);
         QTest::keyClick(&main(), Qt::Key_0, Qt::ControlModifier);
         QCOMPARE(m_fixture->wb1->zoom, 1.0);
+        m_fixture->wb1->calls.clear();
         QTest::keyClick(&main(), Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(m_fixture->wb1->calls, QStringList{"print"});
     }
