@@ -12,8 +12,6 @@ const QString loadError = QStringLiteral("Erreur de chargement");
 
 }  // namespace
 
-PageLoadStates::PageLoadStates(Output& output) : m_output(output) {}
-
 void PageLoadStates::loadAsked()
 {
     // The error page is left for the page asked for, whose load is told.
@@ -32,7 +30,7 @@ void PageLoadStates::started()
     if (m_shown == Shown::ErrorPageLoading)
         return;
     m_shown = Shown::Page;
-    m_output.tellStatus(opening);
+    emit statusText(opening);
 }
 
 void PageLoadStates::finished(bool ok)
@@ -44,24 +42,24 @@ void PageLoadStates::finished(bool ok)
     }
     if (m_shown == Shown::ErrorPageLoading) {
         m_shown = Shown::ErrorPage;
-        m_output.tellStatus(done);
+        emit statusText(done);
         // Told once the page is shown, not while it loads: a navigation asked
         // for by a listener must not race the error page. The engine would
         // also stay silent when the name equals the one shown before.
-        m_output.tellTitle();
-        m_output.tellLoadFinished(false);
+        emit titleToTell();
+        emit loadFinished(false);
         return;
     }
     // A failure is told once the engine says what ended the load.
     if (ok)
-        m_output.tellStatus(done);
-    m_output.tellLoadFinished(ok);
+        emit statusText(done);
+    emit loadFinished(ok);
 }
 
 void PageLoadStates::stopped()
 {
     if (m_shown != Shown::ErrorPageLoading)
-        m_output.tellStatus(done);
+        emit statusText(done);
 }
 
 void PageLoadStates::connectionFailed(const QUrl& url, bool serverNotFound, int errorCode, const QString& engineText)
@@ -77,13 +75,13 @@ void PageLoadStates::connectionFailed(const QUrl& url, bool serverNotFound, int 
 void PageLoadStates::otherFailure()
 {
     if (m_shown != Shown::ErrorPageLoading)
-        m_output.tellStatus(loadError);
+        emit statusText(loadError);
 }
 
 void PageLoadStates::titleChanged()
 {
     if (m_shown != Shown::ErrorPageLoading)
-        m_output.tellTitle();
+        emit titleToTell();
 }
 
 void PageLoadStates::rendererEnded(failure_reasons::RendererEnd end, const QString& pageAddress)
@@ -107,12 +105,12 @@ void PageLoadStates::showErrorPage(const QString& failedAddress, const QUrl& bas
 {
     m_failedAddress = failedAddress;
     m_shown = Shown::ErrorPageLoading;
-    m_output.showHtml(html, baseUrl);
+    emit showHtml(html, baseUrl);
 }
 
 void PageLoadStates::showCrashPage()
 {
     const Crash crash = *std::exchange(m_crash, std::nullopt);
     showErrorPage(crash.address, QUrl(), error_pages::rendererEnded(crash.end, crash.address));
-    m_output.tellPageCrashed();
+    emit pageCrashed();
 }

@@ -2,6 +2,7 @@
 
 #include "FailureReasons.h"
 
+#include <QObject>
 #include <QString>
 #include <QUrl>
 
@@ -11,24 +12,11 @@
 // for, a French error page in place of one that could not be loaded, or one in
 // place of a page whose renderer process ended abnormally. The engine's
 // reports come in through the calls below; what the user sees goes out
-// through the output.
-class PageLoadStates {
+// through the signals.
+class PageLoadStates : public QObject {
+    Q_OBJECT
 public:
-    // What the states make the page view do.
-    class Output {
-    public:
-        virtual ~Output() = default;
-        virtual void tellStatus(const QString& text) = 0;
-        // Tells the window the title of the page shown.
-        virtual void tellTitle() = 0;
-        virtual void tellLoadFinished(bool ok) = 0;
-        virtual void tellPageCrashed() = 0;
-        // Loads the HTML of an error page; baseUrl: the failed page's own
-        // address where the engine can take it.
-        virtual void showHtml(const QString& html, const QUrl& baseUrl) = 0;
-    };
-
-    explicit PageLoadStates(Output& output);
+    using QObject::QObject;
 
     // The page view asks the engine for an address.
     void loadAsked();
@@ -51,6 +39,16 @@ public:
     // and what refresh tries again. None while no error page is shown.
     std::optional<QString> failedAddress() const;
 
+signals:
+    void statusText(const QString& text);
+    // The window is to be told the title of the page shown.
+    void titleToTell();
+    void loadFinished(bool ok);
+    void pageCrashed();
+    // The page view is to load the HTML of an error page; baseUrl: the failed
+    // page's own address where the engine can take it.
+    void showHtml(const QString& html, const QUrl& baseUrl);
+
 private:
     enum class Shown { Page, ErrorPageLoading, ErrorPage };
 
@@ -62,7 +60,6 @@ private:
         QString address;
     };
 
-    Output& m_output;
     Shown m_shown = Shown::Page;
     QString m_failedAddress;
     bool m_loadUnderWay = false;

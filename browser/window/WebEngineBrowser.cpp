@@ -44,6 +44,14 @@ WebEngineBrowser::WebEngineBrowser(std::unique_ptr<SavePathChooser> saveChooser,
         if (!m_pendingUrl.isEmpty())
             load(m_pendingUrl);
     });
+    connect(&m_states, &PageLoadStates::statusText, this, &BrowserComponent::statusTextChange);
+    connect(&m_states, &PageLoadStates::titleToTell, this, [this] { emit titleChange(m_page->title()); });
+    connect(&m_states, &PageLoadStates::loadFinished, this, &BrowserComponent::loadFinished);
+    connect(&m_states, &PageLoadStates::pageCrashed, this, &BrowserComponent::pageCrashed);
+    connect(&m_states, &PageLoadStates::showHtml, this, [this](const QString& html, const QUrl& baseUrl) {
+        m_place->fill();  // words typed before the engine was up
+        m_place->view()->setHtml(html, baseUrl);
+    });
     auto* focus = new FocusTracker(*m_place->widget(), this);
     connect(focus, &FocusTracker::gotFocus, this, &BrowserComponent::gotFocus);
 }
@@ -291,30 +299,4 @@ void WebEngineBrowser::onRendererEnded(QWebEnginePage::RenderProcessTerminationS
     case QWebEnginePage::AbnormalTerminationStatus: break;
     }
     m_states.rendererEnded(end, m_page->url().toString());
-}
-
-void WebEngineBrowser::tellStatus(const QString& text)
-{
-    emit statusTextChange(text);
-}
-
-void WebEngineBrowser::tellTitle()
-{
-    emit titleChange(m_page->title());
-}
-
-void WebEngineBrowser::tellLoadFinished(bool ok)
-{
-    emit loadFinished(ok);
-}
-
-void WebEngineBrowser::tellPageCrashed()
-{
-    emit pageCrashed();
-}
-
-void WebEngineBrowser::showHtml(const QString& html, const QUrl& baseUrl)
-{
-    m_place->fill();  // words typed before the engine was up
-    m_place->view()->setHtml(html, baseUrl);
 }

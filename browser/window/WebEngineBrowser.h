@@ -24,7 +24,7 @@ class SavePathChooser;
 // EnginePlace), at the latest at the first address. Until then the component
 // behaves as a blank page whose loading has not begun: the address asked for
 // last waits, there is no history, and stop() drops the waiting address.
-class WebEngineBrowser : public BrowserComponent, private PageLoadStates::Output {
+class WebEngineBrowser : public BrowserComponent {
     Q_OBJECT
 public:
     explicit WebEngineBrowser(QObject* parent = nullptr);
@@ -57,17 +57,11 @@ private:
     void onLoadingChanged(const QWebEngineLoadingInfo& info);
     void onRendererEnded(QWebEnginePage::RenderProcessTerminationStatus status);
 
-    void tellStatus(const QString& text) override;
-    void tellTitle() override;
-    void tellLoadFinished(bool ok) override;
-    void tellPageCrashed() override;
-    void showHtml(const QString& html, const QUrl& baseUrl) override;
-
     EnginePlace* m_place;
     QWebEnginePage* m_page = nullptr;  // none before the view fills the place
     std::unique_ptr<SavePathChooser> m_saveChooser;
     DownloadHandler* m_downloads = nullptr;
-    PageLoadStates m_states{*this};
+    PageLoadStates m_states;
     QUrl m_pendingUrl;             // asked for before there was a view
     bool m_onLink = false;         // the pointer is over a link, whose address the status line shows
     bool m_findMatchCase = false;  // of the search under way

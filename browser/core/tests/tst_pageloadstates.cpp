@@ -5,21 +5,24 @@
 
 namespace {
 
-// Records what the states ask of the page view, one line a call.
-class RecordingOutput : public PageLoadStates::Output {
-public:
+// Records what the states tell, one line a signal, in their order.
+struct Recorder {
+    explicit Recorder(PageLoadStates& states)
+    {
+        QObject::connect(&states, &PageLoadStates::statusText,
+                         [this](const QString& text) { calls << "status " + text; });
+        QObject::connect(&states, &PageLoadStates::titleToTell, [this] { calls << "title"; });
+        QObject::connect(&states, &PageLoadStates::loadFinished,
+                         [this](bool ok) { calls << (ok ? "finished ok" : "finished failed"); });
+        QObject::connect(&states, &PageLoadStates::pageCrashed, [this] { calls << "crashed"; });
+        QObject::connect(&states, &PageLoadStates::showHtml, [this](const QString& html, const QUrl& baseUrl) {
+            lastHtml = html;
+            calls << "html " + baseUrl.toString();
+        });
+    }
+
     QStringList calls;
     QString lastHtml;
-
-    void tellStatus(const QString& text) override { calls << "status " + text; }
-    void tellTitle() override { calls << "title"; }
-    void tellLoadFinished(bool ok) override { calls << (ok ? "finished ok" : "finished failed"); }
-    void tellPageCrashed() override { calls << "crashed"; }
-    void showHtml(const QString& html, const QUrl& baseUrl) override
-    {
-        lastHtml = html;
-        calls << "html " + baseUrl.toString();
-    }
 };
 
 }  // namespace
@@ -29,8 +32,8 @@ class PageLoadStatesTest : public QObject {
 private slots:
     void pageLoadTellsOpeningAndItsEnd()
     {
-        RecordingOutput output;
-        PageLoadStates states(output);
+        PageLoadStates states;
+        Recorder output(states);
         states.loadAsked();
         states.started();
         states.titleChanged();
@@ -50,8 +53,8 @@ private slots:
 
     void errorPageStandsForTheFailedAddressUntilTheNextLoad()
     {
-        RecordingOutput output;
-        PageLoadStates states(output);
+        PageLoadStates states;
+        Recorder output(states);
         const QUrl url("http://absent.test/page");
         states.loadAsked();
         states.started();
@@ -79,8 +82,8 @@ private slots:
 
     void crashedRendererShowsItsPageOnceTheLoadUnderWayHasEnded()
     {
-        RecordingOutput output;
-        PageLoadStates states(output);
+        PageLoadStates states;
+        Recorder output(states);
         states.started();
         states.rendererEnded(failure_reasons::RendererEnd::Crashed, "http://a.test/");
         QVERIFY(output.calls.endsWith("status Ouverture de la page..."));
