@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "FakePlatform.h"
-#include "SelfRemoval.h"
-#include "UnexpectedFailure.h"
-#include "Uninstaller.h"
+#include "platform/UnexpectedFailure.h"
+#include "stages/SelfRemoval.h"
+#include "stages/Uninstaller.h"
 
 using namespace uninst;
 using namespace uninst::fakes;

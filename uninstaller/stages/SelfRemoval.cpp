@@ -1,0 +1,108 @@
+#include "stages/SelfRemoval.h"
+
+#include "guards/SystemFolders.h"
+#include "platform/UnexpectedFailure.h"
+#include "text/AnsiText.h"
+#include "text/PathResolution.h"
+
+namespace uninst {
+
+namespace {
+
+constexpr std::size_t kMaxAnsiPath = 260;
+
+bool SeparatesArguments(char c)
+{
+    return static_cast<unsigned char>(c) <= ' ';
+}
+
+}  // namespace
+
+bool IsCleanupStage(const std::string& programPath)
+{
+    return LowerAscii(FileNameOf(programPath)) == kCleanupProgramName;
+}
+
+std::string FirstArgument(const std::string& commandLine)
+{
+    std::size_t at = 0;
+    const std::size_t size = commandLine.size();
+    std::string argument;
+    // Argument 0 is the program itself; the wanted one follows it.
+    for (int index = 0; index < 2; ++index) {
+        while (at < size && SeparatesArguments(commandLine[at]) && commandLine[at] != '\0')
+            ++at;
+        argument.clear();
+        bool quoted = false;
+        while (at < size && commandLine[at] != '\0' && (quoted || !SeparatesArguments(commandLine[at]))) {
+            if (commandLine[at] == '"')
+                quoted = !quoted;
+            else
+                argument += commandLine[at];
+            ++at;
+        }
+    }
+    // Every double quote went with the parse, so no leading or trailing quote is left
+    // to strip.
+    return argument;
+}
+
+std::string TemporaryCopyPath(SystemServices& system)
+{
+    // Without a temporary folder the name alone would land at the root of the current
+    // drive, or in the current folder: the copy is then made nowhere. The ANSI file
+    // functions take no path of MAX_PATH characters or more.
+    const std::string folder = system.TempFolder();
+    if (!ResolvePath(folder))
+        return {};
+    // The temporary folder ends with "\" already; the doubled separator is harmless.
+    std::string copy = folder + "\\" + kCleanupProgramName;
+    return copy.size() < kMaxAnsiPath ? copy : std::string();
+}
+
+bool PrepareSelfRemoval(Platform& platform)
+{
+    const std::string copy = TemporaryCopyPath(platform.system);
+    if (!copy.empty())
+        platform.files.CopyOver(platform.system.ProgramPath(), copy);
+    platform.system.Wait(kPauseMs);
+    return !copy.empty();
+}
+
+void HandOverToCleanup(Platform& platform)
+{
+    const std::string copy = TemporaryCopyPath(platform.system);
+    if (copy.empty())
+        return;
+    // The copy's path is quoted too: a temporary folder with spaces (as under
+    // "Documents and Settings") would otherwise split it, and the copy would take a
+    // piece of its own path for the file to delete.
+    const std::string commandLine = "\"" + copy + "\" \"" + platform.system.ProgramPath() + "\"";
+    platform.system.Launch(commandLine, kSwShow);
+}
+
+void RequestDeletionAtRestart(Platform& platform, const std::string& path)
+{
+    if (platform.files.DeleteAtNextStart(path))
+        return;
+    // Systems without delayed moves take the request from WININIT.INI.
+    const std::string ini = platform.system.WindowsFolder() + "\\WININIT.INI";
+    if (!platform.files.WriteIniString("Rename", "NUL", path, ini))
+        throw UnexpectedFailure::CannotWriteTo(ini);
+}
+
+int RunCleanupStage(Platform& platform)
+{
+    // Gives the first stage time to end, so that its file can go.
+    platform.system.Wait(kPauseMs);
+    const std::string target = FirstArgument(platform.system.CommandLine());
+    if (!target.empty())
+        platform.files.EraseFile(target);
+    const std::string folder = FolderOf(target);
+    if (!IsSystemFolder(platform.registry, platform.files, folder))
+        platform.files.RemoveFolder(folder);
+    RequestDeletionAtRestart(platform, platform.system.ProgramPath());
+    return 0;
+}
+
+}  // namespace uninst
