@@ -1,8 +1,8 @@
 #include "phases/SharedLibraries.h"
 
-namespace uninst {
+#include "guards/SystemKeys.h"
 
-namespace {}  // namespace
+namespace uninst {
 
 std::int32_t SharedDllRefCount(RegistryFactory& registry, const std::string& path)
 {

@@ -1,6 +1,6 @@
 #include "stages/SelfRemoval.h"
 
-#include "guards/SystemFolders.h"
+#include "guards/FolderGuard.h"
 #include "platform/UnexpectedFailure.h"
 #include "text/AnsiText.h"
 #include "text/PathResolution.h"
@@ -14,6 +14,18 @@ constexpr std::size_t kMaxAnsiPath = 260;
 bool SeparatesArguments(char c)
 {
     return static_cast<unsigned char>(c) <= ' ';
+}
+
+// Asks the system to delete the file at its next start, through WININIT.INI when the
+// direct request fails.
+void RequestDeletionAtRestart(Platform& platform, const std::string& path)
+{
+    if (platform.files.DeleteAtNextStart(path))
+        return;
+    // Systems without delayed moves take the request from WININIT.INI.
+    const std::string ini = platform.system.WindowsFolder() + "\\WININIT.INI";
+    if (!platform.files.WriteIniString("Rename", "NUL", path, ini))
+        throw UnexpectedFailure::CannotWriteTo(ini);
 }
 
 }  // namespace
@@ -65,7 +77,7 @@ bool PrepareSelfRemoval(Platform& platform)
     const std::string copy = TemporaryCopyPath(platform.system);
     if (!copy.empty())
         platform.files.CopyOver(platform.system.ProgramPath(), copy);
-    platform.system.Wait(kPauseMs);
+    Pause(platform.system);
     return !copy.empty();
 }
 
@@ -81,25 +93,15 @@ void HandOverToCleanup(Platform& platform)
     platform.system.Launch(commandLine, kSwShow);
 }
 
-void RequestDeletionAtRestart(Platform& platform, const std::string& path)
-{
-    if (platform.files.DeleteAtNextStart(path))
-        return;
-    // Systems without delayed moves take the request from WININIT.INI.
-    const std::string ini = platform.system.WindowsFolder() + "\\WININIT.INI";
-    if (!platform.files.WriteIniString("Rename", "NUL", path, ini))
-        throw UnexpectedFailure::CannotWriteTo(ini);
-}
-
 int RunCleanupStage(Platform& platform)
 {
     // Gives the first stage time to end, so that its file can go.
-    platform.system.Wait(kPauseMs);
+    Pause(platform.system);
     const std::string target = FirstArgument(platform.system.CommandLine());
     if (!target.empty())
         platform.files.EraseFile(target);
     const std::string folder = FolderOf(target);
-    if (!IsSystemFolder(platform.registry, platform.files, folder))
+    if (!FolderGuard(platform.registry, platform.files).IsSystemFolder(folder))
         platform.files.RemoveFolder(folder);
     RequestDeletionAtRestart(platform, platform.system.ProgramPath());
     return 0;

@@ -33,8 +33,4 @@ void HandOverToCleanup(Platform& platform);
 // restart deletion of the copy cannot be requested at all.
 int RunCleanupStage(Platform& platform);
 
-// Asks the system to delete the file at its next start, through WININIT.INI when the
-// direct request fails.
-void RequestDeletionAtRestart(Platform& platform, const std::string& path);
-
 }  // namespace uninst
