@@ -5,7 +5,7 @@
 #include "guards/ProtectedKeys.h"
 #include "guards/StandardFolders.h"
 #include "guards/SystemKeys.h"
-#include "phases/RemovalPhases.h"
+#include "phases/RegistryEntries.h"
 #include "phases/SharedLibraries.h"
 #include "text/AnsiText.h"
 #include "text/PathResolution.h"
@@ -72,7 +72,8 @@ public:
     }
     bool DeleteKey(const std::string& path) override
     {
-        Record(Step::Kind::DeleteKey, std::string(RootName(root_)) + "\\" + path);
+        Record(state_.acting == &kApplicationSection ? Step::Kind::DeleteRegistration : Step::Kind::DeleteKey,
+               std::string(RootName(root_)) + "\\" + path);
         return true;
     }
 
@@ -108,12 +109,17 @@ public:
     }
     bool EraseFile(const std::string& path) override
     {
-        state_.steps.push_back({Step::Kind::DeleteFile, path, {}});
+        const Step::Kind kind = state_.acting == &kIconsSection ? Step::Kind::DeleteShortcut
+                                : state_.sharedFile             ? Step::Kind::DeleteSharedFile
+                                                                : Step::Kind::DeleteFile;
+        state_.steps.push_back({kind, path, {}});
         return state_.files.erase(Normal(path)) > 0;
     }
     bool RemoveFolder(const std::string& path) override
     {
-        state_.steps.push_back({Step::Kind::RemoveFolder, path, {}});
+        const Step::Kind kind =
+            state_.acting == &kIconsSection ? Step::Kind::RemoveGroupFolder : Step::Kind::RemoveFolder;
+        state_.steps.push_back({kind, path, {}});
         const std::string folder = Normal(path);
         if (!state_.folders.count(folder) || !Empty(folder))
             return false;
@@ -218,7 +224,7 @@ struct DryRunPlatform::Adapters {
 };
 
 DryRunPlatform::DryRunPlatform(const std::string& logPath, const std::string& logBytes)
-    : state_{logPath, logBytes, {}, {}, {}, {}, {}, {}}
+    : state_{logPath, logBytes, {}, {}, {}, {}, {}, {}, nullptr, false}
     , adapters_(std::make_unique<Adapters>(state_))
 {}
 
@@ -263,6 +269,12 @@ void DryRunPlatform::AddStandardFolders(const std::string& profile)
 bool DryRunPlatform::HasFolder(const std::string& path) const
 {
     return state_.folders.count(Normal(path)) > 0;
+}
+
+void DryRunPlatform::Acting(const SectionFormat& section, bool sharedFile)
+{
+    state_.acting = &section;
+    state_.sharedFile = sharedFile;
 }
 
 void DryRunPlatform::Refused(const Refusal& refusal)

@@ -4,10 +4,9 @@
 #include <set>
 
 #include "DryRunPlatform.h"
-#include "guards/ProtectedKeys.h"
 #include "guards/FolderGuard.h"
 #include "log/LogFormat.h"
-#include "log/LogSection.h"
+#include "phases/RemovalPhases.h"
 #include "log/LogTexts.h"
 #include "LogLines.h"
 #include "text/AnsiText.h"
@@ -38,53 +37,19 @@ void Describe(DryRunPlatform& machine, const std::vector<LogEntry>& entries)
     std::string profile;
     for (const LogEntry& entry : entries) {
         std::string path;
-        if (entry.section == kFilesSection.name || entry.section == kIconsSection.name) {
+        if (entry.section == &kFilesSection || entry.section == &kIconsSection) {
             path = entry.Target();
             machine.AddFile(path);
-        } else if (entry.section == kFoldersSection.name) {
+        } else if (entry.section == &kFoldersSection) {
             path = entry.Target();
             machine.AddFolder(path);
-        } else if (entry.section == kSharedDllsSection.name) {
+        } else if (entry.section == &kSharedDllsSection) {
             machine.AddSharedCount(entry.Target());
         }
         if (profile.empty())
             profile = ProfileOf(path);
     }
     machine.AddStandardFolders(profile);
-}
-
-// Tells apart what the dry run recorded alike: the file phase deletes before the
-// shortcut phase, and on the log's machine it tries every file (every shared count
-// drops to 0 in phase 1); the group folder goes after a shortcut; the registration is
-// the first key deleted, when the name is one key name.
-void NameSteps(std::vector<Step>& steps, const TInsFile& log, TextCompare& compare)
-{
-    const std::size_t files = LogSection(log, kFilesSection, compare).Count();
-    StringList shared(compare);
-    log.ReadSectionKeys(kSharedDllsSection.name, shared);
-    bool registration = IsSingleKeyName(log.ReadText(kApplicationSection.name, kApplicationName));
-    std::size_t erased = 0;
-    for (Step& step : steps) {
-        switch (step.kind) {
-        case Step::Kind::DeleteFile:
-            if (erased >= files)
-                step.kind = Step::Kind::DeleteShortcut;
-            else if (shared.Contains(step.target))
-                step.kind = Step::Kind::DeleteSharedFile;
-            ++erased;
-            break;
-        case Step::Kind::RemoveFolder:
-            if (erased > files)
-                step.kind = Step::Kind::RemoveGroupFolder;
-            break;
-        case Step::Kind::DeleteKey:
-            if (registration)
-                step.kind = Step::Kind::DeleteRegistration;
-            registration = false;
-            break;
-        default: break;
-        }
-    }
 }
 
 bool Inside(const std::string& path, const std::string& folder)
@@ -104,13 +69,13 @@ void WarnOutside(DryRunPlatform& machine, FolderGuard& guard, const std::string&
     if (const auto logFolder = ResolvePath(FolderOf(logPath)))
         folders.push_back(LowerAscii(*logFolder));
     for (const LogEntry& entry : entries) {
-        if (entry.section == kFoldersSection.name && !guard.IsSystemFolder(entry.key))
+        if (entry.section == &kFoldersSection && !guard.IsSystemFolder(entry.key))
             folders.push_back(LowerAscii(*ResolvePath(entry.key)));
-        if (entry.section == kSharedDllsSection.name)
+        if (entry.section == &kSharedDllsSection)
             shared.push_back(entry.key);
     }
     for (const LogEntry& entry : entries) {
-        if (entry.section != kFilesSection.name && entry.section != kActiveXSection.name)
+        if (entry.section != &kFilesSection && entry.section != &kActiveXSection)
             continue;
         if (std::any_of(shared.begin(), shared.end(),
                         [&](const std::string& path) { return machine.Compare().CompareNoCase(path, entry.key) == 0; }))
@@ -120,7 +85,8 @@ void WarnOutside(DryRunPlatform& machine, FolderGuard& guard, const std::string&
                                 return Inside(LowerAscii(*path), folder);
                             });
         if (!inside)
-            warnings.push_back(MakeWarning(Warning::Kind::OutsideApplication, entry.line, entry.section, entry.key));
+            warnings.push_back(
+                MakeWarning(Warning::Kind::OutsideApplication, entry.line, entry.section->name, entry.key));
     }
 }
 
@@ -131,13 +97,13 @@ void WarnShortcutFolders(DryRunPlatform& machine, FolderGuard& guard, const std:
 {
     std::set<std::string> warned;
     for (const LogEntry& entry : entries) {
-        if (entry.section != kIconsSection.name)
+        if (entry.section != &kIconsSection)
             continue;
         const std::string folder = ShortcutFolder(entry.value);
         if (guard.IsSystemFolder(folder) || !machine.HasFolder(folder))
             continue;
         if (warned.insert(LowerAscii(folder)).second)
-            warnings.push_back(MakeWarning(Warning::Kind::ShortcutFolderStays, entry.line, entry.section, folder));
+            warnings.push_back(MakeWarning(Warning::Kind::ShortcutFolderStays, entry.line, entry.section->name, folder));
     }
 }
 
@@ -171,13 +137,14 @@ CheckReport CheckLog(const std::string& logPath, const std::string& bytes)
 {
     CheckReport report;
     DryRunPlatform machine(logPath, bytes);
-    const TInsFile log(logPath, machine.Services().files, machine.Compare());
-    const std::vector<LogEntry> entries = ReadEntries(log, bytes, machine.Compare(), report.warnings);
+    LogLines lines;
+    const TInsFile log(logPath, machine.Services().files, machine.Compare(), &lines);
+    lines.Warn(log, report.warnings);
+    const std::vector<LogEntry> entries = lines.Entries();
     Describe(machine, entries);
 
     RunRemovalPhases(PhaseContext{machine.Services(), log, kMessagesSection.name, &machine});
     report.steps = machine.Steps();
-    NameSteps(report.steps, log, machine.Compare());
 
     // The folder guard asked directly: whether it keeps a folder whatever the log says.
     FolderGuard guard(machine.Services().registry, machine.Services().files);

@@ -66,8 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Section names: the fixed ones, and the first line of the input itself.
     const std::string own = reader.Lines.Empty() ? std::string() : reader.Lines[0];
     std::vector<std::string> sections{own};
-    for (const uninst::SectionFormat& section : uninst::kLogSections)
-        sections.push_back(section.name);
+    for (const uninst::SectionFormat* section : uninst::kLogSections)
+        sections.push_back(section->name);
     for (const std::string& section : sections) {
         uninst::StringList keys(compare);
         uninst::StringList lines(compare);

@@ -1,5 +1,10 @@
 #include "log/InsFile.h"
 
+#include <map>
+#include <vector>
+
+#include "log/LogFormat.h"
+#include "log/LogObserver.h"
 #include "log/LogTexts.h"
 #include "platform/UnexpectedFailure.h"
 #include "text/AnsiText.h"
@@ -23,7 +28,7 @@ bool StartsWithKey(const std::string& line, const std::string& loweredKey)
 
 }  // namespace
 
-TInsFile::TInsFile(const std::string& path, FileSystem& files, TextCompare& compare)
+TInsFile::TInsFile(const std::string& path, FileSystem& files, TextCompare& compare, LogObserver* observer)
     : Lines(compare)
     , LogFileName(path)
     , files_(files)
@@ -34,6 +39,8 @@ TInsFile::TInsFile(const std::string& path, FileSystem& files, TextCompare& comp
         if (!bytes)
             throw UnexpectedFailure::CannotOpenFile(path);
         Lines.LoadText(*bytes);
+        if (observer)
+            Report(*bytes, *observer);
     }
 }
 
@@ -71,7 +78,7 @@ void TInsFile::WalkBody(const std::string& section, Visit visit) const
             continue;
         if (line[0] == '[')
             break;
-        if (!visit(line))
+        if (!visit(i, line))
             break;
     }
 }
@@ -81,7 +88,7 @@ std::string TInsFile::ReadValue(const std::string& section, const std::string& k
 {
     std::string result = defaultValue;
     const std::string loweredKey = LowerAscii(key);
-    WalkBody(section, [&](const std::string& line) {
+    WalkBody(section, [&](std::size_t, const std::string& line) {
         if (!StartsWithKey(line, loweredKey))
             return true;
         result = line.substr(key.size() + 1);
@@ -98,7 +105,7 @@ std::string TInsFile::ReadText(const std::string& section, const LogText& text) 
 void TInsFile::ReadSectionKeys(const std::string& section, StringList& keys) const
 {
     keys.Clear();
-    WalkBody(section, [&](const std::string& line) {
+    WalkBody(section, [&](std::size_t, const std::string& line) {
         const auto equals = line.find('=');
         if (equals != std::string::npos)
             keys.Add(line.substr(0, equals));
@@ -109,11 +116,81 @@ void TInsFile::ReadSectionKeys(const std::string& section, StringList& keys) con
 void TInsFile::ReadSectionLines(const std::string& section, StringList& lines) const
 {
     lines.Clear();
-    WalkBody(section, [&](const std::string& line) {
+    WalkBody(section, [&](std::size_t, const std::string& line) {
         if (line.find('=') != std::string::npos)
             lines.Add(line);
         return true;
     });
+}
+
+void TInsFile::Report(const std::string& bytes, LogObserver& observer) const
+{
+    const auto& lines = Lines.Items();
+    // The first header of each section read, by line index: every other line that begins
+    // with "[" opens nothing, and its body goes with it.
+    std::map<std::size_t, const SectionFormat*> opened;
+    for (const SectionFormat* format : kLogSections) {
+        const SectionFormat& section = *format;
+        const long first = FindSection(section.name);
+        if (first < 0)
+            continue;
+        opened[static_cast<std::size_t>(first - 1)] = &section;
+        // For a section of texts, the first line of each key, lower-cased as ReadValue
+        // compares it.
+        std::map<std::string, std::size_t> keys;
+        WalkBody(section.name, [&](std::size_t i, const std::string& line) {
+            const std::size_t number = i + 1;
+            const auto equals = line.find('=');
+            if (equals == std::string::npos) {
+                observer.Ignored({IgnoredLine::Why::NoEqualsSign, number, line, &section});
+                return true;
+            }
+            const std::string key = line.substr(0, equals);
+            if (section.target != EntryTarget::Text) {
+                observer.Entry({&section, number, key, line.substr(equals + 1)});
+                return true;
+            }
+            const std::string lowered = LowerAscii(key);
+            bool known = false;
+            for (const LogText& text : section.texts)
+                known = known || LowerAscii(text.key) == lowered;
+            if (!known) {
+                observer.Ignored({IgnoredLine::Why::UnknownKey, number, key, &section});
+            } else if (const auto [firstLine, added] = keys.emplace(lowered, number); !added) {
+                observer.Ignored({IgnoredLine::Why::RepeatedKey, number, key, &section, firstLine->second});
+            }
+            return true;
+        });
+    }
+
+    bool beforeFirstHeader = true;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        if (line.empty())
+            continue;
+        if (line[0] != '[') {
+            if (beforeFirstHeader)
+                observer.Ignored({IgnoredLine::Why::OutsideSection, i + 1, line});
+            continue;
+        }
+        beforeFirstHeader = false;
+        if (opened.count(i))
+            continue;
+        // A header the reader never finds: a later one of a section read, or another.
+        IgnoredLine ignored{IgnoredLine::Why::UnreadSection, i + 1, line};
+        for (const auto& [index, section] : opened) {
+            if (compare_.CompareNoCase(line, "[" + std::string(section->name) + "]") == 0)
+                ignored = {IgnoredLine::Why::RepeatedSection, i + 1, line, section, index + 1};
+        }
+        observer.Ignored(ignored);
+    }
+
+    const auto nul = bytes.find('\0');
+    if (nul != std::string::npos && nul + 1 < bytes.size()) {
+        // The line the NUL byte stands on: a new one when the byte begins a line.
+        const bool lineStart = nul == 0 || bytes[nul - 1] == '\r' || bytes[nul - 1] == '\n';
+        observer.Ignored({IgnoredLine::Why::AfterNul, Lines.Count() + (lineStart ? 1 : 0), {}});
+    }
 }
 
 }  // namespace uninst

@@ -32,10 +32,11 @@ inline constexpr SectionFormat kIconsSection{"Icons", EntryTarget::Value};
 inline constexpr SectionFormat kCreateValueSection{"Reg_CreateValue", EntryTarget::Value};
 inline constexpr SectionFormat kCreateKeySection{"Reg_CreateKey", EntryTarget::Value};
 
-// Every section the uninstaller reads, in the order of a log.
-inline constexpr SectionFormat kLogSections[] = {
-    kApplicationSection, kTitlesSection,    kMessagesSection,   kSharedDllsSection,  kActiveXSection,
-    kFilesSection,       kFoldersSection,   kIconsSection,      kCreateValueSection, kCreateKeySection,
+// Every section the uninstaller reads, in the order of a log; a section is known by its
+// address, these constants'.
+inline constexpr const SectionFormat* kLogSections[] = {
+    &kApplicationSection, &kTitlesSection,  &kMessagesSection, &kSharedDllsSection,  &kActiveXSection,
+    &kFilesSection,       &kFoldersSection, &kIconsSection,    &kCreateValueSection, &kCreateKeySection,
 };
 
 }  // namespace uninst

@@ -6,11 +6,13 @@
 #include "log/LogFormat.h"
 #include "log/LogSection.h"
 #include "log/LogTexts.h"
+#include "phases/RegistryEntries.h"
 #include "phases/SharedLibraries.h"
 #include "progress/PacedBar.h"
 #include "text/AnsiText.h"
 #include "text/PathResolution.h"
 
+#include <optional>
 #include <utility>
 
 namespace uninst {
@@ -39,9 +41,16 @@ int BarPosition(std::size_t count, std::size_t index)
 bool Refuse(const PhaseContext& context, const SectionFormat& section, const std::string& text, Refusal::Reason reason,
             RootKey root = 0, std::string_view rule = {})
 {
-    if (context.refusals)
-        context.refusals->Refused(Refusal{section.name, text, reason, root, rule});
+    if (context.observer)
+        context.observer->Refused(Refusal{section.name, text, reason, root, rule});
     return false;
+}
+
+// Tells the observer, if any, which section the phase's next requests serve.
+void Acting(const PhaseContext& context, const SectionFormat& section, bool sharedFile = false)
+{
+    if (context.observer)
+        context.observer->Acting(section, sharedFile);
 }
 
 Refusal::Reason ReasonOf(FolderRefusal refusal)
@@ -57,41 +66,6 @@ Refusal::Reason ReasonOf(FolderRefusal refusal)
 LogSection ReadSection(const PhaseContext& context, const SectionFormat& section)
 {
     return LogSection(context.log, section, context.platform.system);
-}
-
-// The roots a log may name, by the names it gives them.
-constexpr std::pair<RootKey, const char*> kRootNames[] = {{kLocalMachine, "HKEY_LOCAL_MACHINE"},
-                                                          {kCurrentUser, "HKEY_CURRENT_USER"},
-                                                          {kClassesRoot, "HKEY_CLASSES_ROOT"},
-                                                          {kUsers, "HKEY_USERS"}};
-
-// A registry entry's text split at its first "\\": the root named before it (compared
-// exactly; none for any other name, which keeps the root of the entry before) and the
-// path after it.
-struct RegistryEntryText {
-    std::optional<RootKey> root;
-    std::string path;
-};
-
-// nullopt for a text without "\\": such an entry stays.
-std::optional<RegistryEntryText> SplitRegistryEntry(const std::string& text)
-{
-    const auto separator = text.find('\\');
-    if (separator == std::string::npos)
-        return std::nullopt;
-    RegistryEntryText entry{std::nullopt, text.substr(separator + 1)};
-    const std::string rootName = text.substr(0, separator);
-    for (const auto& [root, name] : kRootNames) {
-        if (rootName == name)
-            entry.root = root;
-    }
-    return entry;
-}
-
-// Whether a registry path names nothing below its root ("" or only separators).
-bool AddressesRoot(const std::string& path)
-{
-    return path.find_first_not_of('\\') == std::string::npos;
 }
 
 // Makes the root the entry names current, and returns the path after it; nullopt
@@ -123,6 +97,7 @@ bool RemoveRegistryValues(const PhaseContext& context, Registry& registry)
         if (split == std::string::npos || AddressesRoot(rest.substr(0, split)))
             return Refuse(context, kCreateValueSection, text, Refusal::Reason::ValueUnderRoot, registry.Root());
         // A key that cannot be opened is gone, and its value with it.
+        Acting(context, kCreateValueSection);
         if (!registry.OpenKey(rest.substr(0, split)))
             return true;
         const bool deleted = registry.DeleteValue(rest.substr(split + 1));
@@ -147,6 +122,7 @@ bool RemoveRegistryKeys(const PhaseContext& context, Registry& registry)
             return Refuse(context, kCreateKeySection, text, Refusal::Reason::RootItself, registry.Root());
         if (const Protection rule = IsProtectedKey(registry.Root(), rest))
             return Refuse(context, kCreateKeySection, text, Refusal::Reason::ProtectedKey, registry.Root(), *rule);
+        Acting(context, kCreateKeySection);
         return registry.DeleteKey(rest);
     });
     return anyStays;
@@ -157,6 +133,7 @@ StringList SharedReferencesPhase(const PhaseContext& context)
 {
     StringList shared(context.platform.system);
     context.log.ReadSectionKeys(kSharedDllsSection.name, shared);
+    Acting(context, kSharedDllsSection);
     ReleaseSharedReferences(context.platform.registry, shared);
     return shared;
 }
@@ -175,6 +152,7 @@ void LibrariesPhase(const PhaseContext& context)
     libraries.WalkFromLast([&](std::size_t i) {
         bar.Move(BarPosition(count, i));
         const std::string path = libraries.Target(i);
+        Acting(context, kActiveXSection);
         if (SharedDllRefCount(context.platform.registry, path) < 1)
             UnregisterLibrary(context.platform.libraries, path);
         return false;
@@ -196,7 +174,9 @@ bool FilesPhase(const PhaseContext& context, const StringList& shared)
         bar.Move(BarPosition(count, i));
         const std::string path = files.Target(i);
         // A shared file still used by other applications stays, and counts as left.
-        const bool unused = !shared.Contains(path) || SharedDllRefCount(context.platform.registry, path) < 1;
+        const bool sharedFile = shared.Contains(path);
+        Acting(context, kFilesSection, sharedFile);
+        const bool unused = !sharedFile || SharedDllRefCount(context.platform.registry, path) < 1;
         return unused && context.platform.files.EraseFile(path);
     });
     bar.Finish();
@@ -211,6 +191,7 @@ void FoldersPhase(const PhaseContext& context, FolderGuard& guard)
         const std::string path = folders.Target(i);
         if (const auto refusal = guard.IsSystemFolder(path))
             return Refuse(context, kFoldersSection, path, ReasonOf(*refusal));
+        Acting(context, kFoldersSection);
         return context.platform.files.RemoveFolder(path);
     });
 }
@@ -230,6 +211,7 @@ bool ShortcutsPhase(const PhaseContext& context, FolderGuard& guard)
     const bool anyStays = shortcuts.WalkFromLast([&](std::size_t i) {
         bar.Move(BarPosition(count, i));
         const std::string path = shortcuts.Target(i);
+        Acting(context, kIconsSection);
         const bool erased = context.platform.files.EraseFile(path);
         const std::string folder = ShortcutFolder(path);
         if (!guard.IsSystemFolder(folder))
@@ -260,6 +242,7 @@ bool RegistryPhase(const PhaseContext& context)
     const std::string applicationName = context.log.ReadText(kApplicationSection.name, kApplicationName);
     if (IsSingleKeyName(applicationName)) {
         const std::string key = std::string(kUninstallKey) + "\\" + applicationName;
+        Acting(context, kApplicationSection);
         if (registry->KeyExists(key))
             registry->DeleteKey(key);
     } else if (!applicationName.empty()) {
@@ -291,15 +274,6 @@ LeftBehind RunRemovalPhases(const PhaseContext& context)
     }  // its registry keys close before phase 6
     left.registry = RegistryPhase(context);
     return left;
-}
-
-const char* RootName(RootKey root)
-{
-    for (const auto& [key, name] : kRootNames) {
-        if (key == root)
-            return name;
-    }
-    return "?";
 }
 
 std::string ShortcutFolder(const std::string& path)

@@ -6,7 +6,7 @@
 
 #include "platform/resource.h"
 #include "progress/ProgressPlacement.h"
-#include "stages/SelfRemoval.h"
+#include "stages/SelfCopy.h"
 #include "text/AnsiText.h"
 
 namespace uninst {

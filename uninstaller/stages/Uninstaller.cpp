@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "stages/FirstStage.h"
-#include "stages/SelfRemoval.h"
+#include "stages/CleanupStage.h"
 
 namespace uninst {
 

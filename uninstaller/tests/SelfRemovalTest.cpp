@@ -2,7 +2,8 @@
 
 #include "FakePlatform.h"
 #include "platform/UnexpectedFailure.h"
-#include "stages/SelfRemoval.h"
+#include "stages/CleanupStage.h"
+#include "stages/SelfCopy.h"
 #include "stages/Uninstaller.h"
 
 using namespace uninst;
