@@ -68,54 +68,44 @@ LogSection ReadSection(const PhaseContext& context, const SectionFormat& section
     return LogSection(context.log, section, context.platform.system);
 }
 
-// Makes the root the entry names current, and returns the path after it; nullopt
-// (refused) for an entry without "\".
-std::optional<std::string> ChooseRoot(const PhaseContext& context, Registry& registry, const SectionFormat& section,
-                                      const std::string& text)
+// Walks a registry section from its last entry: makes the root each entry names current
+// and hands handle(text, rest) the path after it. An entry without "\" stays (refused).
+template <typename Handle>
+bool WalkRegistryEntries(const PhaseContext& context, Registry& registry, const SectionFormat& section, Handle handle)
 {
-    const auto entry = SplitRegistryEntry(text);
-    if (!entry) {
-        Refuse(context, section, text, Refusal::Reason::NoRoot);
-        return std::nullopt;
-    }
-    if (entry->root)
-        registry.SetRoot(*entry->root);
-    return entry->path;
+    const LogSection entries = ReadSection(context, section);
+    return entries.WalkFromLast([&](std::size_t i) {
+        const std::string text = entries.Target(i);
+        const auto entry = SplitRegistryEntry(text);
+        if (!entry)
+            return Refuse(context, section, text, Refusal::Reason::NoRoot);
+        if (entry->root)
+            registry.SetRoot(*entry->root);
+        return handle(text, entry->path);
+    });
 }
 
 bool RemoveRegistryValues(const PhaseContext& context, Registry& registry)
 {
-    const LogSection values = ReadSection(context, kCreateValueSection);
-    const bool anyStays = values.WalkFromLast([&](std::size_t i) {
-        const std::string text = values.Target(i);
-        const auto chosen = ChooseRoot(context, registry, kCreateValueSection, text);
-        if (!chosen)
-            return false;
-        const std::string& rest = *chosen;
+    const auto removeValue = [&](const std::string& text, const std::string& rest) {
         const auto split = rest.rfind('\\');
         // A value directly under a root is never touched; the entry counts as left.
         if (split == std::string::npos || AddressesRoot(rest.substr(0, split)))
             return Refuse(context, kCreateValueSection, text, Refusal::Reason::ValueUnderRoot, registry.Root());
-        // A key that cannot be opened is gone, and its value with it.
         Acting(context, kCreateValueSection);
+        // A key that cannot be opened is gone, and its value with it.
         if (!registry.OpenKey(rest.substr(0, split)))
             return true;
         const bool deleted = registry.DeleteValue(rest.substr(split + 1));
         registry.CloseKey();
         return deleted;
-    });
-    return anyStays;
+    };
+    return WalkRegistryEntries(context, registry, kCreateValueSection, removeValue);
 }
 
 bool RemoveRegistryKeys(const PhaseContext& context, Registry& registry)
 {
-    const LogSection keys = ReadSection(context, kCreateKeySection);
-    const bool anyStays = keys.WalkFromLast([&](std::size_t i) {
-        const std::string text = keys.Target(i);
-        const auto chosen = ChooseRoot(context, registry, kCreateKeySection, text);
-        if (!chosen)
-            return false;
-        const std::string& rest = *chosen;
+    const auto removeKey = [&](const std::string& text, const std::string& rest) {
         // Deleting "nothing below the root" would wipe the root's subkeys, and a shared
         // key everything below it; such an entry stays and counts as left.
         if (AddressesRoot(rest))
@@ -124,8 +114,8 @@ bool RemoveRegistryKeys(const PhaseContext& context, Registry& registry)
             return Refuse(context, kCreateKeySection, text, Refusal::Reason::ProtectedKey, registry.Root(), *rule);
         Acting(context, kCreateKeySection);
         return registry.DeleteKey(rest);
-    });
-    return anyStays;
+    };
+    return WalkRegistryEntries(context, registry, kCreateKeySection, removeKey);
 }
 
 // Phase 1: lowers the shared count of every "Reg_SharedDLLs" entry; returns those entries.
