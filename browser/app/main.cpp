@@ -1,5 +1,6 @@
 #include "BenchReport.h"
 #include "BrowserSession.h"
+#include "CommandLine.h"
 #include "DataFolder.h"
 #include "EngineModule.h"
 #include "LateBrowser.h"
@@ -13,6 +14,8 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cstdio>
+
 int main(int argc, char* argv[])
 {
     // The engine's pages drawn with OpenGL need a context shared by every
@@ -23,6 +26,12 @@ int main(int argc, char* argv[])
         QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrello"));
+    // Qt's own options (-platform, -style...) are gone from the arguments by now.
+    const std::optional<command_line::Start> start = command_line::parse(QCoreApplication::arguments());
+    if (!start) {
+        std::fprintf(stderr, "%s\n", qPrintable(command_line::usage()));
+        return 2;
+    }
     // The toolkit's own dialogs and buttons speak French, as the rest does.
     QTranslator qtFrench;
     if (qtFrench.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -32,7 +41,7 @@ int main(int argc, char* argv[])
     EngineModule engine = EngineModule::forRunningProgram();
     auto onEngine = [&engine](QString& whyNot) { return engine.makeBrowser(whyNot); };
     BrowserSession session({
-        .folder = DataFolder::forRunningProgram(),
+        .folder = DataFolder::forRunningProgram(start->startedFrom),
         .pageView = std::make_unique<LateBrowser>(onEngine),
         .bannerStrip = std::make_unique<LateBrowser>(onEngine),
         .messages = std::make_unique<QtMessageBox>(),
@@ -42,6 +51,8 @@ int main(int argc, char* argv[])
         .fetcher = std::make_unique<PageFetcher>(),
     });
     session.window().show();
+    if (!start->address.isEmpty())
+        session.window().visit(start->address);
     BenchReport::attachIfRequested(session.window(), session.services().pageView);
     return app.exec();
 }

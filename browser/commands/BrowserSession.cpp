@@ -7,6 +7,7 @@
 #include "MainWindowCommands.h"
 #include "MenuBar.h"
 #include "MessageBox.h"
+#include "PageTools.h"
 #include "PageFetcher.h"
 #include "SecondaryWindows.h"
 
@@ -34,6 +35,7 @@ BrowserSession::BrowserSession(Parts parts)
 {
     m_window->setMenuBar(m_menus);
     bindMainWindowCommands(*m_menus, m_services);
+    bindPageTools(m_services);
 }
 
 BrowserSession::~BrowserSession() = default;

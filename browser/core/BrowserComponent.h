@@ -33,6 +33,20 @@ public:
     // Name of the document shown: the title of an HTML page.
     virtual QString locationName() const = 0;
 
+    // Looks for the text in the page shown, from the match selected last on,
+    // and marks every match; answered by findTextFinished. An empty text ends
+    // the search and clears the marks.
+    virtual void findText(const QString& text, bool matchCase, bool backward) = 0;
+    // How large pages are drawn, 1 for their own size; kept from page to page
+    // for the life of the component.
+    virtual qreal zoomFactor() const = 0;
+    virtual void setZoomFactor(qreal factor) = 0;
+    // The system's print dialog, then the page to the chosen printer.
+    virtual void print() = 0;
+    // Asks where through the save dialog and writes the page there as PDF; the
+    // outcome comes as a status text.
+    virtual void saveAsPdf() = 0;
+
 signals:
     void statusTextChange(const QString& text);
     void titleChange(const QString& title);
@@ -48,4 +62,9 @@ signals:
     // lack of memory). The component shows a page that says so, and refresh
     // loads the page again.
     void pageCrashed();
+    // After findText: the selected match, counted from 1, of how many; 0 of 0
+    // when the text is not in the page.
+    void findTextFinished(int activeMatch, int matches);
+    // The user asked, from the page's right-click menu, to search the page.
+    void findRequested();
 };

@@ -1,5 +1,7 @@
 #include "ContextMenuEntries.h"
 
+#include "PageZoom.h"
+
 namespace context_menu {
 
 namespace {
@@ -41,6 +43,17 @@ QList<Entry> entries(const Facts& facts)
         if (step.contextCaption)
             add(Action::TakeStep, QString::fromUtf8(step.contextCaption), possible(step.step, facts), step.step);
     }
+    newGroup = true;
+    add(Action::Find, QStringLiteral("Rechercher dans la page…"), true);
+    newGroup = true;
+    using page_zoom::Step;
+    const double zoom = facts.zoomFactor;
+    add(Action::ZoomIn, QStringLiteral("Zoom avant"), page_zoom::next(zoom, Step::In) != zoom);
+    add(Action::ZoomOut, QStringLiteral("Zoom arrière"), page_zoom::next(zoom, Step::Out) != zoom);
+    add(Action::ZoomNormal, QStringLiteral("Taille normale"), zoom != 1.0);
+    newGroup = true;
+    add(Action::Print, QStringLiteral("Imprimer…"), true);
+    add(Action::SaveAsPdf, QStringLiteral("Enregistrer en PDF…"), true);
     return menu;
 }
 

@@ -10,7 +10,21 @@
 namespace context_menu {
 
 // TakeStep: one of the page steps, named by the entry's step.
-enum class Action { OpenLink, CopyLinkAddress, Cut, Copy, Paste, SelectAll, TakeStep };
+enum class Action {
+    OpenLink,
+    CopyLinkAddress,
+    Cut,
+    Copy,
+    Paste,
+    SelectAll,
+    TakeStep,
+    Find,
+    ZoomIn,
+    ZoomOut,
+    ZoomNormal,
+    Print,
+    SaveAsPdf
+};
 
 // What the engine reports about the place clicked, and the view's history.
 struct Facts {
@@ -23,6 +37,7 @@ struct Facts {
     bool canSelectAll = false;
     bool canGoBack = false;
     bool canGoForward = false;
+    double zoomFactor = 1.0;  // the view's
 };
 
 struct Entry {

@@ -2,7 +2,6 @@
 
 #include "DataFiles.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,7 +51,8 @@ DataFolder::Places DataFolder::ofRunningProgram()
     return Places{
         program,
         QDir::cleanPath(QDir(program).filePath(QStringLiteral(TAVRELLO_INSTALLED_DEFAULTS))),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+            .filePath(QStringLiteral("Tavrello")),
     };
 }
 
@@ -67,13 +67,11 @@ ProgramFolder DataFolder::choose(const Places& places, bool programFolderWritabl
     return ProgramFolder(places.user);
 }
 
-ProgramFolder DataFolder::forRunningProgram()
+ProgramFolder DataFolder::forRunningProgram(ProgramFolder::StartedFrom startedFrom)
 {
     const Places places = ofRunningProgram();
     const ProgramFolder chosen = choose(places, QFileInfo(places.program).isWritable());
-    // Set by the Exec line of packaging/tavrello.desktop.
-    const bool fromMenu = QCoreApplication::arguments().contains(QStringLiteral("--depuis-le-menu"));
-    if (!fromMenu)
+    if (startedFrom != ProgramFolder::StartedFrom::DesktopEntry)
         return chosen;
     // Earlier versions kept it in the folder the menu starts in (the home
     // folder): the first start from the menu takes a copy along.

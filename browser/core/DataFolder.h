@@ -22,7 +22,7 @@ public:
     // The six files that live in the data folder.
     static const QStringList& fileNames();
 
-    // The places of the running program (the application name must be set).
+    // The places of the running program.
     static Places ofRunningProgram();
 
     // The folder to use. When it is the user's folder, every data file it lacks is
@@ -30,6 +30,6 @@ public:
     // read-only program folder); files already there are never replaced.
     static ProgramFolder choose(const Places& places, bool programFolderWritable);
 
-    // choose() for the running program, knowing whether its desktop entry started it.
-    static ProgramFolder forRunningProgram();
+    // choose() for the running program, started as its command line says.
+    static ProgramFolder forRunningProgram(ProgramFolder::StartedFrom startedFrom);
 };

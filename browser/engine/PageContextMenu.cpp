@@ -1,6 +1,7 @@
 #include "PageContextMenu.h"
 
 #include "BrowserComponent.h"
+#include "PageZoom.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -36,6 +37,7 @@ void PageContextMenu::show(const QPoint& position)
     facts.canSelectAll = flags.testFlag(Flag::CanSelectAll);
     facts.canGoBack = m_view.page()->history()->canGoBack();
     facts.canGoForward = m_view.page()->history()->canGoForward();
+    facts.zoomFactor = m_pageView.zoomFactor();
     const QUrl link = request->linkUrl();
 
     auto* menu = new QMenu(&m_view);
@@ -63,5 +65,11 @@ void PageContextMenu::carryOut(const context_menu::Entry& entry, const QUrl& lin
     case Action::Paste: page->triggerAction(QWebEnginePage::Paste); break;
     case Action::SelectAll: page->triggerAction(QWebEnginePage::SelectAll); break;
     case Action::TakeStep: page_steps::of(entry.step).take(m_pageView); break;
+    case Action::Find: emit m_pageView.findRequested(); break;
+    case Action::ZoomIn: page_zoom::apply(m_pageView, page_zoom::Step::In); break;
+    case Action::ZoomOut: page_zoom::apply(m_pageView, page_zoom::Step::Out); break;
+    case Action::ZoomNormal: page_zoom::apply(m_pageView, page_zoom::Step::Normal); break;
+    case Action::Print: m_pageView.print(); break;
+    case Action::SaveAsPdf: m_pageView.saveAsPdf(); break;
     }
 }

@@ -4,14 +4,23 @@
 #include "EnginePlace.h"
 #include "Endpoints.h"
 #include "FocusTracker.h"
+#include "FrenchQuotes.h"
 #include "MailLinkPage.h"
 #include "PageContextMenu.h"
+#include "PageFile.h"
 #include "QtSavePathChooser.h"
 #include "WebAddresses.h"
+#include "WheelZoom.h"
 
+#include <QDir>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QWebEngineFindTextResult>
 #include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineNewWindowRequest>
+#include <QWebEngineProfile>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
 
@@ -88,10 +97,18 @@ void WebEngineBrowser::createPage(QWebEngineView& view)
             emit newWindowRequested(request.requestedUrl().toString());
     });
 
+    connect(m_page, &QWebEnginePage::findTextFinished, this, [this](const QWebEngineFindTextResult& result) {
+        if (!m_endingSearch)
+            emit findTextFinished(result.activeMatch(), result.numberOfMatches());
+    });
+    // The engine puts it back at each new page.
+    m_page->setZoomFactor(m_zoomFactor);
+
     m_downloads = new DownloadHandler(m_page, *m_saveChooser, &view, this);
     connect(m_downloads, &DownloadHandler::statusText, this, &BrowserComponent::statusTextChange);
 
     new PageContextMenu(view, *this);
+    new WheelZoom(view, *this);
 }
 
 QWidget* WebEngineBrowser::widget()
@@ -180,6 +197,83 @@ QString WebEngineBrowser::locationUrl() const
 QString WebEngineBrowser::locationName() const
 {
     return m_page ? m_page->title() : QString();
+}
+
+void WebEngineBrowser::findText(const QString& text, bool matchCase, bool backward)
+{
+    if (!m_page) {
+        emit findTextFinished(0, 0);  // a blank page
+        return;
+    }
+    // The engine takes the same text again as a step to the next match, under
+    // the case rule it was first given.
+    if (matchCase != m_findMatchCase) {
+        m_endingSearch = true;
+        m_page->findText(QString());
+        m_endingSearch = false;
+        m_findMatchCase = matchCase;
+    }
+    QWebEnginePage::FindFlags flags;
+    flags.setFlag(QWebEnginePage::FindCaseSensitively, matchCase);
+    flags.setFlag(QWebEnginePage::FindBackward, backward);
+    m_page->findText(text, flags);
+}
+
+qreal WebEngineBrowser::zoomFactor() const
+{
+    return m_zoomFactor;
+}
+
+void WebEngineBrowser::setZoomFactor(qreal factor)
+{
+    m_zoomFactor = factor;
+    if (m_page)
+        m_page->setZoomFactor(factor);
+}
+
+void WebEngineBrowser::print()
+{
+    if (!m_page || m_printer)
+        return;  // nothing shown, or a page still going to the printer
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QWebEngineView* view = m_place->view();
+    QPrintDialog dialog(printer.get(), view->window());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The engine draws the page into the printer after this returns.
+    m_printer = std::move(printer);
+    connect(
+        view, &QWebEngineView::printFinished, this,
+        [this](bool ok) {
+            m_printer.reset();
+            emit statusTextChange(ok ? QStringLiteral("Page envoyée à l'imprimante.")
+                                     : QStringLiteral("Impossible d'imprimer la page : l'imprimante l'a refusée."));
+        },
+        Qt::SingleShotConnection);
+    view->print(m_printer.get());
+}
+
+void WebEngineBrowser::saveAsPdf()
+{
+    if (!m_page)
+        return;
+    QString name = m_page->title();
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    if (name.trimmed().isEmpty())
+        name = QStringLiteral("page");
+    const QString path = m_saveChooser->choose(
+        m_place->view(), QDir(m_page->profile()->downloadPath()).filePath(name + QStringLiteral(".pdf")));
+    if (path.isEmpty())
+        return;
+    m_page->printToPdf([this, path, page = QPointer<QWebEnginePage>(m_page)](const QByteArray& pdf) {
+        if (!page)
+            return;  // the view went first
+        const QString failure = page_file::writePdf(path, pdf);
+        emit statusTextChange(
+            failure.isEmpty()
+                ? QStringLiteral("Page enregistrée en PDF : %1").arg(quoted(QDir::toNativeSeparators(path)))
+                : failure);
+    });
 }
 
 void WebEngineBrowser::onLoadingChanged(const QWebEngineLoadingInfo& info)

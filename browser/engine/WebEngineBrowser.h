@@ -10,6 +10,7 @@
 
 class DownloadHandler;
 class EnginePlace;
+class QPrinter;
 class QWebEngineLoadingInfo;
 class QWebEngineView;
 class SavePathChooser;
@@ -41,6 +42,11 @@ public:
     void goSearch() override;
     QString locationUrl() const override;
     QString locationName() const override;
+    void findText(const QString& text, bool matchCase, bool backward) override;
+    qreal zoomFactor() const override;
+    void setZoomFactor(qreal factor) override;
+    void print() override;
+    void saveAsPdf() override;
 
     // The engine's view, made now if it was not yet.
     QWebEngineView* view();
@@ -56,6 +62,10 @@ private:
     std::unique_ptr<SavePathChooser> m_saveChooser;
     DownloadHandler* m_downloads = nullptr;
     PageLoadStates m_states;
-    QUrl m_pendingUrl;      // asked for before there was a view
-    bool m_onLink = false;  // the pointer is over a link, whose address the status line shows
+    QUrl m_pendingUrl;             // asked for before there was a view
+    bool m_onLink = false;         // the pointer is over a link, whose address the status line shows
+    bool m_findMatchCase = false;  // of the search under way
+    bool m_endingSearch = false;   // its end is answered at once, with no match
+    qreal m_zoomFactor = 1.0;
+    std::unique_ptr<QPrinter> m_printer;  // while a page goes to it
 };

@@ -1,5 +1,7 @@
 #include "FocusTracker.h"
 
+#include "WidgetTree.h"
+
 #include <QApplication>
 #include <QChildEvent>
 #include <QEvent>
@@ -8,7 +10,7 @@
 
 FocusTracker::FocusTracker(QWidget& area, QObject* parent) : QObject(parent), m_area(&area)
 {
-    watch(&area);
+    filterWidgetTree(area, *this);
     connect(qApp, &QApplication::focusChanged, this, &FocusTracker::onFocusChanged);
 }
 
@@ -16,7 +18,7 @@ bool FocusTracker::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
     case QEvent::ChildAdded:
-    case QEvent::ChildPolished: watch(static_cast<QChildEvent*>(event)->child()); break;
+    case QEvent::ChildPolished: filterWidgetTree(*static_cast<QChildEvent*>(event)->child(), *this); break;
     case QEvent::FocusIn: m_focusInReason = static_cast<QFocusEvent*>(event)->reason(); break;
     case QEvent::MouseButtonPress:
         // A click gives the focus even where the engine would not take it; the
@@ -28,15 +30,6 @@ bool FocusTracker::eventFilter(QObject* watched, QEvent* event)
     default: break;
     }
     return QObject::eventFilter(watched, event);
-}
-
-void FocusTracker::watch(QObject* object)
-{
-    if (!object->isWidgetType())
-        return;
-    object->installEventFilter(this);
-    for (QObject* child : object->children())
-        watch(child);
 }
 
 void FocusTracker::onFocusChanged(QWidget* old, QWidget* now)

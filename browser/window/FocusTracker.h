@@ -22,7 +22,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void watch(QObject* object);
     void onFocusChanged(QWidget* old, QWidget* now);
 
     // A plain widget: the handlers also run while it is being destroyed.

@@ -77,6 +77,9 @@ void LateBrowser::arrive()
     connect(&engine, &BrowserComponent::loadFinished, this, &BrowserComponent::loadFinished);
     connect(&engine, &BrowserComponent::newWindowRequested, this, &BrowserComponent::newWindowRequested);
     connect(&engine, &BrowserComponent::pageCrashed, this, &BrowserComponent::pageCrashed);
+    connect(&engine, &BrowserComponent::findTextFinished, this, &BrowserComponent::findTextFinished);
+    connect(&engine, &BrowserComponent::findRequested, this, &BrowserComponent::findRequested);
+    engine.setZoomFactor(m_zoomFactor);
     if (m_waiting)
         std::exchange(m_waiting, nullptr)(engine);
 }
@@ -137,4 +140,36 @@ QString LateBrowser::locationUrl() const
 QString LateBrowser::locationName() const
 {
     return m_engine ? m_engine->locationName() : QString();
+}
+
+void LateBrowser::findText(const QString& text, bool matchCase, bool backward)
+{
+    if (m_engine)
+        m_engine->findText(text, matchCase, backward);
+    else
+        emit findTextFinished(0, 0);  // a blank page
+}
+
+qreal LateBrowser::zoomFactor() const
+{
+    return m_engine ? m_engine->zoomFactor() : m_zoomFactor;
+}
+
+void LateBrowser::setZoomFactor(qreal factor)
+{
+    m_zoomFactor = factor;
+    if (m_engine)
+        m_engine->setZoomFactor(factor);
+}
+
+void LateBrowser::print()
+{
+    if (m_engine)
+        m_engine->print();
+}
+
+void LateBrowser::saveAsPdf()
+{
+    if (m_engine)
+        m_engine->saveAsPdf();
 }

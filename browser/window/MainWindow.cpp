@@ -222,6 +222,12 @@ void MainWindow::visitFromAddressBar()
     }
 }
 
+void MainWindow::visit(const QString& address)
+{
+    m_addressBar->setEditText(address);
+    visitFromAddressBar();
+}
+
 void MainWindow::followShortcut()
 {
     const ShortcutTable table = ShortcutTable::read(data_files::pathOf(data_files::raccourcis, m_folder));

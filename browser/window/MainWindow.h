@@ -42,6 +42,9 @@ public:
 
     // Visits from the address bar, follows the shortcut, searches the web.
     void visitFromAddressBar();
+    // The address typed into the address bar and confirmed (an address given
+    // on the command line).
+    void visit(const QString& address);
     void followShortcut();
     void searchWeb();
 

@@ -6,4 +6,5 @@ set(UNINST_CHECK_SOURCES
   LogLines.cpp
   LogCheck.cpp
   CheckText.cpp
+  CheckJson.cpp
 )

@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "Cp1252.h"
-#include "RemovalPhases.h"
+#include "phases/RegistryEntries.h"
 
 namespace uninst {
 
@@ -138,6 +138,8 @@ const char* In(const Phrase& phrase, bool french)
     return french ? phrase.french : phrase.english;
 }
 
+}  // namespace
+
 std::string StepText(const Step& step, bool french)
 {
     const Fields fields{Shown(step.target),          Shown(step.refusal.section),           {},
@@ -159,6 +161,8 @@ std::string WarningText(const Warning& warning, bool french)
     return (french ? "ligne " : "line ") + std::to_string(warning.line) + (french ? " : " : ": ") + text;
 }
 
+namespace {
+
 std::string Summary(const CheckReport& report, bool french)
 {
     const std::string steps = std::to_string(report.steps.size() - report.Refusals());
@@ -169,27 +173,22 @@ std::string Summary(const CheckReport& report, bool french)
     return steps + " steps, " + refused + " refused, " + warnings + " warnings.";
 }
 
-// A JSON string of Windows-1252 text.
-std::string Json(const std::string& cp1252)
+}  // namespace
+
+const char* StepId(Step::Kind kind)
 {
-    std::string json = "\"";
-    for (const char c : Cp1252ToUtf8(cp1252)) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (byte < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04X", byte);
-            json += escaped;
-        } else {
-            json += c;
-        }
-    }
-    return json + "\"";
+    return kSteps[static_cast<int>(kind)].id;
 }
 
-}  // namespace
+const char* ReasonId(Refusal::Reason reason)
+{
+    return kReasons[static_cast<int>(reason)].id;
+}
+
+const char* WarningId(Warning::Kind kind)
+{
+    return kWarnings[static_cast<int>(kind)].id;
+}
 
 std::string ReportText(const CheckReport& report, bool french)
 {
@@ -202,36 +201,6 @@ std::string ReportText(const CheckReport& report, bool french)
             text += "  " + WarningText(warning, french) + "\n";
     }
     return text + Summary(report, french) + "\n";
-}
-
-std::string ReportJson(const CheckReport& report, bool french)
-{
-    std::string json = "{\"language\": " + Json(french ? "fr" : "en") + ", \"steps\": [";
-    for (std::size_t i = 0; i < report.steps.size(); ++i) {
-        const Step& step = report.steps[i];
-        json += i ? ", {" : "{";
-        json += "\"action\": " + Json(kSteps[static_cast<int>(step.kind)].id) + ", \"target\": " + Json(step.target);
-        if (step.kind == Step::Kind::Refused) {
-            json += ", \"section\": " + Json(step.refusal.section) +
-                    ", \"reason\": " + Json(kReasons[static_cast<int>(step.refusal.reason)].id);
-            if (step.refusal.root != 0)
-                json += ", \"root\": " + Json(RootName(step.refusal.root));
-            if (!step.refusal.rule.empty())
-                json += ", \"rule\": " + Json(std::string(step.refusal.rule));
-        }
-        json += ", \"text\": " + Json(StepText(step, french)) + "}";
-    }
-    json += "], \"warnings\": [";
-    for (std::size_t i = 0; i < report.warnings.size(); ++i) {
-        const Warning& warning = report.warnings[i];
-        json += i ? ", {" : "{";
-        json += "\"kind\": " + Json(kWarnings[static_cast<int>(warning.kind)].id) +
-                ", \"line\": " + (warning.line ? std::to_string(warning.line) : "null") +
-                ", \"text\": " + Json(WarningText(warning, french)) + "}";
-    }
-    json += "], \"refused\": " + std::to_string(report.Refusals()) +
-            ", \"status\": " + std::to_string(report.ExitStatus()) + "}\n";
-    return json;
 }
 
 }  // namespace uninst

@@ -11,7 +11,13 @@ namespace uninst {
 // Windows-1252 text shows as \xNN.
 std::string ReportText(const CheckReport& report, bool french);
 
-// The same as one JSON document, in UTF-8.
-std::string ReportJson(const CheckReport& report, bool french);
+// One step's or warning's line of the report, without its indent.
+std::string StepText(const Step& step, bool french);
+std::string WarningText(const Warning& warning, bool french);
+
+// The identifiers of steps, refusals and warnings for programs.
+const char* StepId(Step::Kind kind);
+const char* ReasonId(Refusal::Reason reason);
+const char* WarningId(Warning::Kind kind);
 
 }  // namespace uninst

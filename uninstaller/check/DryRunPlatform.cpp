@@ -2,12 +2,13 @@
 
 #include <cstdint>
 
-#include "AnsiText.h"
-#include "PathResolution.h"
-#include "ProtectedKeys.h"
-#include "RemovalPhases.h"
-#include "SharedLibraries.h"
-#include "SystemFolders.h"
+#include "guards/ProtectedKeys.h"
+#include "guards/StandardFolders.h"
+#include "guards/SystemKeys.h"
+#include "phases/RegistryEntries.h"
+#include "phases/SharedLibraries.h"
+#include "text/AnsiText.h"
+#include "text/PathResolution.h"
 
 namespace uninst {
 
@@ -71,7 +72,8 @@ public:
     }
     bool DeleteKey(const std::string& path) override
     {
-        Record(Step::Kind::DeleteKey, std::string(RootName(root_)) + "\\" + path);
+        Record(state_.acting == &kApplicationSection ? Step::Kind::DeleteRegistration : Step::Kind::DeleteKey,
+               std::string(RootName(root_)) + "\\" + path);
         return true;
     }
 
@@ -107,12 +109,17 @@ public:
     }
     bool EraseFile(const std::string& path) override
     {
-        state_.steps.push_back({Step::Kind::DeleteFile, path, {}});
+        const Step::Kind kind = state_.acting == &kIconsSection ? Step::Kind::DeleteShortcut
+                                : state_.sharedFile             ? Step::Kind::DeleteSharedFile
+                                                                : Step::Kind::DeleteFile;
+        state_.steps.push_back({kind, path, {}});
         return state_.files.erase(Normal(path)) > 0;
     }
     bool RemoveFolder(const std::string& path) override
     {
-        state_.steps.push_back({Step::Kind::RemoveFolder, path, {}});
+        const Step::Kind kind =
+            state_.acting == &kIconsSection ? Step::Kind::RemoveGroupFolder : Step::Kind::RemoveFolder;
+        state_.steps.push_back({kind, path, {}});
         const std::string folder = Normal(path);
         if (!state_.folders.count(folder) || !Empty(folder))
             return false;
@@ -217,7 +224,7 @@ struct DryRunPlatform::Adapters {
 };
 
 DryRunPlatform::DryRunPlatform(const std::string& logPath, const std::string& logBytes)
-    : state_{logPath, logBytes, {}, {}, {}, {}, {}, {}}
+    : state_{logPath, logBytes, {}, {}, {}, {}, {}, {}, nullptr, false}
     , adapters_(std::make_unique<Adapters>(state_))
 {}
 
@@ -251,41 +258,23 @@ void DryRunPlatform::AddSharedCount(const std::string& path)
 
 void DryRunPlatform::AddStandardFolders(const std::string& profile)
 {
-    // Windows Vista and later keep the user's folders in the profile and show a 32-bit
-    // program the 32-bit Program Files; earlier systems kept them in the Windows folder.
-    const bool vista = !profile.empty();
-    const std::string home = vista ? profile : "C:\\WINDOWS";
-    const std::string roaming = vista ? home + "\\AppData\\Roaming" : home + "\\Application Data";
-    const std::string shell = vista ? roaming + "\\Microsoft\\Windows" : home;
-    const std::string cache = vista ? home + "\\AppData\\Local\\Microsoft\\Windows" : home;
-    const std::string programFiles = vista ? "C:\\Program Files (x86)" : "C:\\Program Files";
-    const std::pair<const char*, std::string> folders[] = {
-        {"Programs", shell + "\\Start Menu\\Programs"},
-        {"Desktop", home + "\\Desktop"},
-        {"Personal", vista ? home + "\\Documents" : "C:\\My Documents"},
-        {"Recent", shell + "\\Recent"},
-        {"SendTo", shell + "\\SendTo"},
-        {"Start Menu", shell + "\\Start Menu"},
-        {"Startup", shell + "\\Start Menu\\Programs\\Startup"},
-        {"Templates", vista ? shell + "\\Templates" : home + "\\ShellNew"},
-        {"Fonts", "C:\\Windows\\Fonts"},
-        {"AppData", roaming},
-        {"Cache", cache + (vista ? "\\INetCache" : "\\Temporary Internet Files")},
-        {"Cookies", cache + (vista ? "\\INetCookies" : "\\Cookies")},
-        {"Favorites", home + "\\Favorites"},
-        {"History", cache + "\\History"},
-        {"NetHood", vista ? shell + "\\Network Shortcuts" : home + "\\NetHood"},
-    };
-    for (const auto& [name, path] : folders)
-        state_.registryStrings[ValueId(kCurrentUser, kShellFoldersKey, name)] = path;
-    state_.registryStrings[ValueId(kLocalMachine, kCurrentVersionKey, "ProgramFilesDir")] = programFiles;
-    state_.registryStrings[ValueId(kLocalMachine, kCurrentVersionKey, "CommonFilesDir")] =
-        programFiles + "\\Common Files";
+    for (const StandardFolder& folder : kStandardFolders) {
+        std::string path = profile.empty() ? folder.windowsDefault : folder.profileDefault;
+        if (const auto at = path.find("%P"); at != std::string::npos)
+            path.replace(at, 2, profile);
+        state_.registryStrings[ValueId(folder.root, folder.key, folder.valueName)] = path;
+    }
 }
 
 bool DryRunPlatform::HasFolder(const std::string& path) const
 {
     return state_.folders.count(Normal(path)) > 0;
+}
+
+void DryRunPlatform::Acting(const SectionFormat& section, bool sharedFile)
+{
+    state_.acting = &section;
+    state_.sharedFile = sharedFile;
 }
 
 void DryRunPlatform::Refused(const Refusal& refusal)

@@ -8,8 +8,8 @@
 
 #include "CheckReport.h"
 #include "Cp1252.h"
-#include "Platform.h"
-#include "RemovalPhases.h"
+#include "phases/PhaseObserver.h"
+#include "platform/Platform.h"
 
 namespace uninst {
 
@@ -17,8 +17,9 @@ namespace uninst {
 // anything: every file, folder and key the log names exists, with the folders that hold
 // them; every shared count is 1 (no other application uses the file); the standard
 // folders are those of a default Windows installation. What the phases would do is
-// recorded as steps, with the entries that guards refuse, in the order of the run.
-class DryRunPlatform : public RefusalObserver {
+// recorded as steps, named by the section the phases say they serve, with the entries
+// that guards refuse, in the order of the run.
+class DryRunPlatform : public PhaseObserver {
 public:
     // The log itself is the one file that can be read.
     DryRunPlatform(const std::string& logPath, const std::string& logBytes);
@@ -30,14 +31,15 @@ public:
     void AddFile(const std::string& path);
     void AddFolder(const std::string& path);
     void AddSharedCount(const std::string& path);
-    // The standard folders of a default installation: of Windows Vista or later for the
-    // user profile given ("C:\Users\Name"), as a 32-bit program sees them on 64-bit
-    // Windows; of the systems before, in C:\WINDOWS, without a profile.
+    // The standard folders of a default installation (kStandardFolders): of Windows Vista
+    // or later for the user profile given ("C:\Users\Name"); of the systems before, in
+    // C:\WINDOWS, without a profile.
     void AddStandardFolders(const std::string& profile);
 
     // Whether the folder is still there after what the phases did.
     bool HasFolder(const std::string& path) const;
 
+    void Acting(const SectionFormat& section, bool sharedFile) override;
     void Refused(const Refusal& refusal) override;
 
     Platform& Services();
@@ -53,6 +55,9 @@ public:
         std::set<std::string> sharedCounts;                  // lower-cased paths
         std::vector<Step> steps;
         Cp1252Compare compare;
+        // The section the phases' requests serve now.
+        const SectionFormat* acting = nullptr;
+        bool sharedFile = false;
     };
 
 private:

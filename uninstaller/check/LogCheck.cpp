@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <set>
 
-#include "AnsiText.h"
 #include "DryRunPlatform.h"
+#include "guards/FolderGuard.h"
+#include "log/LogFormat.h"
+#include "phases/RemovalPhases.h"
+#include "log/LogTexts.h"
 #include "LogLines.h"
-#include "LogSection.h"
-#include "LogTexts.h"
-#include "PathResolution.h"
-#include "ProtectedKeys.h"
-#include "SystemFolders.h"
+#include "text/AnsiText.h"
+#include "text/PathResolution.h"
 
 namespace uninst {
 
@@ -37,53 +37,19 @@ void Describe(DryRunPlatform& machine, const std::vector<LogEntry>& entries)
     std::string profile;
     for (const LogEntry& entry : entries) {
         std::string path;
-        if (entry.section == "Files" || entry.section == "Icons") {
-            path = entry.section == "Files" ? entry.key : entry.value;
+        if (entry.section == &kFilesSection || entry.section == &kIconsSection) {
+            path = entry.Target();
             machine.AddFile(path);
-        } else if (entry.section == "Folders") {
-            path = entry.key;
+        } else if (entry.section == &kFoldersSection) {
+            path = entry.Target();
             machine.AddFolder(path);
-        } else if (entry.section == "Reg_SharedDLLs") {
-            machine.AddSharedCount(entry.key);
+        } else if (entry.section == &kSharedDllsSection) {
+            machine.AddSharedCount(entry.Target());
         }
         if (profile.empty())
             profile = ProfileOf(path);
     }
     machine.AddStandardFolders(profile);
-}
-
-// Tells apart what the dry run recorded alike: the file phase deletes before the
-// shortcut phase, and on the log's machine it tries every file (every shared count
-// drops to 0 in phase 1); the group folder goes after a shortcut; the registration is
-// the first key deleted, when the name is one key name.
-void NameSteps(std::vector<Step>& steps, const TInsFile& log, TextCompare& compare)
-{
-    const std::size_t files = LogSection(log, "Files", compare).Count();
-    StringList shared(compare);
-    log.ReadSectionKeys("Reg_SharedDLLs", shared);
-    bool registration = IsSingleKeyName(log.ReadValue("Application", "Name", ""));
-    std::size_t erased = 0;
-    for (Step& step : steps) {
-        switch (step.kind) {
-        case Step::Kind::DeleteFile:
-            if (erased >= files)
-                step.kind = Step::Kind::DeleteShortcut;
-            else if (shared.Contains(step.target))
-                step.kind = Step::Kind::DeleteSharedFile;
-            ++erased;
-            break;
-        case Step::Kind::RemoveFolder:
-            if (erased > files)
-                step.kind = Step::Kind::RemoveGroupFolder;
-            break;
-        case Step::Kind::DeleteKey:
-            if (registration)
-                step.kind = Step::Kind::DeleteRegistration;
-            registration = false;
-            break;
-        default: break;
-        }
-    }
 }
 
 bool Inside(const std::string& path, const std::string& folder)
@@ -93,30 +59,23 @@ bool Inside(const std::string& path, const std::string& folder)
     return path == folder || path.compare(0, folder.size() + 1, folder + "\\") == 0;
 }
 
-// Whether the folder guard keeps the folder whatever the log says: the one place where
-// the check asks a guard itself rather than through the removal phases.
-bool GuardKeeps(DryRunPlatform& machine, const std::string& folder)
-{
-    return IsSystemFolder(machine.Services().registry, machine.Services().files, folder);
-}
-
 // Files and libraries outside the log's folder and the [Folders] folders that the
 // uninstaller may remove; a shared file belongs to every application that counts it.
-void WarnOutside(DryRunPlatform& machine, const std::string& logPath, const std::vector<LogEntry>& entries,
-                 std::vector<Warning>& warnings)
+void WarnOutside(DryRunPlatform& machine, FolderGuard& guard, const std::string& logPath,
+                 const std::vector<LogEntry>& entries, std::vector<Warning>& warnings)
 {
     std::vector<std::string> folders;
     std::vector<std::string> shared;
     if (const auto logFolder = ResolvePath(FolderOf(logPath)))
         folders.push_back(LowerAscii(*logFolder));
     for (const LogEntry& entry : entries) {
-        if (entry.section == "Folders" && !GuardKeeps(machine, entry.key))
+        if (entry.section == &kFoldersSection && !guard.IsSystemFolder(entry.key))
             folders.push_back(LowerAscii(*ResolvePath(entry.key)));
-        if (entry.section == "Reg_SharedDLLs")
+        if (entry.section == &kSharedDllsSection)
             shared.push_back(entry.key);
     }
     for (const LogEntry& entry : entries) {
-        if (entry.section != "Files" && entry.section != "ActiveX")
+        if (entry.section != &kFilesSection && entry.section != &kActiveXSection)
             continue;
         if (std::any_of(shared.begin(), shared.end(),
                         [&](const std::string& path) { return machine.Compare().CompareNoCase(path, entry.key) == 0; }))
@@ -126,37 +85,39 @@ void WarnOutside(DryRunPlatform& machine, const std::string& logPath, const std:
                                 return Inside(LowerAscii(*path), folder);
                             });
         if (!inside)
-            warnings.push_back(MakeWarning(Warning::Kind::OutsideApplication, entry.line, entry.section, entry.key));
+            warnings.push_back(
+                MakeWarning(Warning::Kind::OutsideApplication, entry.line, entry.section->name, entry.key));
     }
 }
 
 // A folder that held shortcuts and is still there once the phases are done, unless the
 // folder guard keeps it anyway.
-void WarnShortcutFolders(DryRunPlatform& machine, const std::vector<LogEntry>& entries, std::vector<Warning>& warnings)
+void WarnShortcutFolders(DryRunPlatform& machine, FolderGuard& guard, const std::vector<LogEntry>& entries,
+                         std::vector<Warning>& warnings)
 {
     std::set<std::string> warned;
     for (const LogEntry& entry : entries) {
-        if (entry.section != "Icons")
+        if (entry.section != &kIconsSection)
             continue;
         const std::string folder = ShortcutFolder(entry.value);
-        if (GuardKeeps(machine, folder) || !machine.HasFolder(folder))
+        if (guard.IsSystemFolder(folder) || !machine.HasFolder(folder))
             continue;
         if (warned.insert(LowerAscii(folder)).second)
-            warnings.push_back(MakeWarning(Warning::Kind::ShortcutFolderStays, entry.line, "Icons", folder));
+            warnings.push_back(MakeWarning(Warning::Kind::ShortcutFolderStays, entry.line, entry.section->name, folder));
     }
 }
 
 // One warning per section for the texts it leaves to the uninstaller's built-in ones.
-void WarnDefaults(const TInsFile& log, const char* section, const auto& texts, std::vector<Warning>& warnings)
+void WarnDefaults(const TInsFile& log, const SectionFormat& section, std::vector<Warning>& warnings)
 {
     std::string missing;
-    for (const LogText& text : texts) {
+    for (const LogText& text : section.texts) {
         // No line holds a line break: the value of a present key never is one.
-        if (log.ReadValue(section, text.key, "\n") == "\n")
+        if (log.ReadValue(section.name, text.key, "\n") == "\n")
             missing += (missing.empty() ? "" : ", ") + std::string(text.key);
     }
     if (!missing.empty())
-        warnings.push_back(MakeWarning(Warning::Kind::DefaultTexts, 0, section, missing));
+        warnings.push_back(MakeWarning(Warning::Kind::DefaultTexts, 0, section.name, missing));
 }
 
 }  // namespace
@@ -176,20 +137,24 @@ CheckReport CheckLog(const std::string& logPath, const std::string& bytes)
 {
     CheckReport report;
     DryRunPlatform machine(logPath, bytes);
-    const TInsFile log(logPath, machine.Services().files, machine.Compare());
-    const std::vector<LogEntry> entries = ReadEntries(log, bytes, machine.Compare(), report.warnings);
+    LogLines lines;
+    const TInsFile log(logPath, machine.Services().files, machine.Compare(), &lines);
+    lines.Warn(log, report.warnings);
+    const std::vector<LogEntry> entries = lines.Entries();
     Describe(machine, entries);
 
-    RunRemovalPhases(PhaseContext{machine.Services(), log, kDefaultMessagesSection, &machine});
+    RunRemovalPhases(PhaseContext{machine.Services(), log, kMessagesSection.name, &machine});
     report.steps = machine.Steps();
-    NameSteps(report.steps, log, machine.Compare());
 
-    WarnOutside(machine, logPath, entries, report.warnings);
-    WarnShortcutFolders(machine, entries, report.warnings);
-    WarnDefaults(log, kTitlesSection, kTitlesTexts, report.warnings);
-    WarnDefaults(log, kDefaultMessagesSection, kMessagesTexts, report.warnings);
-    if (log.ReadValue("Application", "Name", "").empty())
-        report.warnings.push_back(MakeWarning(Warning::Kind::NoApplicationName, 0, "Application", "Name"));
+    // The folder guard asked directly: whether it keeps a folder whatever the log says.
+    FolderGuard guard(machine.Services().registry, machine.Services().files);
+    WarnOutside(machine, guard, logPath, entries, report.warnings);
+    WarnShortcutFolders(machine, guard, entries, report.warnings);
+    WarnDefaults(log, kTitlesSection, report.warnings);
+    WarnDefaults(log, kMessagesSection, report.warnings);
+    if (log.ReadText(kApplicationSection.name, kApplicationName).empty())
+        report.warnings.push_back(
+            MakeWarning(Warning::Kind::NoApplicationName, 0, kApplicationSection.name, kApplicationName.key));
     // By line, those about the whole log last.
     std::stable_sort(report.warnings.begin(), report.warnings.end(), [](const Warning& a, const Warning& b) {
         return (a.line == 0 ? SIZE_MAX : a.line) < (b.line == 0 ? SIZE_MAX : b.line);

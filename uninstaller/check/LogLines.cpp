@@ -2,43 +2,12 @@
 
 #include <algorithm>
 #include <map>
-#include <optional>
 
-#include "AnsiText.h"
 #include "Cp1252.h"
-#include "LogTexts.h"
 
 namespace uninst {
 
 namespace {
-
-// The sections of texts and the keys each has.
-std::vector<std::string> TextKeys(const std::string& section)
-{
-    std::vector<std::string> keys;
-    if (section == "Application")
-        keys.push_back("Name");
-    for (const LogText& text : kTitlesTexts) {
-        if (section == kTitlesSection)
-            keys.push_back(text.key);
-    }
-    for (const LogText& text : kMessagesTexts) {
-        if (section == kDefaultMessagesSection)
-            keys.push_back(text.key);
-    }
-    return keys;
-}
-
-constexpr const char* kSections[] = {
-    "Application", kTitlesSection, kDefaultMessagesSection, "Reg_SharedDLLs", "ActiveX", "Files",
-    "Folders",     "Icons",        "Reg_CreateValue",       "Reg_CreateKey",
-};
-
-// Sections whose entries are "name=target": the name only pairs key and line.
-bool NamedSection(const std::string& section)
-{
-    return section == "Icons" || section == "Reg_CreateValue" || section == "Reg_CreateKey";
-}
 
 // Whether the text is UTF-8 with at least one sequence of several bytes.
 bool LooksLikeUtf8(const std::string& text)
@@ -77,105 +46,69 @@ void CheckBytes(const std::string& line, std::size_t number, std::vector<Warning
         warnings.push_back(MakeWarning(Warning::Kind::LooksLikeUtf8, number));
 }
 
-}  // namespace
-
-std::vector<LogEntry> ReadEntries(const TInsFile& log, const std::string& bytes, TextCompare& compare,
-                                  std::vector<Warning>& warnings)
+Warning::Kind KindOf(IgnoredLine::Why why)
 {
-    std::vector<LogEntry> entries;
-    std::map<std::string, std::size_t> firstHeader;
-    // The section being read; nullopt before the first header or in one never read.
-    std::optional<std::string> section;
-    bool beforeFirstHeader = true;
-    // The section's keys (of texts), targets and names (of lists) so far, folded as the
-    // reader compares them, with their first lines.
-    std::map<std::string, std::size_t> keys;
-    std::map<std::string, std::size_t> targets;
-    std::map<std::string, std::size_t> names;
+    switch (why) {
+    case IgnoredLine::Why::OutsideSection: return Warning::Kind::OutsideSection;
+    case IgnoredLine::Why::UnreadSection: return Warning::Kind::UnreadSection;
+    case IgnoredLine::Why::RepeatedSection: return Warning::Kind::RepeatedSection;
+    case IgnoredLine::Why::NoEqualsSign: return Warning::Kind::NoEqualsSign;
+    case IgnoredLine::Why::UnknownKey: return Warning::Kind::UnknownKey;
+    case IgnoredLine::Why::RepeatedKey: return Warning::Kind::RepeatedKey;
+    case IgnoredLine::Why::AfterNul: break;
+    }
+    return Warning::Kind::TextEndsAtNul;
+}
 
-    const auto& lines = log.Lines.Items();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string& line = lines[i];
-        const std::size_t number = i + 1;
-        CheckBytes(line, number, warnings);
-        if (line.empty())
-            continue;
-        if (line[0] == '[') {
-            beforeFirstHeader = false;
-            section.reset();
-            keys.clear();
-            targets.clear();
-            names.clear();
-            bool read = false;
-            for (const char* name : kSections) {
-                if (compare.CompareNoCase(line, "[" + std::string(name) + "]") != 0)
-                    continue;
-                read = true;
-                if (firstHeader.count(name)) {
-                    warnings.push_back(
-                        MakeWarning(Warning::Kind::RepeatedSection, number, name, line, firstHeader[name]));
-                } else {
-                    firstHeader[name] = number;
-                    section = name;
-                }
-                break;
-            }
-            if (!read)
-                warnings.push_back(MakeWarning(Warning::Kind::UnreadSection, number, {}, line));
-            continue;
-        }
-        if (beforeFirstHeader) {
-            warnings.push_back(MakeWarning(Warning::Kind::OutsideSection, number, {}, line));
-            continue;
-        }
-        if (!section)
-            continue;  // the header's warning covers its lines
-        const auto equals = line.find('=');
-        if (equals == std::string::npos) {
-            warnings.push_back(MakeWarning(Warning::Kind::NoEqualsSign, number, *section, line));
-            continue;
-        }
-        const std::string key = line.substr(0, equals);
-        const std::string value = line.substr(equals + 1);
-
-        const std::vector<std::string> textKeys = TextKeys(*section);
-        if (!textKeys.empty()) {
-            // The reader matches a key by its letters A-Z in either case.
-            const std::string folded = LowerAscii(key);
-            if (std::none_of(textKeys.begin(), textKeys.end(),
-                             [&](const std::string& textKey) { return LowerAscii(textKey) == folded; })) {
-                warnings.push_back(MakeWarning(Warning::Kind::UnknownKey, number, *section, key));
-                continue;
-            }
-            const auto [first, added] = keys.emplace(folded, number);
-            if (!added)
-                warnings.push_back(MakeWarning(Warning::Kind::RepeatedKey, number, *section, key, first->second));
-            continue;
-        }
-
-        // A list: the same target twice, or a name given twice (which always resolves to
-        // its first line).
-        const bool named = NamedSection(*section);
-        const auto [target, newTarget] = targets.emplace(FoldCp1252(named ? value : key), number);
+// An entry whose target is listed before in its section, or whose name is (a name
+// always resolves to its first line), with the line of that first listing.
+void WarnListedTwice(const std::vector<LogEntry>& entries, std::vector<Warning>& warnings)
+{
+    // By section: targets and names so far, folded as the reader compares them.
+    std::map<const SectionFormat*, std::map<std::string, std::size_t>> targets;
+    std::map<const SectionFormat*, std::map<std::string, std::size_t>> names;
+    for (const LogEntry& entry : entries) {
+        const bool named = entry.section->target == EntryTarget::Value;
+        const auto [target, newTarget] = targets[entry.section].emplace(FoldCp1252(entry.Target()), entry.line);
         std::size_t first = newTarget ? 0 : target->second;
         if (named) {
-            const auto [name, newName] = names.emplace(FoldCp1252(key), number);
+            const auto [name, newName] = names[entry.section].emplace(FoldCp1252(entry.key), entry.line);
             if (first == 0 && !newName)
                 first = name->second;
         }
-        if (first != 0)
-            warnings.push_back(MakeWarning(Warning::Kind::ListedTwice, number, *section, named ? line : key, first));
-        entries.push_back({*section, number, key, value});
+        if (first != 0) {
+            const std::string text = named ? entry.key + "=" + entry.value : entry.key;
+            warnings.push_back(MakeWarning(Warning::Kind::ListedTwice, entry.line, entry.section->name, text, first));
+        }
     }
+}
 
-    const auto nul = bytes.find('\0');
-    if (nul != std::string::npos && nul + 1 < bytes.size()) {
-        // The line the NUL byte stands on: count the lines of the text before it.
-        StringList before(compare);
-        before.LoadText(bytes.substr(0, nul) + "x");
-        warnings.push_back(MakeWarning(Warning::Kind::TextEndsAtNul, before.Count()));
-    }
+}  // namespace
+
+std::vector<LogEntry> LogLines::Entries() const
+{
+    std::vector<LogEntry> entries = entries_;
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const LogEntry& a, const LogEntry& b) { return a.line < b.line; });
     return entries;
+}
+
+void LogLines::Warn(const TInsFile& log, std::vector<Warning>& warnings) const
+{
+    const auto& lines = log.Lines.Items();
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        CheckBytes(lines[i], i + 1, warnings);
+    // Those of a line after its bytes' warning; the NUL byte's after those of its line.
+    for (const IgnoredLine& line : ignored_) {
+        if (line.why != IgnoredLine::Why::AfterNul)
+            warnings.push_back(MakeWarning(KindOf(line.why), line.line, line.section ? line.section->name : "",
+                                           line.text, line.firstLine));
+    }
+    WarnListedTwice(Entries(), warnings);
+    for (const IgnoredLine& line : ignored_) {
+        if (line.why == IgnoredLine::Why::AfterNul)
+            warnings.push_back(MakeWarning(Warning::Kind::TextEndsAtNul, line.line));
+    }
 }
 
 }  // namespace uninst

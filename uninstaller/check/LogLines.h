@@ -1,28 +1,30 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <vector>
 
 #include "CheckReport.h"
-#include "InsFile.h"
+#include "log/InsFile.h"
+#include "log/LogObserver.h"
 
 namespace uninst {
 
-// An entry of a section that the removal phases read, with its line number (1-based).
-struct LogEntry {
-    std::string section;
-    std::size_t line;
-    std::string key;    // the text before the first "="
-    std::string value;  // the text after it
-};
+// What the reader tells of the log's lines, as the check needs it: the entries of the
+// list sections in the log's order, and a warning for every line the reader ignores.
+class LogLines : public LogObserver {
+public:
+    void Entry(const LogEntry& entry) override { entries_.push_back(entry); }
+    void Ignored(const IgnoredLine& line) override { ignored_.push_back(line); }
 
-// Walks the log's lines by its reader's rules (the first header of a section, compared
-// as the reader compares it, opens it; a line beginning with "[" ends it; empty lines do
-// not count) and returns the entries of the list sections. Warns of every line the
-// reader ignores, of keys and entries given twice, and of bytes that are no Windows-1252
-// text; bytes is the whole file, for the text that a NUL byte cuts off.
-std::vector<LogEntry> ReadEntries(const TInsFile& log, const std::string& bytes, TextCompare& compare,
-                                  std::vector<Warning>& warnings);
+    // The entries, by line.
+    std::vector<LogEntry> Entries() const;
+    // Warns of bytes that are no Windows-1252 text, of the lines the reader ignored and
+    // of entries listed twice, each by line as far as the sort of warnings keeps them.
+    void Warn(const TInsFile& log, std::vector<Warning>& warnings) const;
+
+private:
+    std::vector<LogEntry> entries_;
+    std::vector<IgnoredLine> ignored_;
+};
 
 }  // namespace uninst

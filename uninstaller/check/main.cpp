@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "CheckJson.h"
 #include "CheckText.h"
 #include "LogCheck.h"
 #include "TerminalText.h"

@@ -6,9 +6,11 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <vector>
 
-#include "AnsiText.h"
-#include "InsFile.h"
+#include "log/InsFile.h"
+#include "log/LogFormat.h"
+#include "text/AnsiText.h"
 
 namespace {
 
@@ -16,6 +18,7 @@ class MemoryFiles : public uninst::FileSystem {
 public:
     std::map<std::string, std::string> files;
 
+    std::string LongPath(const std::string& path) override { return path; }
     bool IsRegularFile(const std::string& path) override { return files.count(path) > 0; }
     std::optional<std::string> ReadAll(const std::string& path) override { return files.at(path); }
     bool WriteAll(const std::string& path, const std::string& bytes) override
@@ -62,7 +65,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     uninst::TInsFile reader(path, files, compare);
     // Section names: the fixed ones, and the first line of the input itself.
     const std::string own = reader.Lines.Empty() ? std::string() : reader.Lines[0];
-    const std::string sections[] = {"Files", "Icons", "Messages", "Reg_CreateKey", own};
+    std::vector<std::string> sections{own};
+    for (const uninst::SectionFormat* section : uninst::kLogSections)
+        sections.push_back(section->name);
     for (const std::string& section : sections) {
         uninst::StringList keys(compare);
         uninst::StringList lines(compare);

@@ -24,9 +24,11 @@ add_custom_target(uninstal_zip ALL
   VERBATIM)
 add_dependencies(uninstal_zip uninstal_win32)
 
-add_test(NAME uninst_zip
-  COMMAND "${CMAKE_COMMAND}" "-DZIP=${UNINSTAL_ZIP}" "-DWORK=${CMAKE_BINARY_DIR}/uninstal-zip-check"
-          "-DSAMPLE_DIR=${UNINSTAL_ZIP_DIR}" "-DOBJDUMP=${UNINST_MINGW_OBJDUMP}"
-          "-DCHECK_PROGRAM=${UNINST_WIN32_SOURCE_DIR}/tests/CheckProgramFile.cmake"
-          -P "${UNINSTAL_ZIP_DIR}/CheckZip.cmake")
-set_tests_properties(uninst_zip PROPERTIES LABELS package)
+if(BUILD_TESTING)
+  add_test(NAME uninst_zip
+    COMMAND "${CMAKE_COMMAND}" "-DZIP=${UNINSTAL_ZIP}" "-DWORK=${CMAKE_BINARY_DIR}/uninstal-zip-check"
+            "-DSAMPLE_DIR=${UNINSTAL_ZIP_DIR}" "-DOBJDUMP=${UNINST_MINGW_OBJDUMP}"
+            "-DCHECK_PROGRAM=${UNINST_WIN32_SOURCE_DIR}/tests/CheckProgramFile.cmake"
+            -P "${UNINSTAL_ZIP_DIR}/CheckZip.cmake")
+  set_tests_properties(uninst_zip PROPERTIES LABELS package)
+endif()

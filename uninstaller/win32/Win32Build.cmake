@@ -30,7 +30,7 @@ set(UNINST_WINE_BASE_PREFIX "${CMAKE_BINARY_DIR}/wine/base")
 set(UNINST_WINE_FIXTURE uninst_wine_prefix)
 set(UNINST_WINE_UNAVAILABLE "")
 
-if(Python3_Interpreter_FOUND)
+if(Python3_Interpreter_FOUND AND BUILD_TESTING)
   add_test(NAME uninst_wine_rig COMMAND "${Python3_EXECUTABLE}" "${CMAKE_CURRENT_LIST_DIR}/../tests/e2e/winerig_test.py")
 endif()
 
@@ -44,21 +44,10 @@ if(uninst_missing)
   message(WARNING "uninstal: ${uninst_missing}; the Wine tests will fail")
   set(UNINST_WINE_UNAVAILABLE "${CMAKE_COMMAND}" "-DREASON=${uninst_missing}"
       -P "${UNINST_WIN32_SOURCE_DIR}/tests/WineUnavailable.cmake" --)
-  add_test(NAME uninst_win32_adapters COMMAND ${UNINST_WINE_UNAVAILABLE})
+  if(BUILD_TESTING)
+    add_test(NAME uninst_win32_adapters COMMAND ${UNINST_WINE_UNAVAILABLE})
+  endif()
   return()
-endif()
-
-# The one place that decides which Wine runs here is the rig. When Wine runs nothing, the
-# programs are built for the product's architecture and the tests fail when they run.
-execute_process(COMMAND ${UNINST_WINE_RIG} arch
-  OUTPUT_VARIABLE UNINST_WINE_ARCH OUTPUT_STRIP_TRAILING_WHITESPACE
-  RESULT_VARIABLE uninst_wine_arch_result ERROR_VARIABLE uninst_wine_arch_error)
-if(NOT uninst_wine_arch_result EQUAL 0)
-  message(WARNING "uninstal: ${uninst_wine_arch_error}; the Wine tests will fail")
-  set(UNINST_WINE_ARCH win32)
-endif()
-if(UNINST_WINE_ARCH STREQUAL "win64")
-  message(STATUS "uninstal: this kernel runs no 32-bit code; Wine tests use a 64-bit build")
 endif()
 
 if(CMAKE_BUILD_TYPE)
@@ -90,6 +79,27 @@ function(uninst_add_cross_build name toolchain with_tests)
     USES_TERMINAL_BUILD ON
   )
 endfunction()
+
+if(NOT BUILD_TESTING)
+  # The product and its zip alone: nothing here runs under Wine.
+  uninst_add_cross_build(uninstal_win32 mingw-i686.cmake OFF)
+  set(UNINSTAL_EXE "${CMAKE_BINARY_DIR}/uninstal_win32/bin/uninstal.exe")
+  include("${UNINST_WIN32_SOURCE_DIR}/../package/Zip.cmake")
+  return()
+endif()
+
+# The one place that decides which Wine runs here is the rig. When Wine runs nothing, the
+# programs are built for the product's architecture and the tests fail when they run.
+execute_process(COMMAND ${UNINST_WINE_RIG} arch
+  OUTPUT_VARIABLE UNINST_WINE_ARCH OUTPUT_STRIP_TRAILING_WHITESPACE
+  RESULT_VARIABLE uninst_wine_arch_result ERROR_VARIABLE uninst_wine_arch_error)
+if(NOT uninst_wine_arch_result EQUAL 0)
+  message(WARNING "uninstal: ${uninst_wine_arch_error}; the Wine tests will fail")
+  set(UNINST_WINE_ARCH win32)
+endif()
+if(UNINST_WINE_ARCH STREQUAL "win64")
+  message(STATUS "uninstal: this kernel runs no 32-bit code; Wine tests use a 64-bit build")
+endif()
 
 # The product, with the tests and helpers where Wine runs it.
 if(UNINST_WINE_ARCH STREQUAL "win32")

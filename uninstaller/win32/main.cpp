@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "Platform.h"
-#include "Uninstaller.h"
+#include "platform/Platform.h"
+#include "stages/Uninstaller.h"
 #include "Win32Dialogs.h"
 #include "Win32FileSystem.h"
 #include "Win32Libraries.h"

@@ -96,6 +96,34 @@ private slots:
         QCOMPARE(openWindows("f_credits").size(), 1);
     }
 
+    void pageKeysAndTheRightClickMenuReachTheFindWindowAndTheZoom()
+    {
+        QVERIFY(QTest::qWaitForWindowActive(&main()));
+        QWidget* addressBar = main().findChild<QWidget*>("Combo1");
+        addressBar->setFocus();
+        QTest::keyClick(addressBar, Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(openWindows("f_recherche").size(), 1);
+        auto* text = child<QLineEdit>(openWindow("f_recherche"), "Text1");
+        QTest::keyClicks(text, "pain");
+        text->deselect();
+        emit m_fixture->wb1->findRequested();
+        QCOMPARE(openWindows("f_recherche").size(), 1);
+        QCOMPARE(text->selectedText(), QStringLiteral("pain"));
+
+        main().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&main()));
+        QTest::keyClick(&main(), Qt::Key_Plus, Qt::ControlModifier);
+        QTest::keyClick(&main(), Qt::Key_Plus, Qt::ControlModifier);
+        QCOMPARE(m_fixture->wb1->zoom, 1.25);
+        QTest::keyClick(&main(), Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(m_fixture->wb1->zoom, 1.1);
+        QTest::keyClick(&main(), Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(m_fixture->wb1->zoom, 1.0);
+        m_fixture->wb1->calls.clear();
+        QTest::keyClick(&main(), Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(m_fixture->wb1->calls, QStringList{"print"});
+    }
+
     void closingTheMainWindowClosesTheOthers()
     {
         choose("smnu_facile");

@@ -28,6 +28,7 @@ CAPTIONS = {
     "Saisie des raccourcis",
     "Crédits",
     "Source de la page html en cours",
+    "Rechercher dans la page",
 }
 WINDOW_ROLES = {pyatspi.ROLE_FRAME, pyatspi.ROLE_DIALOG, pyatspi.ROLE_WINDOW}
 STATUS_TEXTS = {"Ouverture de la page...", "Terminé"}
@@ -90,13 +91,17 @@ def check_windows(app, shown):
         window = windows.get(described["caption"])
         if window is None:
             continue
-        # Controls are matched by their top-left corner: an option button
-        # reports only the part that takes clicks.
-        by_place = {}
-        for node in walk(window):
-            by_place.setdefault(tuple((extents(node) or [])[:2]), []).append(node)
+        # Controls are matched by their left edge and a top inside them: an
+        # option button or a check box reports only the part that takes
+        # clicks, centred in its height.
+        placed = [(extents(node), node) for node in walk(window)]
+
+        def at(rect):
+            x, y, _, height = rect
+            return [node for box, node in placed if box and box[0] == x and y <= box[1] < y + height]
+
         for control in described["controls"]:
-            nodes = by_place.get(tuple(control["rect"][:2]), [])
+            nodes = at(control["rect"])
             if not nodes:
                 fault(f"{described['caption']}: {control['control']} ({control['text']!r}) is not announced")
             elif not any(control["text"] in (node.name or "") for node in nodes):

@@ -1,12 +1,13 @@
 // Shows every window of the browser at once, at fixed places, for the
 // screen-reader check: the main window with its menu bar, the four address
-// dialogs, the shortcut editor, the about window and the source viewer. The
-// page views are fakes.
+// dialogs, the shortcut editor, the about window, the source viewer and the
+// find window. The page views are fakes.
 //   tavrello_window_tour <shown.json>
 // writes, for each window, its caption and the place and visible text of each
 // button and label, then keeps changing the status line until it is closed.
 #include "CreditsWindow.h"
 #include "FakeBrowserComponent.h"
+#include "FindWindow.h"
 #include "MainWindow.h"
 #include "MenuBar.h"
 #include "PageFetcher.h"
@@ -24,6 +25,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -43,7 +45,7 @@ QJsonObject describe(QWidget* window)
         if (auto* button = qobject_cast<QAbstractButton*>(control))
             shown = button->text().remove(QLatin1Char('&'));
         else if (auto* label = qobject_cast<QLabel*>(control))
-            shown = label->text();
+            shown = label->buddy() ? label->text().remove(QLatin1Char('&')) : label->text();
         if (shown.isEmpty() || !control->isVisible())
             continue;
         const QPoint at = control->mapToGlobal(QPoint(0, 0));
@@ -87,6 +89,7 @@ int main(int argc, char** argv)
     // No page is shown, so the viewer holds the French reason at once.
     PageFetcher inet1;
     windows.push_back(std::make_unique<SourceViewer>(wb1, inet1));
+    windows.push_back(std::make_unique<FindWindow>(wb1));
 
     main.show();
     QPoint place(820, 0);
@@ -103,7 +106,11 @@ int main(int argc, char** argv)
         for (const auto& window : windows) {
             if (window->objectName() == QLatin1String("f_facile"))
                 window->findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
+            // A word the page lacks, so that the find window says so.
+            if (window->objectName() == QLatin1String("f_recherche"))
+                window->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("absent"));
         }
+        emit wb1.findTextFinished(0, 0);
         QJsonArray shown{describe(&main)};
         for (const auto& window : windows)
             shown.append(describe(window.get()));

@@ -18,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "TestFiles.h"
 #include <QWebEngineView>
@@ -411,10 +412,13 @@ private slots:
             menu->close();
         };
 
+        const QStringList tools{"Rechercher dans la page…", "Zoom avant", "Zoom arrière",
+                                "Taille normale (inactif)", "Imprimer…",  "Enregistrer en PDF…"};
         QMenu* onLink = openMenu(QPoint(20, 20));
         QVERIFY(onLink);
-        QCOMPARE(entries(onLink), (QStringList{"Ouvrir le lien", "Copier l'adresse du lien", "Tout sélectionner",
-                                               "Page précédente (inactif)", "Page suivante (inactif)", "Actualiser"}));
+        QCOMPARE(entries(onLink), QStringList({"Ouvrir le lien", "Copier l'adresse du lien", "Tout sélectionner",
+                                               "Page précédente (inactif)", "Page suivante (inactif)", "Actualiser"}) +
+                                      tools);
         choose(onLink, "Copier l'adresse du lien");
         QCOMPARE(QGuiApplication::clipboard()->text(), m_server.url("/deux"));
         QMenu* again = openMenu(QPoint(20, 20));
@@ -427,10 +431,83 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(browser.locationName(), QStringLiteral("Deux"), loadTimeout);
         QMenu* onPage = openMenu(QPoint(350, 250));
         QVERIFY(onPage);
-        QCOMPARE(entries(onPage),
-                 (QStringList{"Tout sélectionner", "Page précédente", "Page suivante (inactif)", "Actualiser"}));
+        QCOMPARE(
+            entries(onPage),
+            QStringList({"Tout sélectionner", "Page précédente", "Page suivante (inactif)", "Actualiser"}) + tools);
+        choose(onPage, "Zoom avant");
+        QCOMPARE(browser.zoomFactor(), 1.1);
+        QSignalSpy findAsked(&browser, &BrowserComponent::findRequested);
+        QMenu* zoomed = openMenu(QPoint(350, 250));
+        QVERIFY(zoomed);
+        QVERIFY(entries(zoomed).contains("Taille normale"));
+        choose(zoomed, "Rechercher dans la page…");
+        QCOMPARE(findAsked.size(), 1);
+        onPage = openMenu(QPoint(350, 250));
+        QVERIFY(onPage);
         choose(onPage, "Page précédente");
         QTRY_COMPARE_WITH_TIMEOUT(browser.locationName(), QStringLiteral("Liens"), loadTimeout);
+    }
+
+    void findZoomAndPdf()
+    {
+        auto ownChooser = std::make_unique<FakeSavePathChooser>();
+        FakeSavePathChooser& chooser = *ownChooser;
+        WebEngineBrowser browser(std::move(ownChooser));
+        browser.widget()->resize(400, 300);
+        browser.widget()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(browser.widget()));
+        m_server.setPage("/mots", "<title>Mots</title><p>Un mot, puis un Mot, puis motte.</p>");
+        browser.navigate(m_server.url("/mots"));
+        QTRY_COMPARE_WITH_TIMEOUT(browser.locationName(), QStringLiteral("Mots"), loadTimeout);
+
+        QSignalSpy found(&browser, &BrowserComponent::findTextFinished);
+        auto lastFound = [&found] { return std::pair(found.last().at(0).toInt(), found.last().at(1).toInt()); };
+        // The title comes before the text is laid out, where nothing is found yet.
+        untilAnswered([&] { browser.findText("mot", false, false); },
+                      [&] { return !found.isEmpty() && lastFound() != std::pair(0, 0); });
+        QCOMPARE(lastFound().second, 3);
+        // Matching case is a new search, though the text is the same.
+        found.clear();
+        browser.findText("mot", true, false);
+        QTRY_VERIFY_WITH_TIMEOUT(!found.isEmpty(), loadTimeout);
+        QCOMPARE(found.size(), 1);
+        const int active = lastFound().first;
+        QCOMPARE(lastFound().second, 2);
+        browser.findText("mot", true, true);
+        QTRY_VERIFY_WITH_TIMEOUT(found.size() == 2, loadTimeout);
+        QCOMPARE(lastFound(), std::pair(3 - active, 2));
+        found.clear();
+        browser.findText("absent", false, false);
+        QTRY_VERIFY_WITH_TIMEOUT(!found.isEmpty(), loadTimeout);
+        QCOMPARE(lastFound(), std::pair(0, 0));
+
+        // Ctrl and the wheel step the zoom; the zoom stays for the next page.
+        QTRY_VERIFY_WITH_TIMEOUT(browser.view()->focusProxy(), loadTimeout);
+        QWheelEvent wheel(QPointF(50, 50), browser.view()->mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, 120),
+                          Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(browser.view()->focusProxy(), &wheel);
+        QCOMPARE(browser.zoomFactor(), 1.1);
+        browser.setZoomFactor(2.0);
+        browser.navigate(m_server.url("/deux"));
+        QTRY_COMPARE_WITH_TIMEOUT(browser.locationName(), QStringLiteral("Deux"), loadTimeout);
+        QCOMPARE(browser.view()->zoomFactor(), 2.0);
+
+        chooser.answer = m_dir->filePath("deux.pdf");
+        QSignalSpy statuses(&browser, &BrowserComponent::statusTextChange);
+        browser.saveAsPdf();
+        QCOMPARE(chooser.suggested.size(), 1);
+        QVERIFY(chooser.suggested.at(0).endsWith("/Deux.pdf"));
+        QTRY_VERIFY_WITH_TIMEOUT(texts(statuses).join("").contains("PDF"), loadTimeout);
+        QVERIFY(readBytes(chooser.answer).startsWith("%PDF"));
+
+        // A folder standing where the file should go.
+        QVERIFY(QDir(m_dir->path()).mkdir("dossier.pdf"));
+        chooser.answer = m_dir->filePath("dossier.pdf");
+        statuses.clear();
+        browser.saveAsPdf();
+        QTRY_VERIFY_WITH_TIMEOUT(!statuses.isEmpty(), loadTimeout);
+        QVERIFY2(statuses.last().at(0).toString().startsWith("Impossible d'enregistrer la page en PDF"),
+                 qPrintable(statuses.last().at(0).toString()));
     }
 
     void visitThroughTheAddressBar()

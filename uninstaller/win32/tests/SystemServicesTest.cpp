@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "SelfRemoval.h"
+#include "stages/SelfCopy.h"
 #include "TestPaths.h"
 #include "Win32FileSystem.h"
 #include "Win32SystemServices.h"

@@ -39,6 +39,16 @@ public:
     void goSearch() override { calls.append(QStringLiteral("goSearch")); }
     QString locationUrl() const override { return url; }
     QString locationName() const override { return name; }
+    void findText(const QString& text, bool matchCase, bool backward) override
+    {
+        calls.append(QStringLiteral("findText %1%2%3")
+                         .arg(text, matchCase ? QStringLiteral(" casse") : QString(),
+                              backward ? QStringLiteral(" arrière") : QString()));
+    }
+    qreal zoomFactor() const override { return zoom; }
+    void setZoomFactor(qreal factor) override { zoom = factor; }
+    void print() override { calls.append(QStringLiteral("print")); }
+    void saveAsPdf() override { calls.append(QStringLiteral("saveAsPdf")); }
 
     // Shows a page: sets the location, then raises the events the engine would.
     void showPage(const QString& pageUrl, const QString& pageName, const QString& statusText = {})
@@ -55,6 +65,7 @@ public:
     QString name;
     bool canGoBack = false;
     bool canGoForward = false;
+    qreal zoom = 1.0;
 
 private:
     QPointer<QWidget> m_widget;
