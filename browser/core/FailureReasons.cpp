@@ -1,6 +1,7 @@
 #include "FailureReasons.h"
 
 #include "FrenchQuotes.h"
+#include "PlainFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -53,11 +54,18 @@ QString fileTooLarge()
     return QStringLiteral("le fichier est trop grand pour ce disque");
 }
 
+QString notAPlainFile()
+{
+    return QStringLiteral("ce n'est pas un fichier ordinaire");
+}
+
 QString ofWrite(const QString& path, int errorNumber, const QString& systemText)
 {
     const QFileInfo file(path);
     if (file.isDir() || errorNumber == EISDIR)
         return folderInTheWay();
+    if (plain_file::isOtherKind(path))
+        return notAPlainFile();
     if (const QDir folder = file.absoluteDir(); !folder.exists())
         return folderMissing(folder.path());
     switch (errorNumber) {
@@ -86,6 +94,8 @@ QString ofSave(const QString& path, QFileDevice::FileError error)
     const QFileInfo folder(target.absolutePath());
     if (target.isDir())
         return folderInTheWay();
+    if (plain_file::isOtherKind(path))
+        return notAPlainFile();
     if (folder.isFile())
         return QStringLiteral("%1 est un fichier, pas un dossier")
             .arg(quoted(QDir::toNativeSeparators(folder.filePath())));

@@ -18,6 +18,7 @@ QString folderMissing(const QString& folder);
 QString accessDenied();
 QString diskFull();
 QString fileTooLarge();
+QString notAPlainFile();
 
 // A data file: errorNumber is the C library's error code of the failed call
 // (0 when unknown); the path is looked at as it is now, after the failure.
