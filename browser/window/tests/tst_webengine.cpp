@@ -98,6 +98,9 @@ private slots:
         m_server.setRawResponse("/rapport", download(QByteArray(300000, 'r'), 300000));
         m_server.setRawResponse("/coupe", download(QByteArray(1000, 'c'), 300000));
         m_server.setRawResponse("/lent", download(QByteArray(1000, 'l'), 300000), true);
+        m_server.setPage("/trois", "<body><script>for (const n of [1, 2, 3]) {"
+                                   "const a = document.createElement('a'); a.href = '/rapport';"
+                                   "a.download = ''; document.body.append(a); a.click(); }</script></body>");
         m_server.setRawResponse("/lente",
                                 "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n\r\n<title>Lente</title><p>Début", true);
     }
@@ -296,6 +299,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             !texts(statuses).filter(QStringLiteral("Échec du téléchargement de « choisi.pdf » : ")).isEmpty(),
             loadTimeout);
+
         QTRY_COMPARE_WITH_TIMEOUT(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList(),
                                   loadTimeout);
 
@@ -310,6 +314,20 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList(),
                                   loadTimeout);
         QCOMPARE(browser.locationName(), QStringLiteral("Deux"));
+    }
+
+    void aPageAskingForDownloadsGetsOneDialogAtATime()
+    {
+        auto chooser = std::make_unique<FakeSavePathChooser>();
+        FakeSavePathChooser& dialog = *chooser;
+        WebEngineBrowser browser(std::move(chooser));
+        browser.widget()->resize(400, 300);
+        browser.widget()->show();
+        QSignalSpy statuses(&browser, &BrowserComponent::statusTextChange);
+        browser.navigate(m_server.url("/trois"));
+        QTRY_COMPARE_WITH_TIMEOUT(texts(statuses).filter(QStringLiteral(" refusé : ")).size(), 2, loadTimeout);
+        QCOMPARE(dialog.suggested.size(), 1);
+        QCOMPARE(QDir(QFileInfo(dialog.suggested.first()).path()).entryList({"rapport*"}, QDir::Files), QStringList());
     }
 
     void stoppingIsNoLoadError()
