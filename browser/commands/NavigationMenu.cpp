@@ -2,16 +2,23 @@
 
 #include "BrowserComponent.h"
 #include "MenuTable.h"
+#include "PageSteps.h"
 #include "Variables.h"
 #include "WindowServices.h"
 
 namespace {
 
-// A step that is not possible is simply not taken, as with the main window's
-// buttons.
-std::function<void(WindowServices&)> step(void (*call)(BrowserComponent& pageView))
+// A call on the page view, such as a visit of the system browser's own pages.
+std::function<void(WindowServices&)> onPageView(void (*call)(BrowserComponent& pageView))
 {
     return [call](WindowServices& services) { call(services.pageView); };
+}
+
+MenuEntry entryOf(page_steps::Step step)
+{
+    const page_steps::PageStep& pageStep = page_steps::of(step);
+    return {pageStep.menuName, pageStep.menuCaption,
+            [&pageStep](WindowServices& services) { pageStep.take(services.pageView); }};
 }
 
 // The user's own address, read at each click so that a change made in a
@@ -25,16 +32,15 @@ std::function<void(WindowServices&)> visitPreferred(QString Variables::*address)
     };
 }
 
-// Entries that share an access key (P here) are reached by pressing it
-// again; kept: users rely on these captions.
 const MenuEntry entries[] = {
-    {"smnu_precedente", "&Page précédente", step([](BrowserComponent& view) { view.goBack(); })},
-    {"smnu_suivante", "&Page suivante", step([](BrowserComponent& view) { view.goForward(); })},
-    {"smnu_actualiser", "&Actualiser", step([](BrowserComponent& view) { view.refresh(); })},
-    {"smnu_stopper", "S&topper", step([](BrowserComponent& view) { view.stop(); })},
+    entryOf(page_steps::Step::Back),
+    entryOf(page_steps::Step::Forward),
+    entryOf(page_steps::Step::Refresh),
+    entryOf(page_steps::Step::Stop),
     {"smnu_siteprefer", "Votre site préféré", visitPreferred(&Variables::url_site)},
-    {"smnu_moteurie", "Moteur de recherche d'Internet Explorer", step([](BrowserComponent& view) { view.goSearch(); })},
-    {"smnu_homeie", "Page de démarrage d'Internet Explorer", step([](BrowserComponent& view) { view.goHome(); })},
+    {"smnu_moteurie", "Moteur de recherche d'Internet Explorer",
+     onPageView([](BrowserComponent& view) { view.goSearch(); })},
+    {"smnu_homeie", "Page de démarrage d'Internet Explorer", onPageView([](BrowserComponent& view) { view.goHome(); })},
     {"smnu_moteurprefer", "Votre moteur de recherche préféré", visitPreferred(&Variables::url_moteur)},
     {"smnu_homepage", "Votre page de démarrage", visitPreferred(&Variables::url_home)},
 };

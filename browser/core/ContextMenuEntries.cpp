@@ -2,12 +2,25 @@
 
 namespace context_menu {
 
+namespace {
+
+bool possible(page_steps::Step step, const Facts& facts)
+{
+    switch (step) {
+    case page_steps::Step::Back: return facts.canGoBack;
+    case page_steps::Step::Forward: return facts.canGoForward;
+    default: return true;
+    }
+}
+
+}  // namespace
+
 QList<Entry> entries(const Facts& facts)
 {
     QList<Entry> menu;
     bool newGroup = false;
-    auto add = [&](Action action, const QString& text, bool enabled) {
-        menu.append({action, text, enabled, newGroup && !menu.isEmpty()});
+    auto add = [&](Action action, const QString& text, bool enabled, page_steps::Step step = {}) {
+        menu.append({action, step, text, enabled, newGroup && !menu.isEmpty()});
         newGroup = false;
     };
 
@@ -24,9 +37,10 @@ QList<Entry> entries(const Facts& facts)
         add(Action::Paste, QStringLiteral("Coller"), facts.canPaste);
     add(Action::SelectAll, QStringLiteral("Tout sélectionner"), facts.canSelectAll);
     newGroup = true;
-    add(Action::Back, QStringLiteral("Page précédente"), facts.canGoBack);
-    add(Action::Forward, QStringLiteral("Page suivante"), facts.canGoForward);
-    add(Action::Reload, QStringLiteral("Actualiser"), true);
+    for (const page_steps::PageStep& step : page_steps::all()) {
+        if (step.contextCaption)
+            add(Action::TakeStep, QString::fromUtf8(step.contextCaption), possible(step.step, facts), step.step);
+    }
     return menu;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PageSteps.h"
+
 #include <QList>
 #include <QString>
 
@@ -7,7 +9,8 @@
 // was clicked: only entries the browser carries out are offered.
 namespace context_menu {
 
-enum class Action { OpenLink, CopyLinkAddress, Cut, Copy, Paste, SelectAll, Back, Forward, Reload };
+// TakeStep: one of the page steps, named by the entry's step.
+enum class Action { OpenLink, CopyLinkAddress, Cut, Copy, Paste, SelectAll, TakeStep };
 
 // What the engine reports about the place clicked, and the view's history.
 struct Facts {
@@ -24,6 +27,7 @@ struct Facts {
 
 struct Entry {
     Action action;
+    page_steps::Step step;  // for TakeStep
     QString text;
     bool enabled;
     bool separatorBefore;

@@ -5,6 +5,7 @@
 #include "BrowserComponent.h"
 #include "DataFiles.h"
 #include "PageRules.h"
+#include "PageSteps.h"
 #include "PageViewKeys.h"
 #include "ShortcutTable.h"
 #include "SkinPicture.h"
@@ -30,11 +31,14 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption, i
     return placeInTwips(new QPushButton(caption, parent), name, left, top, width, height);
 }
 
-QPushButton* navigationButton(QWidget* parent, const char* name, const QString& caption, int left, int top, int width,
-                              int height)
+// The button of a page step along the bottom edge; a click takes the step.
+QPushButton* stepButton(QWidget* parent, BrowserComponent& pageView, page_steps::Step step, int left, int width)
 {
-    QPushButton* b = button(parent, name, caption, left, top, width, height);
+    const page_steps::PageStep& pageStep = page_steps::of(step);
+    QPushButton* b =
+        button(parent, pageStep.buttonName, QString::fromUtf8(pageStep.buttonCaption), left, 7920, width, 375);
     b->setFont(windowFont("MS Sans Serif", true, false));
+    QObject::connect(b, &QPushButton::clicked, &pageView, [&pageStep, &pageView] { pageStep.take(pageView); });
     return b;
 }
 
@@ -117,11 +121,11 @@ void MainWindow::createControls()
     m_saveBuffer->setAccessibleName(QStringLiteral("Texte de la page à enregistrer"));
     m_saveBuffer->hide();
 
-    m_refreshButton = navigationButton(client, "Command4", QStringLiteral("Actualiser"), 10800, 7920, 975, 375);
-    m_stopButton = navigationButton(client, "Command5", QStringLiteral("Stopper"), 9840, 7920, 855, 375);
-    m_forwardButton = navigationButton(client, "Command6", QStringLiteral("Suivante"), 8760, 7920, 975, 375);
-    // Spelt with one accent; kept: users rely on this caption.
-    m_backButton = navigationButton(client, "Command7", QStringLiteral("Précedente"), 7440, 7920, 1215, 375);
+    using page_steps::Step;
+    m_refreshButton = stepButton(client, *m_pageView, Step::Refresh, 10800, 975);
+    m_stopButton = stepButton(client, *m_pageView, Step::Stop, 9840, 855);
+    m_forwardButton = stepButton(client, *m_pageView, Step::Forward, 8760, 975);
+    m_backButton = stepButton(client, *m_pageView, Step::Back, 7440, 1215);
 
     m_skin->lower();
 }
@@ -170,11 +174,6 @@ void MainWindow::connectControls()
     connect(m_goButton, &QPushButton::clicked, this, &MainWindow::visitFromAddressBar);
     connect(m_shortcutButton, &QPushButton::clicked, this, &MainWindow::followShortcut);
     connect(m_searchButton, &QPushButton::clicked, this, &MainWindow::searchWeb);
-    // A step that is not possible is simply not taken.
-    connect(m_refreshButton, &QPushButton::clicked, this, [this] { m_pageView->refresh(); });
-    connect(m_stopButton, &QPushButton::clicked, this, [this] { m_pageView->stop(); });
-    connect(m_forwardButton, &QPushButton::clicked, this, [this] { m_pageView->goForward(); });
-    connect(m_backButton, &QPushButton::clicked, this, [this] { m_pageView->goBack(); });
     addPageViewKeys(*this, *m_pageView);
 
     connect(m_pageView, &BrowserComponent::statusTextChange, this, &MainWindow::onStatusTextChange);
