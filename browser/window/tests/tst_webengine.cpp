@@ -98,6 +98,13 @@ private slots:
         m_server.setRawResponse("/rapport", download(QByteArray(300000, 'r'), 300000));
         m_server.setRawResponse("/coupe", download(QByteArray(1000, 'c'), 300000));
         m_server.setRawResponse("/lent", download(QByteArray(1000, 'l'), 300000), true);
+        // Mail by script, and as links of the page and of a sub-frame.
+        m_server.setPage("/courrier",
+                         "<title>Courrier</title><body style=\"margin:0\">"
+                         "<iframe style=\"border:0;display:block;height:100px\" srcdoc=\"<body style=margin:0>"
+                         "<a href=mailto:cadre@exemple.test style=display:block;height:100px>cadre</a>\"></iframe>"
+                         "<a href=\"mailto:clic@exemple.test\" style=\"display:block;height:100px\">écrire</a>"
+                         "<script>setTimeout(() => location = 'mailto:script@exemple.test', 200);</script></body>");
         m_server.setPage("/trois", "<body><script>for (const n of [1, 2, 3]) {"
                                    "const a = document.createElement('a'); a.href = '/rapport';"
                                    "a.download = ''; document.body.append(a); a.click(); }</script></body>");
@@ -175,6 +182,22 @@ private slots:
         browser.navigate("mailto:camille@exemple.test");
         QCOMPARE(catcher.urls, QList<QUrl>{QUrl("mailto:camille@exemple.test")});
         QVERIFY(browser.view()->url().isEmpty());
+
+        // From the page, only a link the user clicks.
+        catcher.urls.clear();
+        browser.widget()->resize(400, 300);
+        browser.widget()->show();
+        browser.navigate(m_server.url("/courrier"));
+        QTRY_COMPARE_WITH_TIMEOUT(browser.locationName(), QStringLiteral("Courrier"), loadTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(browser.view()->focusProxy(), loadTimeout);
+        QWidget* view = browser.view()->focusProxy();
+        const QList<QUrl> clicked{QUrl("mailto:clic@exemple.test")};
+        QVERIFY(untilAnswered([&] { QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(20, 150)); },
+                              [&] { return catcher.urls.size() == 1; }));
+        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(20, 50));
+        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(20, 150));
+        QTRY_COMPARE_WITH_TIMEOUT(catcher.urls.size(), 2, loadTimeout);
+        QCOMPARE(catcher.urls, clicked + clicked);
         QDesktopServices::unsetUrlHandler("mailto");
     }
 
