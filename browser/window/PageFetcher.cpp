@@ -43,6 +43,8 @@ protected:
     {
         switch (event->type()) {
         case QEvent::KeyPress:
+        case QEvent::ShortcutOverride:
+            // Esc may be a window's shortcut, which would take the key first.
             if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
                 m_endWait();
             return true;
@@ -54,7 +56,6 @@ protected:
         case QEvent::NonClientAreaMouseButtonDblClick:
         case QEvent::Wheel:
         case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
         case QEvent::Shortcut:
         case QEvent::ContextMenu:
         case QEvent::TouchBegin:

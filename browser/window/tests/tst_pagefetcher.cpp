@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTest>
 
 using namespace std::chrono_literals;
@@ -131,9 +132,11 @@ private slots:
         QVERIFY2(page.failure.contains(QStringLiteral("le serveur n'a pas envoyé la page entière")), qPrintable(page.failure));
         QVERIFY(!page.endedByUser);
 
+        // Esc is also the main window's shortcut for "Stopper".
         QWidget window;
+        new QShortcut(Qt::Key_Escape, &window);
         window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         QTimer::singleShot(300ms, &window, [&window] { QTest::keyClick(&window, Qt::Key_Escape); });
         page = m_inet1.fetch(m_server.url("/goutte"));
         QVERIFY(page.endedByUser);
