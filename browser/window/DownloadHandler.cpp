@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QWebEngineDownloadRequest>
@@ -110,7 +111,12 @@ void DownloadHandler::onRequested(QWebEngineDownloadRequest* download)
     m_running.append(download);
     connect(download, &QWebEngineDownloadRequest::receivedBytesChanged, this,
             [this, download] { onProgress(download); });
-    connect(download, &QWebEngineDownloadRequest::stateChanged, this, [this, download] { onStateChanged(download); });
+    // The engine writes into this file until the end; stopped by a full disk,
+    // it leaves it behind even once cancelled.
+    const QString partial = path + QStringLiteral(".download");
+    const QString ownPartial = QFileInfo::exists(partial) ? QString() : partial;
+    connect(download, &QWebEngineDownloadRequest::stateChanged, this,
+            [this, download, ownPartial] { onStateChanged(download, ownPartial); });
     download->accept();
     onProgress(download);
 }
@@ -130,7 +136,7 @@ void DownloadHandler::onProgress(QWebEngineDownloadRequest* download)
     }
 }
 
-void DownloadHandler::onStateChanged(QWebEngineDownloadRequest* download)
+void DownloadHandler::onStateChanged(QWebEngineDownloadRequest* download, const QString& partialFile)
 {
     const QString path = targetPath(download);
     switch (download->state()) {
@@ -145,6 +151,8 @@ void DownloadHandler::onStateChanged(QWebEngineDownloadRequest* download)
         // which this browser never offers: cancelling removes it.
         download->disconnect(this);
         download->cancel();
+        if (!partialFile.isEmpty())
+            QFile::remove(partialFile);
         emit statusText(QStringLiteral("Échec du téléchargement de %1 : %2.")
                             .arg(quoted(download->downloadFileName()), failureReason(download)));
         break;

@@ -35,7 +35,9 @@ protected:
 private:
     void onRequested(QWebEngineDownloadRequest* download);
     void onProgress(QWebEngineDownloadRequest* download);
-    void onStateChanged(QWebEngineDownloadRequest* download);
+    // partialFile: the engine's file of the download in progress, when it
+    // is not one the user already had.
+    void onStateChanged(QWebEngineDownloadRequest* download, const QString& partialFile);
 
     QWebEnginePage* m_page;
     SavePathChooser& m_chooser;
