@@ -7,6 +7,7 @@ set(UNINST_CORE_SOURCES
   PathResolution.cpp
   ProtectedKeys.cpp
   SystemFolders.cpp
+  ReleaseRecord.cpp
   SharedLibraries.cpp
   ProgressPlacement.cpp
   PacedBar.cpp

@@ -130,6 +130,7 @@ LeftBehind RunRemovalPhases(const PhaseContext& context)
         FolderGuard folders(context.platform.registry, context.platform.files);
         FoldersPhase(context, folders);
         left.links = ShortcutsPhase(context, folders);
+        left.programFolderKept = folders.Keeps(FolderOf(context.platform.system.ProgramPath()));
     }  // its registry keys close before phase 6
     left.registry = RegistryPhase(context);
     return left;
@@ -139,7 +140,7 @@ StringList SharedReferencesPhase(const PhaseContext& context)
 {
     StringList shared(context.platform.system);
     context.log.ReadSectionKeys("Reg_SharedDLLs", shared);
-    ReleaseSharedReferences(context.platform.registry, shared);
+    ReleaseSharedReferences(context.platform.registry, shared, context.released);
     return shared;
 }
 

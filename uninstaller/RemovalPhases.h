@@ -7,6 +7,7 @@
 #include "InsFile.h"
 #include "Platform.h"
 #include "Registry.h"
+#include "ReleaseRecord.h"
 #include "StringList.h"
 #include "SystemFolders.h"
 
@@ -41,19 +42,24 @@ public:
 };
 
 // What every removal phase works with: the system, the run's log reader, the name of
-// the log section that holds the status texts and who hears of refusals, if anyone.
+// the log section that holds the status texts, who hears of refusals, if anyone, and
+// the record of the shared references released already, if any (a check keeps none).
 struct PhaseContext {
     Platform& platform;
     const TInsFile& log;
     std::string messagesSection;
     RefusalObserver* refusals = nullptr;
+    ReleaseRecord* released = nullptr;
 };
 
-// What the phases could not remove, as the outcome message reports it.
+// What the phases could not remove, as the outcome message reports it, and whether the
+// folder guard keeps the program's own folder (asked with the one reading of the
+// standard folders that phases 4 and 5 share, before phase 6 may delete one's value).
 struct LeftBehind {
     bool files = false;
     bool links = false;
     bool registry = false;
+    bool programFolderKept = true;
 };
 
 // The six phases in their order. The progress bar moves for each entry of phases 2, 3

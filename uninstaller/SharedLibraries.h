@@ -5,6 +5,7 @@
 
 #include "Libraries.h"
 #include "Registry.h"
+#include "ReleaseRecord.h"
 #include "StringList.h"
 
 namespace uninst {
@@ -17,8 +18,10 @@ inline constexpr const char* kSharedDllsKey = "SOFTWARE\\Microsoft\\Windows\\Cur
 std::int32_t SharedDllRefCount(RegistryFactory& registry, const std::string& path);
 
 // Lowers the count of every listed path by one; a count of 1 loses its value; counts of
-// 0 or less and missing values stay as they are.
-void ReleaseSharedReferences(RegistryFactory& registry, const StringList& paths);
+// 0 or less and missing values stay as they are. With a record, a release it holds
+// already is not made again, and each release made is noted there before the count
+// changes: a run that ends early and the next one together release each entry once.
+void ReleaseSharedReferences(RegistryFactory& registry, const StringList& paths, ReleaseRecord* record = nullptr);
 
 // Calls the library's DllUnregisterServer; true when it ran and returned 0.
 bool UnregisterLibrary(Libraries& libraries, const std::string& path);

@@ -123,7 +123,9 @@ public:
     std::string LongPath(const std::string& path) override { return path; }
     // A check writes, copies and schedules nothing: the removal phases never ask to.
     bool WriteAll(const std::string&, const std::string&) override { return false; }
-    bool CopyOver(const std::string&, const std::string&) override { return false; }
+    bool CopyToNew(const std::string&, const std::string&) override { return false; }
+    bool CreateNewFolder(const std::string&) override { return false; }
+    bool MoveOver(const std::string&, const std::string&) override { return false; }
     bool DeleteAtNextStart(const std::string&) override { return false; }
     bool WriteIniString(const std::string&, const std::string&, const std::string&, const std::string&) override
     {
@@ -196,6 +198,7 @@ public:
     std::string TempFolder() override { return {}; }
     std::string WindowsFolder() override { return {}; }
     std::string SystemLanguage() override { return {}; }
+    std::optional<std::uint32_t> UnforeseeableNumber() override { return std::nullopt; }
     std::uint32_t Launch(const std::string&, int) override { return 1; }  // ERROR_INVALID_FUNCTION
     void Wait(unsigned) override {}
     std::uint32_t Milliseconds() override { return 0; }

@@ -31,17 +31,22 @@ protected:
         fakes.registry.AddKey(kLocalMachine, "SOFTWARE\\Classes\\CLSID\\{0001}");
     }
 
-    // Runs the log and checks that only the log went and the temporary copy came.
-    void RunAndExpectNothingElseChanged(const std::string& log, const std::string& copy = "c:\\temp\\_kvuidel.exe")
+    // Runs the log and checks that only the log went and, when expected, one temporary
+    // copy came in a new folder of its own.
+    void RunAndExpectNothingElseChanged(const std::string& log, bool copyMade = true)
     {
         fakes.files.AddFile(kLog, log);
         const auto keys = fakes.registry.keys;
         auto files = fakes.files.AllFiles();
-        const auto folders = fakes.files.AllFolders();
+        auto folders = fakes.files.AllFolders();
         ASSERT_EQ(RunUninstaller(fakes.platform), 0);
         files.erase("c:\\program files\\appli\\uninstal.dat");
-        if (!copy.empty())
-            files.emplace(copy, "MZ");
+        if (copyMade) {
+            const std::string copy = fakes.Entries("launch ").back().substr(8);
+            const std::string folder = FileKey(copy.substr(0, copy.find("\\_kvuidel.exe")));
+            files.emplace(folder + "\\_kvuidel.exe", "MZ");
+            EXPECT_TRUE(folders.insert(folder).second) << folder;
+        }
         EXPECT_EQ(fakes.registry.keys, keys) << log;
         EXPECT_EQ(fakes.files.AllFiles(), files) << log;
         EXPECT_EQ(fakes.files.AllFolders(), folders) << log;
@@ -124,21 +129,32 @@ TEST_F(HostileLogTest, ShortcutsInAStandardFolderNeverMakeItTheGroupFolder)
     }
 }
 
-TEST_F(HostileLogTest, WithoutATemporaryFolderNoCopyIsMadeAndTheUninstallerStays)
+// Without a copy the uninstaller's own file and folder go at the next system start; only
+// when that cannot be asked either does the file stay, and count as left.
+TEST_F(HostileLogTest, WithoutATemporaryFolderNoCopyIsMadeAndTheUninstallerGoesAtTheNextStart)
 {
-    const std::string tooLong = "C:\\" + std::string(243, 't') + "\\";
+    const std::string tooLong = "C:\\" + std::string(224, 't') + "\\";
     for (const std::string& temp : {std::string(), std::string("TEMP\\"), std::string("\\"), tooLong}) {
         SCOPED_TRACE(temp);
         fakes.system.tempFolder = temp;
         fakes.journal.clear();
         fakes.system.launches.clear();
-        RunAndExpectNothingElseChanged("[Files]\r\n", "");
+        RunAndExpectNothingElseChanged("[Files]\r\n", false);
         EXPECT_TRUE(fakes.Entries("copy").empty());
         EXPECT_TRUE(fakes.system.launches.empty());
-        EXPECT_EQ(Outcome(), kFilesLeft);
+        EXPECT_EQ(fakes.Entries("delete at restart"),
+                  (std::vector<std::string>{"delete at restart " + std::string(kLog),
+                                            "delete at restart C:\\Program Files\\Appli\\uninstal.exe",
+                                            "delete at restart C:\\Program Files\\Appli\\"}));
+        EXPECT_EQ(Outcome(), "Uninstall complete");
     }
+    fakes.files.delayedDeletionWorks = false;
+    RunAndExpectNothingElseChanged("[Files]\r\n", false);
+    EXPECT_EQ(Outcome(), kFilesLeft);
+
     // The longest folder whose copy path still fits.
-    fakes.system.tempFolder = "C:\\" + std::string(242, 't') + "\\";
+    fakes.files.delayedDeletionWorks = true;
+    fakes.system.tempFolder = "C:\\" + std::string(223, 't') + "\\";
     fakes.files.AddFile(kLog, "[Files]\r\n");
     RunUninstaller(fakes.platform);
     EXPECT_EQ(fakes.system.launches.size(), 1u);

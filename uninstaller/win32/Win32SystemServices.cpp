@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <ntsecapi.h>
+
 #include <vector>
 
 #include "Win32Handles.h"
@@ -65,6 +67,14 @@ std::string Win32SystemServices::SystemLanguage()
     const int length = GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_SABBREVLANGNAME, buffer, sizeof buffer);
     // The length counts the terminating NUL.
     return length > 1 ? std::string(buffer, static_cast<std::size_t>(length - 1)) : std::string();
+}
+
+std::optional<std::uint32_t> Win32SystemServices::UnforeseeableNumber()
+{
+    std::uint32_t number = 0;
+    if (!RtlGenRandom(&number, sizeof number))
+        return std::nullopt;
+    return number;
 }
 
 std::uint32_t Win32SystemServices::Launch(const std::string& commandLine, int showState)

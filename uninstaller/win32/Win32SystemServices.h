@@ -12,6 +12,7 @@ public:
     std::string TempFolder() override;
     std::string WindowsFolder() override;
     std::string SystemLanguage() override;
+    std::optional<std::uint32_t> UnforeseeableNumber() override;
     std::uint32_t Launch(const std::string& commandLine, int showState) override;
     void Wait(unsigned milliseconds) override;
     std::uint32_t Milliseconds() override;
