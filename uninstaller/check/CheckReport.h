@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "RemovalPhases.h"
+#include "phases/RemovalPhases.h"
 
 namespace uninst {
 

@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "Cp1252.h"
-#include "RemovalPhases.h"
+#include "phases/RemovalPhases.h"
 
 namespace uninst {
 

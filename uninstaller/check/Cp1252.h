@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "TextCompare.h"
+#include "platform/TextCompare.h"
 
 namespace uninst {
 

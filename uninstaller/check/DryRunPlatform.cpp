@@ -2,12 +2,12 @@
 
 #include <cstdint>
 
-#include "AnsiText.h"
-#include "PathResolution.h"
-#include "ProtectedKeys.h"
-#include "RemovalPhases.h"
-#include "SharedLibraries.h"
-#include "SystemFolders.h"
+#include "guards/ProtectedKeys.h"
+#include "guards/SystemFolders.h"
+#include "phases/RemovalPhases.h"
+#include "phases/SharedLibraries.h"
+#include "text/AnsiText.h"
+#include "text/PathResolution.h"
 
 namespace uninst {
 

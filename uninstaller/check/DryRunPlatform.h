@@ -8,8 +8,8 @@
 
 #include "CheckReport.h"
 #include "Cp1252.h"
-#include "Platform.h"
-#include "RemovalPhases.h"
+#include "phases/RemovalPhases.h"
+#include "platform/Platform.h"
 
 namespace uninst {
 

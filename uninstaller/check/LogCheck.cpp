@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <set>
 
-#include "AnsiText.h"
 #include "DryRunPlatform.h"
+#include "guards/ProtectedKeys.h"
+#include "guards/SystemFolders.h"
+#include "log/LogSection.h"
+#include "log/LogTexts.h"
 #include "LogLines.h"
-#include "LogSection.h"
-#include "LogTexts.h"
-#include "PathResolution.h"
-#include "ProtectedKeys.h"
-#include "SystemFolders.h"
+#include "text/AnsiText.h"
+#include "text/PathResolution.h"
 
 namespace uninst {
 

@@ -4,9 +4,9 @@
 #include <map>
 #include <optional>
 
-#include "AnsiText.h"
 #include "Cp1252.h"
-#include "LogTexts.h"
+#include "log/LogTexts.h"
+#include "text/AnsiText.h"
 
 namespace uninst {
 

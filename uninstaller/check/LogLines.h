@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "CheckReport.h"
-#include "InsFile.h"
+#include "log/InsFile.h"
 
 namespace uninst {
 

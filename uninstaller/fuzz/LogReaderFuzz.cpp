@@ -7,8 +7,8 @@
 #include <map>
 #include <string>
 
-#include "AnsiText.h"
-#include "InsFile.h"
+#include "log/InsFile.h"
+#include "text/AnsiText.h"
 
 namespace {
 
@@ -16,6 +16,7 @@ class MemoryFiles : public uninst::FileSystem {
 public:
     std::map<std::string, std::string> files;
 
+    std::string LongPath(const std::string& path) override { return path; }
     bool IsRegularFile(const std::string& path) override { return files.count(path) > 0; }
     std::optional<std::string> ReadAll(const std::string& path) override { return files.at(path); }
     bool WriteAll(const std::string& path, const std::string& bytes) override

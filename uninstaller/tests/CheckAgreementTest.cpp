@@ -4,9 +4,9 @@
 #include <iterator>
 
 #include "FakePlatform.h"
+#include "guards/ProtectedKeys.h"
 #include "LogCheck.h"
-#include "ProtectedKeys.h"
-#include "Uninstaller.h"
+#include "stages/Uninstaller.h"
 
 using namespace uninst;
 using namespace uninst::fakes;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "TextCompare.h"
+#include "platform/TextCompare.h"
 
 namespace uninst::fakes {
 

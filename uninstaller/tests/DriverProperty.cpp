@@ -7,9 +7,9 @@
 #include <sstream>
 #include <vector>
 
-#include "AnsiText.h"
 #include "FakePlatform.h"
-#include "Uninstaller.h"
+#include "stages/Uninstaller.h"
+#include "text/AnsiText.h"
 
 namespace uninst::property {
 
@@ -42,7 +42,6 @@ using fakes::kUninstall;
 using fakes::RegistryKey;
 using Value = fakes::FakeRegistryStore::Value;
 
-constexpr const char* kApp = "C:\\Program Files\\Appli";
 constexpr const char* kRegistryLeft = "* registre";
 
 // The user's standard folders, all empty: removable unless guarded.

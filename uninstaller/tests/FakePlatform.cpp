@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <sstream>
 
-#include "AnsiText.h"
-#include "UnexpectedFailure.h"
-#include "resource.h"
+#include "platform/resource.h"
+#include "platform/UnexpectedFailure.h"
+#include "text/AnsiText.h"
 
 namespace uninst::fakes {
 

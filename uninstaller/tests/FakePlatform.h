@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "Cp1252Compare.h"
-#include "PacedBar.h"
-#include "Platform.h"
+#include "platform/Platform.h"
+#include "progress/PacedBar.h"
 
 namespace uninst::fakes {
 

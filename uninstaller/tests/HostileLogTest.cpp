@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FakePlatform.h"
-#include "Uninstaller.h"
+#include "stages/Uninstaller.h"
 
 using namespace uninst;
 using namespace uninst::fakes;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "FakePlatform.h"
-#include "InsFile.h"
-#include "UnexpectedFailure.h"
+#include "log/InsFile.h"
+#include "platform/UnexpectedFailure.h"
 
 using namespace uninst;
 using namespace uninst::fakes;

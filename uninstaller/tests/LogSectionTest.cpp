@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FakePlatform.h"
-#include "LogSection.h"
+#include "log/LogSection.h"
 
 using namespace uninst;
 

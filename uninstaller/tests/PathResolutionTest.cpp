@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "PathResolution.h"
+#include "text/PathResolution.h"
 
 using uninst::ResolvePath;
 

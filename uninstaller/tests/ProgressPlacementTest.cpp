@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FakePlatform.h"
-#include "ProgressPlacement.h"
+#include "progress/ProgressPlacement.h"
 
 using namespace uninst;
 

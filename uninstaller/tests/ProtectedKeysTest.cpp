@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ProtectedKeys.h"
+#include "guards/ProtectedKeys.h"
 
 using namespace uninst;
 

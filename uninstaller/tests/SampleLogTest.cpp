@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "FakePlatform.h"
-#include "InsFile.h"
+#include "log/InsFile.h"
 
 using namespace uninst;
 using namespace uninst::fakes;

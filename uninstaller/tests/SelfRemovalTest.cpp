@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "FakePlatform.h"
-#include "SelfRemoval.h"
-#include "Uninstaller.h"
+#include "stages/SelfRemoval.h"
+#include "stages/Uninstaller.h"
 
 using namespace uninst;
 using namespace uninst::fakes;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "AnsiText.h"
 #include "FakePlatform.h"
-#include "SharedLibraries.h"
-#include "UnexpectedFailure.h"
+#include "phases/SharedLibraries.h"
+#include "platform/UnexpectedFailure.h"
+#include "text/AnsiText.h"
 
 using namespace uninst;
 using namespace uninst::fakes;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "AnsiText.h"
 #include "Cp1252Compare.h"
-#include "StringList.h"
+#include "text/AnsiText.h"
+#include "text/StringList.h"
 
 using uninst::StringList;
 using uninst::fakes::Cp1252Compare;

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "AnsiText.h"
 #include "FakePlatform.h"
-#include "SystemFolders.h"
-#include "UnexpectedFailure.h"
+#include "guards/SystemFolders.h"
+#include "platform/UnexpectedFailure.h"
+#include "text/AnsiText.h"
 
 using namespace uninst;
 using namespace uninst::fakes;

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <iterator>
 
-#include "AnsiText.h"
 #include "FakePlatform.h"
-#include "Uninstaller.h"
+#include "stages/Uninstaller.h"
+#include "text/AnsiText.h"
 
 using namespace uninst;
 using namespace uninst::fakes;

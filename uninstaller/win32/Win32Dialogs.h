@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "Dialogs.h"
+#include "platform/Dialogs.h"
 
 namespace uninst::win32 {
 

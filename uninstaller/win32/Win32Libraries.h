@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Libraries.h"
+#include "platform/Libraries.h"
 
 namespace uninst::win32 {
 

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "resource.h"
+#include "platform/resource.h"
 
 namespace uninst::win32 {
 

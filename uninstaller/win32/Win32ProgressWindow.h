@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ProgressWindow.h"
+#include "platform/ProgressWindow.h"
 #include "Win32Handles.h"
 
 namespace uninst::win32 {

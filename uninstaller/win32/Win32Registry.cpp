@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "UnexpectedFailure.h"
+#include "platform/UnexpectedFailure.h"
 
 namespace uninst::win32 {
 

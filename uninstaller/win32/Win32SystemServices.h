@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SystemServices.h"
+#include "platform/SystemServices.h"
 
 namespace uninst::win32 {
 

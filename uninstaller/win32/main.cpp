@@ -1,8 +1,8 @@
 #include <windows.h>
 
 #include "LibrarySearch.h"
-#include "Platform.h"
-#include "Uninstaller.h"
+#include "platform/Platform.h"
+#include "stages/Uninstaller.h"
 #include "Win32Dialogs.h"
 #include "Win32FileSystem.h"
 #include "Win32Libraries.h"

@@ -1,11 +1,11 @@
 // The core's guards over the real registry and real libraries.
 #include <gtest/gtest.h>
 
-#include "PathResolution.h"
-#include "SharedLibraries.h"
-#include "SystemFolders.h"
+#include "guards/SystemFolders.h"
+#include "phases/SharedLibraries.h"
+#include "platform/UnexpectedFailure.h"
 #include "TestPaths.h"
-#include "UnexpectedFailure.h"
+#include "text/PathResolution.h"
 #include "Win32FileSystem.h"
 #include "Win32Libraries.h"
 #include "Win32Registry.h"

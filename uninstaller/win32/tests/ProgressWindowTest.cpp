@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "PacedBar.h"
-#include "ProgressPlacement.h"
+#include "progress/PacedBar.h"
+#include "progress/ProgressPlacement.h"
 #include "Win32ProgressWindow.h"
 // After windows.h, which it needs.
 #include <commctrl.h>

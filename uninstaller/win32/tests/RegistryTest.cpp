@@ -3,7 +3,7 @@
 #include "TestPaths.h"
 // After windows.h, which it needs.
 #include <sddl.h>
-#include "UnexpectedFailure.h"
+#include "platform/UnexpectedFailure.h"
 #include "Win32Registry.h"
 
 namespace uninst::win32 {

@@ -1,0 +1,290 @@
+#include "phases/RemovalPhases.h"
+
+#include "guards/ProtectedKeys.h"
+#include "guards/SystemFolders.h"
+#include "log/LogSection.h"
+#include "log/LogTexts.h"
+#include "phases/SharedLibraries.h"
+#include "progress/PacedBar.h"
+#include "text/AnsiText.h"
+#include "text/PathResolution.h"
+
+#include <utility>
+
+namespace uninst {
+
+namespace {
+
+void ShowStatus(const PhaseContext& context, const LogText& text)
+{
+    context.platform.progress.SetStatus(context.log.ReadValue(context.messagesSection, text.key, text.fallback));
+}
+
+void Pause(const PhaseContext& context)
+{
+    context.platform.system.Wait(kPauseMs);
+}
+
+// The bar's position before entry index of a walk over count entries: the walk's first
+// entry shows 100 / count, its last 100.
+int BarPosition(std::size_t count, std::size_t index)
+{
+    return static_cast<int>((count - index) * 100 / count);
+}
+
+// Tells the observer, if any, and keeps the entry: returns false, as a phase's handler
+// does for an entry that stays.
+bool Refuse(const PhaseContext& context, const char* section, const std::string& text, Refusal::Reason reason,
+            RootKey root = 0, std::string_view rule = {})
+{
+    if (context.refusals)
+        context.refusals->Refused(Refusal{section, text, reason, root, rule});
+    return false;
+}
+
+Refusal::Reason ReasonOf(FolderRefusal refusal)
+{
+    switch (refusal) {
+    case FolderRefusal::Unresolvable: return Refusal::Reason::UnresolvablePath;
+    case FolderRefusal::Root: return Refusal::Reason::DriveRoot;
+    default: return Refusal::Reason::StandardFolder;
+    }
+}
+
+LogSection ReadSection(const PhaseContext& context, const std::string& section)
+{
+    return LogSection(context.log, section, context.platform.system);
+}
+
+// Makes the root the entry names current, and returns the path after it; nullopt
+// (refused) for an entry without "\".
+std::optional<std::string> ChooseRoot(const PhaseContext& context, Registry& registry, const char* section,
+                                      const std::string& text)
+{
+    const auto entry = SplitRegistryEntry(text);
+    if (!entry) {
+        Refuse(context, section, text, Refusal::Reason::NoRoot);
+        return std::nullopt;
+    }
+    if (entry->root)
+        registry.SetRoot(*entry->root);
+    return entry->path;
+}
+
+bool RemoveRegistryValues(const PhaseContext& context, Registry& registry)
+{
+    const LogSection values = ReadSection(context, "Reg_CreateValue");
+    const bool anyStays = values.WalkFromLast([&](std::size_t i) {
+        const std::string text = values.Value(i);
+        const auto chosen = ChooseRoot(context, registry, "Reg_CreateValue", text);
+        if (!chosen)
+            return false;
+        const std::string& rest = *chosen;
+        const auto split = rest.rfind('\\');
+        // A value directly under a root is never touched; the entry counts as left.
+        if (split == std::string::npos || AddressesRoot(rest.substr(0, split)))
+            return Refuse(context, "Reg_CreateValue", text, Refusal::Reason::ValueUnderRoot, registry.Root());
+        // A key that cannot be opened is gone, and its value with it.
+        if (!registry.OpenKey(rest.substr(0, split)))
+            return true;
+        const bool deleted = registry.DeleteValue(rest.substr(split + 1));
+        registry.CloseKey();
+        return deleted;
+    });
+    return anyStays;
+}
+
+bool RemoveRegistryKeys(const PhaseContext& context, Registry& registry)
+{
+    const LogSection keys = ReadSection(context, "Reg_CreateKey");
+    const bool anyStays = keys.WalkFromLast([&](std::size_t i) {
+        const std::string text = keys.Value(i);
+        const auto chosen = ChooseRoot(context, registry, "Reg_CreateKey", text);
+        if (!chosen)
+            return false;
+        const std::string& rest = *chosen;
+        // Deleting "nothing below the root" would wipe the root's subkeys, and a shared
+        // key everything below it; such an entry stays and counts as left.
+        if (AddressesRoot(rest))
+            return Refuse(context, "Reg_CreateKey", text, Refusal::Reason::RootItself, registry.Root());
+        if (const Protection rule = IsProtectedKey(registry.Root(), rest))
+            return Refuse(context, "Reg_CreateKey", text, Refusal::Reason::ProtectedKey, registry.Root(), *rule);
+        return registry.DeleteKey(rest);
+    });
+    return anyStays;
+}
+
+}  // namespace
+
+LeftBehind RunRemovalPhases(const PhaseContext& context)
+{
+    LeftBehind left;
+    const StringList shared = SharedReferencesPhase(context);
+    LibrariesPhase(context);
+    left.files = FilesPhase(context, shared);
+    // One guard for phases 4 and 5, so the standard folders are read once: at the guard's
+    // first question, after the libraries' own unregistration code has run; from then to
+    // the last shortcut only files and folders go. Phase 6, whose values may include a
+    // standard folder's, comes after.
+    {
+        FolderGuard folders(context.platform.registry, context.platform.files);
+        FoldersPhase(context, folders);
+        left.links = ShortcutsPhase(context, folders);
+        left.programFolderKept = folders.Keeps(FolderOf(context.platform.system.ProgramPath()));
+    }  // its registry keys close before phase 6
+    left.registry = RegistryPhase(context);
+    return left;
+}
+
+StringList SharedReferencesPhase(const PhaseContext& context)
+{
+    StringList shared(context.platform.system);
+    context.log.ReadSectionKeys("Reg_SharedDLLs", shared);
+    ReleaseSharedReferences(context.platform.registry, shared, context.released);
+    return shared;
+}
+
+void LibrariesPhase(const PhaseContext& context)
+{
+    const LogSection libraries = ReadSection(context, "ActiveX");
+    const std::size_t count = libraries.Count();
+    if (count == 0)
+        return;
+    ShowStatus(context, kUnRegActiveX);
+    Pause(context);
+    PacedBar bar(context.platform.progress, context.platform.system);
+    // Every entry stays: nothing here counts as left.
+    libraries.WalkFromLast([&](std::size_t i) {
+        bar.Move(BarPosition(count, i));
+        const std::string path = libraries.Key(i);
+        if (SharedDllRefCount(context.platform.registry, path) < 1)
+            UnregisterLibrary(context.platform.libraries, path);
+        return false;
+    });
+    bar.Finish();
+}
+
+bool FilesPhase(const PhaseContext& context, const StringList& shared)
+{
+    const LogSection files = ReadSection(context, "Files");
+    const std::size_t count = files.Count();
+    if (count > 0)
+        ShowStatus(context, kRemovingFiles);
+    Pause(context);  // also without files, as the program always did
+    PacedBar bar(context.platform.progress, context.platform.system);
+    const bool anyStays = files.WalkFromLast([&](std::size_t i) {
+        bar.Move(BarPosition(count, i));
+        const std::string path = files.Key(i);
+        // A shared file still used by other applications stays, and counts as left.
+        const bool unused = !shared.Contains(path) || SharedDllRefCount(context.platform.registry, path) < 1;
+        return unused && context.platform.files.EraseFile(path);
+    });
+    bar.Finish();
+    return anyStays;
+}
+
+void FoldersPhase(const PhaseContext& context, FolderGuard& guard)
+{
+    const LogSection folders = ReadSection(context, "Folders");
+    folders.WalkFromLast([&](std::size_t i) {
+        const std::string path = folders.Key(i);
+        const FolderRefusal refusal = guard.Refuse(path);
+        if (refusal != FolderRefusal::None)
+            return Refuse(context, "Folders", path, ReasonOf(refusal));
+        return context.platform.files.RemoveFolder(path);
+    });
+}
+
+bool ShortcutsPhase(const PhaseContext& context, FolderGuard& guard)
+{
+    const LogSection shortcuts = ReadSection(context, "Icons");
+    const std::size_t count = shortcuts.Count();
+    if (count == 0)
+        return false;
+    ShowStatus(context, kRemovingLinks);
+    Pause(context);
+    std::string groupFolder;
+    PacedBar bar(context.platform.progress, context.platform.system);
+    const bool anyStays = shortcuts.WalkFromLast([&](std::size_t i) {
+        bar.Move(BarPosition(count, i));
+        const std::string path = shortcuts.Value(i);
+        const bool erased = context.platform.files.EraseFile(path);
+        const std::string folder = ShortcutFolder(path);
+        if (!guard.Keeps(folder))
+            groupFolder = folder;
+        return erased;
+    });
+    bar.Finish();
+    if (anyStays)
+        return true;
+    // Walked backwards, the group folder is that of the first-listed shortcut outside
+    // every standard folder.
+    return !groupFolder.empty() && !context.platform.files.RemoveFolder(groupFolder);
+}
+
+bool RegistryPhase(const PhaseContext& context)
+{
+    ShowStatus(context, kUnRegistering);
+    Pause(context);
+    auto registry = context.platform.registry.CreateRegistry();
+    registry->SetRoot(kLocalMachine);
+
+    // Without a name the key would be the parent of every application's registration;
+    // a name holding "\" would reach that parent ("\" alone) or another key. Only one
+    // direct subkey of Uninstall is ever deleted; any other name counts as left.
+    bool left = false;
+    const std::string applicationName = context.log.ReadValue("Application", "Name", "");
+    if (IsSingleKeyName(applicationName)) {
+        const std::string key = kUninstallKey + applicationName;
+        if (registry->KeyExists(key))
+            registry->DeleteKey(key);
+    } else if (!applicationName.empty()) {
+        Refuse(context, "Application", applicationName, Refusal::Reason::NotOneKeyName);
+        left = true;
+    }
+    // The root the values leave current is the one the keys start from.
+    const bool valuesLeft = RemoveRegistryValues(context, *registry);
+    const bool keysLeft = RemoveRegistryKeys(context, *registry);
+    return left || valuesLeft || keysLeft;
+}
+
+// The roots a log may name, by the names it gives them.
+constexpr std::pair<RootKey, const char*> kRootNames[] = {{kLocalMachine, "HKEY_LOCAL_MACHINE"},
+                                                          {kCurrentUser, "HKEY_CURRENT_USER"},
+                                                          {kClassesRoot, "HKEY_CLASSES_ROOT"},
+                                                          {kUsers, "HKEY_USERS"}};
+
+std::optional<RegistryEntryText> SplitRegistryEntry(const std::string& text)
+{
+    const auto separator = text.find('\\');
+    if (separator == std::string::npos)
+        return std::nullopt;
+    RegistryEntryText entry{std::nullopt, text.substr(separator + 1)};
+    const std::string rootName = text.substr(0, separator);
+    for (const auto& [root, name] : kRootNames) {
+        if (rootName == name)
+            entry.root = root;
+    }
+    return entry;
+}
+
+const char* RootName(RootKey root)
+{
+    for (const auto& [key, name] : kRootNames) {
+        if (key == root)
+            return name;
+    }
+    return "?";
+}
+
+bool AddressesRoot(const std::string& path)
+{
+    return path.find_first_not_of('\\') == std::string::npos;
+}
+
+std::string ShortcutFolder(const std::string& path)
+{
+    return FolderOf(ResolvePath(path).value_or(path));
+}
+
+}  // namespace uninst

@@ -1,0 +1,104 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "guards/SystemFolders.h"
+#include "log/InsFile.h"
+#include "phases/ReleaseRecord.h"
+#include "platform/Platform.h"
+#include "platform/Registry.h"
+#include "text/StringList.h"
+
+namespace uninst {
+
+inline constexpr const char* kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+
+// An entry that a guard keeps from being tried, and why.
+struct Refusal {
+    enum class Reason {
+        NoRoot,            // a registry text without a backslash
+        RootItself,        // a key that names nothing below its root
+        ValueUnderRoot,    // a value directly under a root
+        ProtectedKey,      // a shared key (rule tells which)
+        NotOneKeyName,     // an application name that is not one key name
+        UnresolvablePath,  // a folder the text alone does not name
+        DriveRoot,         // a drive or share root
+        StandardFolder,    // one of the standard folders
+    };
+    std::string section;  // the log section of the entry; "Application" for its name
+    std::string text;     // what the phase read: a path, a registry text or the name
+    Reason reason;
+    RootKey root = 0;       // for registry entries: the root then current
+    std::string_view rule;  // for a protected key: the protecting rule
+};
+
+// Told of every refusal; a dry run reports them, a real run has none.
+class RefusalObserver {
+public:
+    virtual ~RefusalObserver() = default;
+    virtual void Refused(const Refusal& refusal) = 0;
+};
+
+// What every removal phase works with: the system, the run's log reader, the name of
+// the log section that holds the status texts, who hears of refusals, if anyone, and
+// the record of the shared references released already, if any (a check keeps none).
+struct PhaseContext {
+    Platform& platform;
+    const TInsFile& log;
+    std::string messagesSection;
+    RefusalObserver* refusals = nullptr;
+    ReleaseRecord* released = nullptr;
+};
+
+// What the phases could not remove, as the outcome message reports it, and whether the
+// folder guard keeps the program's own folder (asked with the one reading of the
+// standard folders that phases 4 and 5 share, before phase 6 may delete one's value).
+struct LeftBehind {
+    bool files = false;
+    bool links = false;
+    bool registry = false;
+    bool programFolderKept = true;
+};
+
+// The six phases in their order. The progress bar moves for each entry of phases 2, 3
+// and 5 and is never reset between phases.
+LeftBehind RunRemovalPhases(const PhaseContext& context);
+
+// Phase 1: lowers the shared count of every "Reg_SharedDLLs" entry; returns those entries.
+StringList SharedReferencesPhase(const PhaseContext& context);
+// Phase 2: unregisters every "ActiveX" library that no other application uses.
+void LibrariesPhase(const PhaseContext& context);
+// Phase 3: deletes the "Files" entries; a shared file still in use stays. True when any
+// file stays.
+bool FilesPhase(const PhaseContext& context, const StringList& shared);
+// Phase 4: removes each empty "Folders" entry that the guard does not keep. Flags nothing.
+void FoldersPhase(const PhaseContext& context, FolderGuard& guard);
+// Phase 5: deletes the "Icons" shortcuts, then their group folder (one the guard does not
+// keep) once all are gone. True when a shortcut or the group folder stays.
+bool ShortcutsPhase(const PhaseContext& context, FolderGuard& guard);
+// Phase 6: deletes the application's uninstall registration, the "Reg_CreateValue"
+// values, then the "Reg_CreateKey" keys. True when any of them stays.
+bool RegistryPhase(const PhaseContext& context);
+
+// A registry entry's text split at its first "\": the root named before it (compared
+// exactly; none for any other name, which keeps the root of the entry before) and the
+// path after it. nullopt for a text without "\": such an entry stays.
+struct RegistryEntryText {
+    std::optional<RootKey> root;
+    std::string path;
+};
+std::optional<RegistryEntryText> SplitRegistryEntry(const std::string& text);
+
+// The name a log gives a root key ("HKEY_CURRENT_USER"...), "?" for another.
+const char* RootName(RootKey root);
+
+// Whether a registry path names nothing below its root ("" or only separators).
+bool AddressesRoot(const std::string& path);
+
+// The folder the system finds a shortcut in, "/" and ".." resolved; a path that the text
+// alone does not resolve gives a folder that the folder guard keeps.
+std::string ShortcutFolder(const std::string& path);
+
+}  // namespace uninst
