@@ -1,5 +1,6 @@
 #include "phases/RemovalPhases.h"
 
+#include "guards/PathKinds.h"
 #include "guards/ProtectedKeys.h"
 #include "guards/SystemFolders.h"
 #include "log/LogSection.h"
@@ -40,6 +41,17 @@ bool Refuse(const PhaseContext& context, const char* section, const std::string&
     if (context.refusals)
         context.refusals->Refused(Refusal{section, text, reason, root, rule});
     return false;
+}
+
+// Refuses a path that is no full local path; true when the phase may act on it.
+bool MayTouch(const PhaseContext& context, const char* section, const std::string& path)
+{
+    switch (KindOfPath(path)) {
+    case PathKind::FullLocal: return true;
+    case PathKind::Network: return Refuse(context, section, path, Refusal::Reason::NetworkPath);
+    case PathKind::Device: return Refuse(context, section, path, Refusal::Reason::DevicePath);
+    default: return Refuse(context, section, path, Refusal::Reason::UnresolvablePath);
+    }
 }
 
 Refusal::Reason ReasonOf(FolderRefusal refusal)
@@ -157,7 +169,7 @@ void LibrariesPhase(const PhaseContext& context)
     libraries.WalkFromLast([&](std::size_t i) {
         bar.Move(BarPosition(count, i));
         const std::string path = libraries.Key(i);
-        if (SharedDllRefCount(context.platform.registry, path) < 1)
+        if (MayTouch(context, "ActiveX", path) && SharedDllRefCount(context.platform.registry, path) < 1)
             UnregisterLibrary(context.platform.libraries, path);
         return false;
     });
@@ -175,6 +187,8 @@ bool FilesPhase(const PhaseContext& context, const StringList& shared)
     const bool anyStays = files.WalkFromLast([&](std::size_t i) {
         bar.Move(BarPosition(count, i));
         const std::string path = files.Key(i);
+        if (!MayTouch(context, "Files", path))
+            return false;
         // A shared file still used by other applications stays, and counts as left.
         const bool unused = !shared.Contains(path) || SharedDllRefCount(context.platform.registry, path) < 1;
         return unused && context.platform.files.EraseFile(path);
@@ -188,6 +202,8 @@ void FoldersPhase(const PhaseContext& context, FolderGuard& guard)
     const LogSection folders = ReadSection(context, "Folders");
     folders.WalkFromLast([&](std::size_t i) {
         const std::string path = folders.Key(i);
+        if (!MayTouch(context, "Folders", path))
+            return false;
         const FolderRefusal refusal = guard.Refuse(path);
         if (refusal != FolderRefusal::None)
             return Refuse(context, "Folders", path, ReasonOf(refusal));
@@ -208,6 +224,8 @@ bool ShortcutsPhase(const PhaseContext& context, FolderGuard& guard)
     const bool anyStays = shortcuts.WalkFromLast([&](std::size_t i) {
         bar.Move(BarPosition(count, i));
         const std::string path = shortcuts.Value(i);
+        if (!MayTouch(context, "Icons", path))
+            return false;
         const bool erased = context.platform.files.EraseFile(path);
         const std::string folder = ShortcutFolder(path);
         if (!guard.Keeps(folder))

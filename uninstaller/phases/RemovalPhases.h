@@ -26,6 +26,8 @@ struct Refusal {
         UnresolvablePath,  // a folder the text alone does not name
         DriveRoot,         // a drive or share root
         StandardFolder,    // one of the standard folders
+        NetworkPath,       // a path on another machine
+        DevicePath,        // a device or the system's namespace
     };
     std::string section;  // the log section of the entry; "Application" for its name
     std::string text;     // what the phase read: a path, a registry text or the name

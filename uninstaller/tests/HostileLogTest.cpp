@@ -129,6 +129,26 @@ TEST_F(HostileLogTest, ShortcutsInAStandardFolderNeverMakeItTheGroupFolder)
     }
 }
 
+// Paths that reach another machine, a device or the system's namespace, or whatever the
+// current folder is: nothing is deleted, loaded, unregistered or removed for them, and
+// the files and shortcuts count as left.
+TEST_F(HostileLogTest, PathsThatAreNoFullLocalPathAreNeverTouched)
+{
+    fakes.files.AddFile("C:\\Appli\\appli.dll");
+    for (const std::string path :
+         {"\\\\server\\share\\appli.dll", "//server/share/appli.dll", "\\\\.\\C:\\Appli\\appli.dll",
+          "\\\\?\\C:\\Appli\\appli.dll", "\\??\\C:\\Appli\\appli.dll", "C:\\Appli\\NUL.dll", "COM1",
+          "appli.dll", "C:appli.dll"}) {
+        SCOPED_TRACE(path);
+        fakes.libraries.libraries[path] = {};
+        fakes.journal.clear();
+        RunAndExpectNothingElseChanged("[ActiveX]\r\n" + path + "=1\r\n[Files]\r\n" + path + "=1\r\n[Folders]\r\n" +
+                                       path + "=1\r\n[Icons]\r\ni=" + path + "\r\n");
+        EXPECT_TRUE(fakes.Entries("load").empty());
+        EXPECT_EQ(Outcome(), std::string(kFilesLeft) + "\r\n* some application links");
+    }
+}
+
 // Without a copy the uninstaller's own file and folder go at the next system start; only
 // when that cannot be asked either does the file stay, and count as left.
 TEST_F(HostileLogTest, WithoutATemporaryFolderNoCopyIsMadeAndTheUninstallerGoesAtTheNextStart)
