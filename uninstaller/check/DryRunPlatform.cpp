@@ -3,7 +3,8 @@
 #include <cstdint>
 
 #include "guards/ProtectedKeys.h"
-#include "guards/SystemFolders.h"
+#include "guards/StandardFolders.h"
+#include "guards/SystemKeys.h"
 #include "phases/RemovalPhases.h"
 #include "phases/SharedLibraries.h"
 #include "text/AnsiText.h"
@@ -254,36 +255,12 @@ void DryRunPlatform::AddSharedCount(const std::string& path)
 
 void DryRunPlatform::AddStandardFolders(const std::string& profile)
 {
-    // Windows Vista and later keep the user's folders in the profile and show a 32-bit
-    // program the 32-bit Program Files; earlier systems kept them in the Windows folder.
-    const bool vista = !profile.empty();
-    const std::string home = vista ? profile : "C:\\WINDOWS";
-    const std::string roaming = vista ? home + "\\AppData\\Roaming" : home + "\\Application Data";
-    const std::string shell = vista ? roaming + "\\Microsoft\\Windows" : home;
-    const std::string cache = vista ? home + "\\AppData\\Local\\Microsoft\\Windows" : home;
-    const std::string programFiles = vista ? "C:\\Program Files (x86)" : "C:\\Program Files";
-    const std::pair<const char*, std::string> folders[] = {
-        {"Programs", shell + "\\Start Menu\\Programs"},
-        {"Desktop", home + "\\Desktop"},
-        {"Personal", vista ? home + "\\Documents" : "C:\\My Documents"},
-        {"Recent", shell + "\\Recent"},
-        {"SendTo", shell + "\\SendTo"},
-        {"Start Menu", shell + "\\Start Menu"},
-        {"Startup", shell + "\\Start Menu\\Programs\\Startup"},
-        {"Templates", vista ? shell + "\\Templates" : home + "\\ShellNew"},
-        {"Fonts", "C:\\Windows\\Fonts"},
-        {"AppData", roaming},
-        {"Cache", cache + (vista ? "\\INetCache" : "\\Temporary Internet Files")},
-        {"Cookies", cache + (vista ? "\\INetCookies" : "\\Cookies")},
-        {"Favorites", home + "\\Favorites"},
-        {"History", cache + "\\History"},
-        {"NetHood", vista ? shell + "\\Network Shortcuts" : home + "\\NetHood"},
-    };
-    for (const auto& [name, path] : folders)
-        state_.registryStrings[ValueId(kCurrentUser, kShellFoldersKey, name)] = path;
-    state_.registryStrings[ValueId(kLocalMachine, kCurrentVersionKey, "ProgramFilesDir")] = programFiles;
-    state_.registryStrings[ValueId(kLocalMachine, kCurrentVersionKey, "CommonFilesDir")] =
-        programFiles + "\\Common Files";
+    for (const StandardFolder& folder : kStandardFolders) {
+        std::string path = profile.empty() ? folder.windowsDefault : folder.profileDefault;
+        if (const auto at = path.find("%P"); at != std::string::npos)
+            path.replace(at, 2, profile);
+        state_.registryStrings[ValueId(folder.root, folder.key, folder.valueName)] = path;
+    }
 }
 
 bool DryRunPlatform::HasFolder(const std::string& path) const

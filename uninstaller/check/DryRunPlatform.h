@@ -30,9 +30,9 @@ public:
     void AddFile(const std::string& path);
     void AddFolder(const std::string& path);
     void AddSharedCount(const std::string& path);
-    // The standard folders of a default installation: of Windows Vista or later for the
-    // user profile given ("C:\Users\Name"), as a 32-bit program sees them on 64-bit
-    // Windows; of the systems before, in C:\WINDOWS, without a profile.
+    // The standard folders of a default installation (kStandardFolders): of Windows Vista
+    // or later for the user profile given ("C:\Users\Name"); of the systems before, in
+    // C:\WINDOWS, without a profile.
     void AddStandardFolders(const std::string& profile);
 
     // Whether the folder is still there after what the phases did.

@@ -5,7 +5,8 @@
 
 #include "DryRunPlatform.h"
 #include "guards/ProtectedKeys.h"
-#include "guards/SystemFolders.h"
+#include "guards/FolderGuard.h"
+#include "log/LogFormat.h"
 #include "log/LogSection.h"
 #include "log/LogTexts.h"
 #include "LogLines.h"
@@ -37,14 +38,14 @@ void Describe(DryRunPlatform& machine, const std::vector<LogEntry>& entries)
     std::string profile;
     for (const LogEntry& entry : entries) {
         std::string path;
-        if (entry.section == "Files" || entry.section == "Icons") {
-            path = entry.section == "Files" ? entry.key : entry.value;
+        if (entry.section == kFilesSection.name || entry.section == kIconsSection.name) {
+            path = entry.Target();
             machine.AddFile(path);
-        } else if (entry.section == "Folders") {
-            path = entry.key;
+        } else if (entry.section == kFoldersSection.name) {
+            path = entry.Target();
             machine.AddFolder(path);
-        } else if (entry.section == "Reg_SharedDLLs") {
-            machine.AddSharedCount(entry.key);
+        } else if (entry.section == kSharedDllsSection.name) {
+            machine.AddSharedCount(entry.Target());
         }
         if (profile.empty())
             profile = ProfileOf(path);
@@ -58,10 +59,10 @@ void Describe(DryRunPlatform& machine, const std::vector<LogEntry>& entries)
 // the first key deleted, when the name is one key name.
 void NameSteps(std::vector<Step>& steps, const TInsFile& log, TextCompare& compare)
 {
-    const std::size_t files = LogSection(log, "Files", compare).Count();
+    const std::size_t files = LogSection(log, kFilesSection, compare).Count();
     StringList shared(compare);
-    log.ReadSectionKeys("Reg_SharedDLLs", shared);
-    bool registration = IsSingleKeyName(log.ReadValue("Application", "Name", ""));
+    log.ReadSectionKeys(kSharedDllsSection.name, shared);
+    bool registration = IsSingleKeyName(log.ReadText(kApplicationSection.name, kApplicationName));
     std::size_t erased = 0;
     for (Step& step : steps) {
         switch (step.kind) {
@@ -93,30 +94,23 @@ bool Inside(const std::string& path, const std::string& folder)
     return path == folder || path.compare(0, folder.size() + 1, folder + "\\") == 0;
 }
 
-// Whether the folder guard keeps the folder whatever the log says: the one place where
-// the check asks a guard itself rather than through the removal phases.
-bool GuardKeeps(DryRunPlatform& machine, const std::string& folder)
-{
-    return IsSystemFolder(machine.Services().registry, machine.Services().files, folder);
-}
-
 // Files and libraries outside the log's folder and the [Folders] folders that the
 // uninstaller may remove; a shared file belongs to every application that counts it.
-void WarnOutside(DryRunPlatform& machine, const std::string& logPath, const std::vector<LogEntry>& entries,
-                 std::vector<Warning>& warnings)
+void WarnOutside(DryRunPlatform& machine, FolderGuard& guard, const std::string& logPath,
+                 const std::vector<LogEntry>& entries, std::vector<Warning>& warnings)
 {
     std::vector<std::string> folders;
     std::vector<std::string> shared;
     if (const auto logFolder = ResolvePath(FolderOf(logPath)))
         folders.push_back(LowerAscii(*logFolder));
     for (const LogEntry& entry : entries) {
-        if (entry.section == "Folders" && !GuardKeeps(machine, entry.key))
+        if (entry.section == kFoldersSection.name && !guard.IsSystemFolder(entry.key))
             folders.push_back(LowerAscii(*ResolvePath(entry.key)));
-        if (entry.section == "Reg_SharedDLLs")
+        if (entry.section == kSharedDllsSection.name)
             shared.push_back(entry.key);
     }
     for (const LogEntry& entry : entries) {
-        if (entry.section != "Files" && entry.section != "ActiveX")
+        if (entry.section != kFilesSection.name && entry.section != kActiveXSection.name)
             continue;
         if (std::any_of(shared.begin(), shared.end(),
                         [&](const std::string& path) { return machine.Compare().CompareNoCase(path, entry.key) == 0; }))
@@ -132,31 +126,32 @@ void WarnOutside(DryRunPlatform& machine, const std::string& logPath, const std:
 
 // A folder that held shortcuts and is still there once the phases are done, unless the
 // folder guard keeps it anyway.
-void WarnShortcutFolders(DryRunPlatform& machine, const std::vector<LogEntry>& entries, std::vector<Warning>& warnings)
+void WarnShortcutFolders(DryRunPlatform& machine, FolderGuard& guard, const std::vector<LogEntry>& entries,
+                         std::vector<Warning>& warnings)
 {
     std::set<std::string> warned;
     for (const LogEntry& entry : entries) {
-        if (entry.section != "Icons")
+        if (entry.section != kIconsSection.name)
             continue;
         const std::string folder = ShortcutFolder(entry.value);
-        if (GuardKeeps(machine, folder) || !machine.HasFolder(folder))
+        if (guard.IsSystemFolder(folder) || !machine.HasFolder(folder))
             continue;
         if (warned.insert(LowerAscii(folder)).second)
-            warnings.push_back(MakeWarning(Warning::Kind::ShortcutFolderStays, entry.line, "Icons", folder));
+            warnings.push_back(MakeWarning(Warning::Kind::ShortcutFolderStays, entry.line, entry.section, folder));
     }
 }
 
 // One warning per section for the texts it leaves to the uninstaller's built-in ones.
-void WarnDefaults(const TInsFile& log, const char* section, const auto& texts, std::vector<Warning>& warnings)
+void WarnDefaults(const TInsFile& log, const SectionFormat& section, std::vector<Warning>& warnings)
 {
     std::string missing;
-    for (const LogText& text : texts) {
+    for (const LogText& text : section.texts) {
         // No line holds a line break: the value of a present key never is one.
-        if (log.ReadValue(section, text.key, "\n") == "\n")
+        if (log.ReadValue(section.name, text.key, "\n") == "\n")
             missing += (missing.empty() ? "" : ", ") + std::string(text.key);
     }
     if (!missing.empty())
-        warnings.push_back(MakeWarning(Warning::Kind::DefaultTexts, 0, section, missing));
+        warnings.push_back(MakeWarning(Warning::Kind::DefaultTexts, 0, section.name, missing));
 }
 
 }  // namespace
@@ -180,16 +175,19 @@ CheckReport CheckLog(const std::string& logPath, const std::string& bytes)
     const std::vector<LogEntry> entries = ReadEntries(log, bytes, machine.Compare(), report.warnings);
     Describe(machine, entries);
 
-    RunRemovalPhases(PhaseContext{machine.Services(), log, kDefaultMessagesSection, &machine});
+    RunRemovalPhases(PhaseContext{machine.Services(), log, kMessagesSection.name, &machine});
     report.steps = machine.Steps();
     NameSteps(report.steps, log, machine.Compare());
 
-    WarnOutside(machine, logPath, entries, report.warnings);
-    WarnShortcutFolders(machine, entries, report.warnings);
-    WarnDefaults(log, kTitlesSection, kTitlesTexts, report.warnings);
-    WarnDefaults(log, kDefaultMessagesSection, kMessagesTexts, report.warnings);
-    if (log.ReadValue("Application", "Name", "").empty())
-        report.warnings.push_back(MakeWarning(Warning::Kind::NoApplicationName, 0, "Application", "Name"));
+    // The folder guard asked directly: whether it keeps a folder whatever the log says.
+    FolderGuard guard(machine.Services().registry, machine.Services().files);
+    WarnOutside(machine, guard, logPath, entries, report.warnings);
+    WarnShortcutFolders(machine, guard, entries, report.warnings);
+    WarnDefaults(log, kTitlesSection, report.warnings);
+    WarnDefaults(log, kMessagesSection, report.warnings);
+    if (log.ReadText(kApplicationSection.name, kApplicationName).empty())
+        report.warnings.push_back(
+            MakeWarning(Warning::Kind::NoApplicationName, 0, kApplicationSection.name, kApplicationName.key));
     // By line, those about the whole log last.
     std::stable_sort(report.warnings.begin(), report.warnings.end(), [](const Warning& a, const Warning& b) {
         return (a.line == 0 ? SIZE_MAX : a.line) < (b.line == 0 ? SIZE_MAX : b.line);

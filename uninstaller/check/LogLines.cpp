@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <map>
-#include <optional>
 
 #include "Cp1252.h"
 #include "log/LogTexts.h"
@@ -11,34 +10,6 @@
 namespace uninst {
 
 namespace {
-
-// The sections of texts and the keys each has.
-std::vector<std::string> TextKeys(const std::string& section)
-{
-    std::vector<std::string> keys;
-    if (section == "Application")
-        keys.push_back("Name");
-    for (const LogText& text : kTitlesTexts) {
-        if (section == kTitlesSection)
-            keys.push_back(text.key);
-    }
-    for (const LogText& text : kMessagesTexts) {
-        if (section == kDefaultMessagesSection)
-            keys.push_back(text.key);
-    }
-    return keys;
-}
-
-constexpr const char* kSections[] = {
-    "Application", kTitlesSection, kDefaultMessagesSection, "Reg_SharedDLLs", "ActiveX", "Files",
-    "Folders",     "Icons",        "Reg_CreateValue",       "Reg_CreateKey",
-};
-
-// Sections whose entries are "name=target": the name only pairs key and line.
-bool NamedSection(const std::string& section)
-{
-    return section == "Icons" || section == "Reg_CreateValue" || section == "Reg_CreateKey";
-}
 
 // Whether the text is UTF-8 with at least one sequence of several bytes.
 bool LooksLikeUtf8(const std::string& text)
@@ -84,8 +55,8 @@ std::vector<LogEntry> ReadEntries(const TInsFile& log, const std::string& bytes,
 {
     std::vector<LogEntry> entries;
     std::map<std::string, std::size_t> firstHeader;
-    // The section being read; nullopt before the first header or in one never read.
-    std::optional<std::string> section;
+    // The section being read; null before the first header or in one never read.
+    const SectionFormat* section = nullptr;
     bool beforeFirstHeader = true;
     // The section's keys (of texts), targets and names (of lists) so far, folded as the
     // reader compares them, with their first lines.
@@ -102,13 +73,14 @@ std::vector<LogEntry> ReadEntries(const TInsFile& log, const std::string& bytes,
             continue;
         if (line[0] == '[') {
             beforeFirstHeader = false;
-            section.reset();
+            section = nullptr;
             keys.clear();
             targets.clear();
             names.clear();
             bool read = false;
-            for (const char* name : kSections) {
-                if (compare.CompareNoCase(line, "[" + std::string(name) + "]") != 0)
+            for (const SectionFormat& format : kLogSections) {
+                const std::string name = format.name;
+                if (compare.CompareNoCase(line, "[" + name + "]") != 0)
                     continue;
                 read = true;
                 if (firstHeader.count(name)) {
@@ -116,7 +88,7 @@ std::vector<LogEntry> ReadEntries(const TInsFile& log, const std::string& bytes,
                         MakeWarning(Warning::Kind::RepeatedSection, number, name, line, firstHeader[name]));
                 } else {
                     firstHeader[name] = number;
-                    section = name;
+                    section = &format;
                 }
                 break;
             }
@@ -132,30 +104,29 @@ std::vector<LogEntry> ReadEntries(const TInsFile& log, const std::string& bytes,
             continue;  // the header's warning covers its lines
         const auto equals = line.find('=');
         if (equals == std::string::npos) {
-            warnings.push_back(MakeWarning(Warning::Kind::NoEqualsSign, number, *section, line));
+            warnings.push_back(MakeWarning(Warning::Kind::NoEqualsSign, number, section->name, line));
             continue;
         }
         const std::string key = line.substr(0, equals);
         const std::string value = line.substr(equals + 1);
 
-        const std::vector<std::string> textKeys = TextKeys(*section);
-        if (!textKeys.empty()) {
+        if (section->target == EntryTarget::Text) {
             // The reader matches a key by its letters A-Z in either case.
             const std::string folded = LowerAscii(key);
-            if (std::none_of(textKeys.begin(), textKeys.end(),
-                             [&](const std::string& textKey) { return LowerAscii(textKey) == folded; })) {
-                warnings.push_back(MakeWarning(Warning::Kind::UnknownKey, number, *section, key));
+            if (std::none_of(section->texts.begin(), section->texts.end(),
+                             [&](const LogText& text) { return LowerAscii(text.key) == folded; })) {
+                warnings.push_back(MakeWarning(Warning::Kind::UnknownKey, number, section->name, key));
                 continue;
             }
             const auto [first, added] = keys.emplace(folded, number);
             if (!added)
-                warnings.push_back(MakeWarning(Warning::Kind::RepeatedKey, number, *section, key, first->second));
+                warnings.push_back(MakeWarning(Warning::Kind::RepeatedKey, number, section->name, key, first->second));
             continue;
         }
 
         // A list: the same target twice, or a name given twice (which always resolves to
         // its first line).
-        const bool named = NamedSection(*section);
+        const bool named = section->target == EntryTarget::Value;
         const auto [target, newTarget] = targets.emplace(FoldCp1252(named ? value : key), number);
         std::size_t first = newTarget ? 0 : target->second;
         if (named) {
@@ -164,8 +135,8 @@ std::vector<LogEntry> ReadEntries(const TInsFile& log, const std::string& bytes,
                 first = name->second;
         }
         if (first != 0)
-            warnings.push_back(MakeWarning(Warning::Kind::ListedTwice, number, *section, named ? line : key, first));
-        entries.push_back({*section, number, key, value});
+            warnings.push_back(MakeWarning(Warning::Kind::ListedTwice, number, section->name, named ? line : key, first));
+        entries.push_back({section->name, section->target, number, key, value});
     }
 
     const auto nul = bytes.find('\0');

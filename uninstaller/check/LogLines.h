@@ -6,15 +6,19 @@
 
 #include "CheckReport.h"
 #include "log/InsFile.h"
+#include "log/LogFormat.h"
 
 namespace uninst {
 
 // An entry of a section that the removal phases read, with its line number (1-based).
 struct LogEntry {
     std::string section;
+    EntryTarget target;
     std::size_t line;
     std::string key;    // the text before the first "="
     std::string value;  // the text after it
+
+    const std::string& Target() const { return target == EntryTarget::Value ? value : key; }
 };
 
 // Walks the log's lines by its reader's rules (the first header of a section, compared

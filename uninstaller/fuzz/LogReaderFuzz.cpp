@@ -6,8 +6,10 @@
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "log/InsFile.h"
+#include "log/LogFormat.h"
 #include "text/AnsiText.h"
 
 namespace {
@@ -65,7 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     uninst::TInsFile reader(path, files, compare);
     // Section names: the fixed ones, and the first line of the input itself.
     const std::string own = reader.Lines.Empty() ? std::string() : reader.Lines[0];
-    const std::string sections[] = {"Files", "Icons", "Messages", "Reg_CreateKey", own};
+    std::vector<std::string> sections{own};
+    for (const uninst::SectionFormat& section : uninst::kLogSections)
+        sections.push_back(section.name);
     for (const std::string& section : sections) {
         uninst::StringList keys(compare);
         uninst::StringList lines(compare);

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "guards/SystemKeys.h"
 #include "text/AnsiText.h"
 
 namespace uninst {
@@ -58,7 +59,7 @@ constexpr std::string_view kProtectedKeys[] = {
     "SOFTWARE\\Microsoft\\Internet Explorer\\Toolbar",
     "SOFTWARE\\Microsoft\\Shared Tools",
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths",
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+    kShellFoldersKey,
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders",
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Policies",
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
@@ -67,8 +68,8 @@ constexpr std::string_view kProtectedKeys[] = {
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServices",
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\RunServicesOnce",
     "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved",
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs",
-    "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall",
+    kSharedDllsKey,
+    kUninstallKey,
     "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Fonts",
     "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\ProfileList",
     "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon",
@@ -112,23 +113,15 @@ constexpr std::string_view kMachineFirstLevelRule = "HKLM\\*";
 constexpr std::string_view kUsersFirstLevelRule = "HKU\\*";
 constexpr std::string_view kClassesRule = "CLASSES";
 
-std::vector<std::string> Split(const std::string& tidy)
-{
-    std::vector<std::string> segments;
-    std::size_t at = 0;
-    while (at < tidy.size()) {
-        const auto end = std::min(tidy.find('\\', at), tidy.size());
-        segments.push_back(tidy.substr(at, end - at));
-        at = end + 1;
-    }
-    return segments;
-}
+using Segs = std::vector<std::string_view>;
 
-std::string Join(const std::string& scope, const std::vector<std::string>& segments, std::size_t from)
+std::string Join(std::string_view scope, const Segs& segments, std::size_t from)
 {
-    std::string joined = scope;
-    for (std::size_t i = from; i < segments.size(); ++i)
-        joined += "\\" + segments[i];
+    std::string joined(scope);
+    for (std::size_t i = from; i < segments.size(); ++i) {
+        joined += "\\";
+        joined += segments[i];
+    }
     return joined;
 }
 
@@ -149,8 +142,6 @@ Protection Listed(const std::string& scoped)
     }
     return std::nullopt;
 }
-
-using Segs = std::vector<std::string>;
 
 Protection ClassesKeyProtected(const Segs& s, std::size_t from)
 {
@@ -182,20 +173,15 @@ Protection UserKeyProtected(const Segs& s, std::size_t from)
 
 std::string TidyKeyPath(std::string_view path)
 {
-    std::string tidy;
-    for (const char c : LowerAscii(path)) {
-        if (c == '\\' && (tidy.empty() || tidy.back() == '\\'))
-            continue;
-        tidy += c;
-    }
-    if (!tidy.empty() && tidy.back() == '\\')
-        tidy.pop_back();
-    return tidy;
+    const std::string lowered = LowerAscii(path);
+    const Segs segments = SplitAt(lowered, "\\");
+    return segments.empty() ? std::string() : Join(segments[0], segments, 1);
 }
 
 Protection IsProtectedKey(RootKey root, std::string_view path)
 {
-    const Segs s = Split(TidyKeyPath(path));
+    const std::string tidy = TidyKeyPath(path);
+    const Segs s = SplitAt(tidy, "\\");
     if (s.empty())
         return kRootRule;
     switch (root) {

@@ -1,16 +1,12 @@
 #include "log/InsFile.h"
 
+#include "log/LogTexts.h"
 #include "platform/UnexpectedFailure.h"
 #include "text/AnsiText.h"
 
 namespace uninst {
 
 namespace {
-
-char LowerAsciiChar(char c)
-{
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 // Whether line, lower-cased A-Z, begins with loweredKey followed by "=". Only the
 // prefix is looked at, so a long line costs no more than a short one.
@@ -19,7 +15,7 @@ bool StartsWithKey(const std::string& line, const std::string& loweredKey)
     if (line.size() <= loweredKey.size() || line[loweredKey.size()] != '=')
         return false;
     for (std::size_t i = 0; i < loweredKey.size(); ++i) {
-        if (LowerAsciiChar(line[i]) != loweredKey[i])
+        if (LowerAscii(line[i]) != loweredKey[i])
             return false;
     }
     return true;
@@ -92,6 +88,11 @@ std::string TInsFile::ReadValue(const std::string& section, const std::string& k
         return false;
     });
     return result;
+}
+
+std::string TInsFile::ReadText(const std::string& section, const LogText& text) const
+{
+    return ReadValue(section, text.key, text.fallback);
 }
 
 void TInsFile::ReadSectionKeys(const std::string& section, StringList& keys) const

@@ -7,6 +7,8 @@
 
 namespace uninst {
 
+struct LogText;
+
 // Reader of the uninstall log UNINSTAL.DAT: the whole file in memory as lines, asked
 // by section. Creation throws UnexpectedFailure::CannotOpenFile when a file exists at
 // the path but cannot be read; no file at all gives an empty reader.
@@ -23,6 +25,8 @@ public:
     std::string LogFileName;
 
     std::string ReadValue(const std::string& section, const std::string& key, const std::string& defaultValue) const;
+    // The text the log gives under the key in section, or the text's default.
+    std::string ReadText(const std::string& section, const LogText& text) const;
     void ReadSectionKeys(const std::string& section, StringList& keys) const;
     void ReadSectionLines(const std::string& section, StringList& lines) const;
 

@@ -5,11 +5,17 @@
 
 namespace uninst {
 
-LogSection::LogSection(const TInsFile& log, const std::string& section, TextCompare& compare)
-    : lines_(compare)
+LogSection::LogSection(const TInsFile& log, const SectionFormat& section, TextCompare& compare)
+    : target_(section.target)
+    , lines_(compare)
     , compare_(compare)
 {
-    log.ReadSectionLines(section, lines_);
+    log.ReadSectionLines(section.name, lines_);
+}
+
+std::string LogSection::Target(std::size_t index) const
+{
+    return target_ == EntryTarget::Value ? Value(index) : Key(index);
 }
 
 std::string LogSection::Key(std::size_t index) const

@@ -2,16 +2,12 @@
 
 namespace uninst {
 
-// A text the log may give: its key in the "Messages" or "Titles" section and the text
-// used when the key is absent.
+// A text the log may give: its key in the "Application", "Messages" or "Titles" section
+// and the text used when the key is absent.
 struct LogText {
     const char* key;
     const char* fallback;
 };
-
-inline constexpr const char* kTitlesSection = "Titles";
-// The Messages section's name where the program's resource strings do not give it.
-inline constexpr const char* kDefaultMessagesSection = "Messages";
 
 // Messages section (its name is a string resource).
 inline constexpr LogText kConfirm{"Confirm", "Are you sure you want to uninstall this software?"};
@@ -26,6 +22,9 @@ inline constexpr LogText kLogFiles{"LogFiles", "* some application files"};
 inline constexpr LogText kLogLinks{"LogLinks", "* some application links"};
 inline constexpr LogText kLogRegistry{"LogRegistry", "* some registry updates"};
 
+// Application section.
+inline constexpr LogText kApplicationName{"Name", ""};
+
 // Titles section.
 inline constexpr LogText kTitleConfirmation{"Confirmation", "Confirmation"};
 inline constexpr LogText kTitleUninstall{"Uninstall", "Uninstall"};
@@ -36,5 +35,6 @@ inline constexpr LogText kMessagesTexts[] = {kConfirm,       kUnRegActiveX,   kR
                                              kUnRegistering, kUninstallError, kEndUninstall,  kLogMsg,
                                              kLogFiles,      kLogLinks,       kLogRegistry};
 inline constexpr LogText kTitlesTexts[] = {kTitleConfirmation, kTitleUninstall, kTitleInformation, kTitleError};
+inline constexpr LogText kApplicationTexts[] = {kApplicationName};
 
 }  // namespace uninst

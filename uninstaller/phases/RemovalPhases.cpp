@@ -1,8 +1,10 @@
 #include "phases/RemovalPhases.h"
 
+#include "guards/FolderGuard.h"
 #include "guards/PathKinds.h"
 #include "guards/ProtectedKeys.h"
-#include "guards/SystemFolders.h"
+#include "guards/SystemKeys.h"
+#include "log/LogFormat.h"
 #include "log/LogSection.h"
 #include "log/LogTexts.h"
 #include "phases/SharedLibraries.h"
@@ -18,12 +20,12 @@ namespace {
 
 void ShowStatus(const PhaseContext& context, const LogText& text)
 {
-    context.platform.progress.SetStatus(context.log.ReadValue(context.messagesSection, text.key, text.fallback));
+    context.platform.progress.SetStatus(context.log.ReadText(context.messagesSection, text));
 }
 
 void Pause(const PhaseContext& context)
 {
-    context.platform.system.Wait(kPauseMs);
+    Pause(context.platform.system);
 }
 
 // The bar's position before entry index of a walk over count entries: the walk's first
@@ -35,23 +37,24 @@ int BarPosition(std::size_t count, std::size_t index)
 
 // Tells the observer, if any, and keeps the entry: returns false, as a phase's handler
 // does for an entry that stays.
-bool Refuse(const PhaseContext& context, const char* section, const std::string& text, Refusal::Reason reason,
+bool Refuse(const PhaseContext& context, const SectionFormat& section, const std::string& text, Refusal::Reason reason,
             RootKey root = 0, std::string_view rule = {})
 {
     if (context.refusals)
-        context.refusals->Refused(Refusal{section, text, reason, root, rule});
+        context.refusals->Refused(Refusal{section.name, text, reason, root, rule});
     return false;
 }
 
 // Refuses a path that is no full local path; true when the phase may act on it.
-bool MayTouch(const PhaseContext& context, const char* section, const std::string& path)
+bool MayTouch(const PhaseContext& context, const SectionFormat& section, const std::string& path)
 {
     switch (KindOfPath(path)) {
     case PathKind::FullLocal: return true;
     case PathKind::Network: return Refuse(context, section, path, Refusal::Reason::NetworkPath);
     case PathKind::Device: return Refuse(context, section, path, Refusal::Reason::DevicePath);
-    default: return Refuse(context, section, path, Refusal::Reason::UnresolvablePath);
+    case PathKind::NotFull: break;
     }
+    return Refuse(context, section, path, Refusal::Reason::UnresolvablePath);
 }
 
 Refusal::Reason ReasonOf(FolderRefusal refusal)
@@ -59,18 +62,54 @@ Refusal::Reason ReasonOf(FolderRefusal refusal)
     switch (refusal) {
     case FolderRefusal::Unresolvable: return Refusal::Reason::UnresolvablePath;
     case FolderRefusal::Root: return Refusal::Reason::DriveRoot;
-    default: return Refusal::Reason::StandardFolder;
+    case FolderRefusal::Standard: break;
     }
+    return Refusal::Reason::StandardFolder;
 }
 
-LogSection ReadSection(const PhaseContext& context, const std::string& section)
+LogSection ReadSection(const PhaseContext& context, const SectionFormat& section)
 {
     return LogSection(context.log, section, context.platform.system);
 }
 
+// The roots a log may name, by the names it gives them.
+constexpr std::pair<RootKey, const char*> kRootNames[] = {{kLocalMachine, "HKEY_LOCAL_MACHINE"},
+                                                          {kCurrentUser, "HKEY_CURRENT_USER"},
+                                                          {kClassesRoot, "HKEY_CLASSES_ROOT"},
+                                                          {kUsers, "HKEY_USERS"}};
+
+// A registry entry's text split at its first "\\": the root named before it (compared
+// exactly; none for any other name, which keeps the root of the entry before) and the
+// path after it.
+struct RegistryEntryText {
+    std::optional<RootKey> root;
+    std::string path;
+};
+
+// nullopt for a text without "\\": such an entry stays.
+std::optional<RegistryEntryText> SplitRegistryEntry(const std::string& text)
+{
+    const auto separator = text.find('\\');
+    if (separator == std::string::npos)
+        return std::nullopt;
+    RegistryEntryText entry{std::nullopt, text.substr(separator + 1)};
+    const std::string rootName = text.substr(0, separator);
+    for (const auto& [root, name] : kRootNames) {
+        if (rootName == name)
+            entry.root = root;
+    }
+    return entry;
+}
+
+// Whether a registry path names nothing below its root ("" or only separators).
+bool AddressesRoot(const std::string& path)
+{
+    return path.find_first_not_of('\\') == std::string::npos;
+}
+
 // Makes the root the entry names current, and returns the path after it; nullopt
 // (refused) for an entry without "\".
-std::optional<std::string> ChooseRoot(const PhaseContext& context, Registry& registry, const char* section,
+std::optional<std::string> ChooseRoot(const PhaseContext& context, Registry& registry, const SectionFormat& section,
                                       const std::string& text)
 {
     const auto entry = SplitRegistryEntry(text);
@@ -85,17 +124,17 @@ std::optional<std::string> ChooseRoot(const PhaseContext& context, Registry& reg
 
 bool RemoveRegistryValues(const PhaseContext& context, Registry& registry)
 {
-    const LogSection values = ReadSection(context, "Reg_CreateValue");
+    const LogSection values = ReadSection(context, kCreateValueSection);
     const bool anyStays = values.WalkFromLast([&](std::size_t i) {
-        const std::string text = values.Value(i);
-        const auto chosen = ChooseRoot(context, registry, "Reg_CreateValue", text);
+        const std::string text = values.Target(i);
+        const auto chosen = ChooseRoot(context, registry, kCreateValueSection, text);
         if (!chosen)
             return false;
         const std::string& rest = *chosen;
         const auto split = rest.rfind('\\');
         // A value directly under a root is never touched; the entry counts as left.
         if (split == std::string::npos || AddressesRoot(rest.substr(0, split)))
-            return Refuse(context, "Reg_CreateValue", text, Refusal::Reason::ValueUnderRoot, registry.Root());
+            return Refuse(context, kCreateValueSection, text, Refusal::Reason::ValueUnderRoot, registry.Root());
         // A key that cannot be opened is gone, and its value with it.
         if (!registry.OpenKey(rest.substr(0, split)))
             return true;
@@ -108,22 +147,148 @@ bool RemoveRegistryValues(const PhaseContext& context, Registry& registry)
 
 bool RemoveRegistryKeys(const PhaseContext& context, Registry& registry)
 {
-    const LogSection keys = ReadSection(context, "Reg_CreateKey");
+    const LogSection keys = ReadSection(context, kCreateKeySection);
     const bool anyStays = keys.WalkFromLast([&](std::size_t i) {
-        const std::string text = keys.Value(i);
-        const auto chosen = ChooseRoot(context, registry, "Reg_CreateKey", text);
+        const std::string text = keys.Target(i);
+        const auto chosen = ChooseRoot(context, registry, kCreateKeySection, text);
         if (!chosen)
             return false;
         const std::string& rest = *chosen;
         // Deleting "nothing below the root" would wipe the root's subkeys, and a shared
         // key everything below it; such an entry stays and counts as left.
         if (AddressesRoot(rest))
-            return Refuse(context, "Reg_CreateKey", text, Refusal::Reason::RootItself, registry.Root());
+            return Refuse(context, kCreateKeySection, text, Refusal::Reason::RootItself, registry.Root());
         if (const Protection rule = IsProtectedKey(registry.Root(), rest))
-            return Refuse(context, "Reg_CreateKey", text, Refusal::Reason::ProtectedKey, registry.Root(), *rule);
+            return Refuse(context, kCreateKeySection, text, Refusal::Reason::ProtectedKey, registry.Root(), *rule);
         return registry.DeleteKey(rest);
     });
     return anyStays;
+}
+
+// Phase 1: lowers the shared count of every "Reg_SharedDLLs" entry; returns those entries.
+StringList SharedReferencesPhase(const PhaseContext& context)
+{
+    StringList shared(context.platform.system);
+    context.log.ReadSectionKeys(kSharedDllsSection.name, shared);
+    ReleaseSharedReferences(context.platform.registry, shared, context.released);
+    return shared;
+}
+
+// Phase 2: unregisters every "ActiveX" library that no other application uses.
+void LibrariesPhase(const PhaseContext& context)
+{
+    const LogSection libraries = ReadSection(context, kActiveXSection);
+    const std::size_t count = libraries.Count();
+    if (count == 0)
+        return;
+    ShowStatus(context, kUnRegActiveX);
+    Pause(context);
+    PacedBar bar(context.platform.progress, context.platform.system);
+    // Every entry stays: nothing here counts as left.
+    libraries.WalkFromLast([&](std::size_t i) {
+        bar.Move(BarPosition(count, i));
+        const std::string path = libraries.Target(i);
+        if (MayTouch(context, kActiveXSection, path) && SharedDllRefCount(context.platform.registry, path) < 1)
+            UnregisterLibrary(context.platform.libraries, path);
+        return false;
+    });
+    bar.Finish();
+}
+
+// Phase 3: deletes the "Files" entries; a shared file still in use stays. True when any
+// file stays.
+bool FilesPhase(const PhaseContext& context, const StringList& shared)
+{
+    const LogSection files = ReadSection(context, kFilesSection);
+    const std::size_t count = files.Count();
+    if (count > 0)
+        ShowStatus(context, kRemovingFiles);
+    Pause(context);  // also without files, as the program always did
+    PacedBar bar(context.platform.progress, context.platform.system);
+    const bool anyStays = files.WalkFromLast([&](std::size_t i) {
+        bar.Move(BarPosition(count, i));
+        const std::string path = files.Target(i);
+        if (!MayTouch(context, kFilesSection, path))
+            return false;
+        // A shared file still used by other applications stays, and counts as left.
+        const bool unused = !shared.Contains(path) || SharedDllRefCount(context.platform.registry, path) < 1;
+        return unused && context.platform.files.EraseFile(path);
+    });
+    bar.Finish();
+    return anyStays;
+}
+
+// Phase 4: removes each empty "Folders" entry that the guard does not keep. Flags nothing.
+void FoldersPhase(const PhaseContext& context, FolderGuard& guard)
+{
+    const LogSection folders = ReadSection(context, kFoldersSection);
+    folders.WalkFromLast([&](std::size_t i) {
+        const std::string path = folders.Target(i);
+        if (!MayTouch(context, kFoldersSection, path))
+            return false;
+        if (const auto refusal = guard.IsSystemFolder(path))
+            return Refuse(context, kFoldersSection, path, ReasonOf(*refusal));
+        return context.platform.files.RemoveFolder(path);
+    });
+}
+
+// Phase 5: deletes the "Icons" shortcuts, then their group folder (one the guard does not
+// keep) once all are gone. True when a shortcut or the group folder stays.
+bool ShortcutsPhase(const PhaseContext& context, FolderGuard& guard)
+{
+    const LogSection shortcuts = ReadSection(context, kIconsSection);
+    const std::size_t count = shortcuts.Count();
+    if (count == 0)
+        return false;
+    ShowStatus(context, kRemovingLinks);
+    Pause(context);
+    std::string groupFolder;
+    PacedBar bar(context.platform.progress, context.platform.system);
+    const bool anyStays = shortcuts.WalkFromLast([&](std::size_t i) {
+        bar.Move(BarPosition(count, i));
+        const std::string path = shortcuts.Target(i);
+        if (!MayTouch(context, kIconsSection, path))
+            return false;
+        const bool erased = context.platform.files.EraseFile(path);
+        const std::string folder = ShortcutFolder(path);
+        if (!guard.IsSystemFolder(folder))
+            groupFolder = folder;
+        return erased;
+    });
+    bar.Finish();
+    if (anyStays)
+        return true;
+    // Walked backwards, the group folder is that of the first-listed shortcut outside
+    // every standard folder.
+    return !groupFolder.empty() && !context.platform.files.RemoveFolder(groupFolder);
+}
+
+// Phase 6: deletes the application's uninstall registration, the "Reg_CreateValue"
+// values, then the "Reg_CreateKey" keys. True when any of them stays.
+bool RegistryPhase(const PhaseContext& context)
+{
+    ShowStatus(context, kUnRegistering);
+    Pause(context);
+    auto registry = context.platform.registry.CreateRegistry();
+    registry->SetRoot(kLocalMachine);
+
+    // Without a name the key would be the parent of every application's registration;
+    // a name holding "\" would reach that parent ("\" alone) or another key. Only one
+    // direct subkey of Uninstall is ever deleted; any other name counts as left.
+    bool left = false;
+    const std::string applicationName = context.log.ReadText(kApplicationSection.name, kApplicationName);
+    if (IsSingleKeyName(applicationName)) {
+        const std::string key = std::string(kUninstallKey) + "\\" + applicationName;
+        if (registry->KeyExists(key))
+            registry->DeleteKey(key);
+    } else if (!applicationName.empty()) {
+        Refuse(context, kApplicationSection, applicationName, Refusal::Reason::NotOneKeyName);
+        left = true;
+    }
+    // The root the values leave current is the one the keys start from.
+    const bool valuesLeft = RemoveRegistryValues(context, *registry);
+    const bool keysLeft = RemoveRegistryKeys(context, *registry);
+    return left || valuesLeft || keysLeft;
 }
 
 }  // namespace
@@ -142,148 +307,10 @@ LeftBehind RunRemovalPhases(const PhaseContext& context)
         FolderGuard folders(context.platform.registry, context.platform.files);
         FoldersPhase(context, folders);
         left.links = ShortcutsPhase(context, folders);
-        left.programFolderKept = folders.Keeps(FolderOf(context.platform.system.ProgramPath()));
+        left.programFolderKept = folders.IsSystemFolder(FolderOf(context.platform.system.ProgramPath())).has_value();
     }  // its registry keys close before phase 6
     left.registry = RegistryPhase(context);
     return left;
-}
-
-StringList SharedReferencesPhase(const PhaseContext& context)
-{
-    StringList shared(context.platform.system);
-    context.log.ReadSectionKeys("Reg_SharedDLLs", shared);
-    ReleaseSharedReferences(context.platform.registry, shared, context.released);
-    return shared;
-}
-
-void LibrariesPhase(const PhaseContext& context)
-{
-    const LogSection libraries = ReadSection(context, "ActiveX");
-    const std::size_t count = libraries.Count();
-    if (count == 0)
-        return;
-    ShowStatus(context, kUnRegActiveX);
-    Pause(context);
-    PacedBar bar(context.platform.progress, context.platform.system);
-    // Every entry stays: nothing here counts as left.
-    libraries.WalkFromLast([&](std::size_t i) {
-        bar.Move(BarPosition(count, i));
-        const std::string path = libraries.Key(i);
-        if (MayTouch(context, "ActiveX", path) && SharedDllRefCount(context.platform.registry, path) < 1)
-            UnregisterLibrary(context.platform.libraries, path);
-        return false;
-    });
-    bar.Finish();
-}
-
-bool FilesPhase(const PhaseContext& context, const StringList& shared)
-{
-    const LogSection files = ReadSection(context, "Files");
-    const std::size_t count = files.Count();
-    if (count > 0)
-        ShowStatus(context, kRemovingFiles);
-    Pause(context);  // also without files, as the program always did
-    PacedBar bar(context.platform.progress, context.platform.system);
-    const bool anyStays = files.WalkFromLast([&](std::size_t i) {
-        bar.Move(BarPosition(count, i));
-        const std::string path = files.Key(i);
-        if (!MayTouch(context, "Files", path))
-            return false;
-        // A shared file still used by other applications stays, and counts as left.
-        const bool unused = !shared.Contains(path) || SharedDllRefCount(context.platform.registry, path) < 1;
-        return unused && context.platform.files.EraseFile(path);
-    });
-    bar.Finish();
-    return anyStays;
-}
-
-void FoldersPhase(const PhaseContext& context, FolderGuard& guard)
-{
-    const LogSection folders = ReadSection(context, "Folders");
-    folders.WalkFromLast([&](std::size_t i) {
-        const std::string path = folders.Key(i);
-        if (!MayTouch(context, "Folders", path))
-            return false;
-        const FolderRefusal refusal = guard.Refuse(path);
-        if (refusal != FolderRefusal::None)
-            return Refuse(context, "Folders", path, ReasonOf(refusal));
-        return context.platform.files.RemoveFolder(path);
-    });
-}
-
-bool ShortcutsPhase(const PhaseContext& context, FolderGuard& guard)
-{
-    const LogSection shortcuts = ReadSection(context, "Icons");
-    const std::size_t count = shortcuts.Count();
-    if (count == 0)
-        return false;
-    ShowStatus(context, kRemovingLinks);
-    Pause(context);
-    std::string groupFolder;
-    PacedBar bar(context.platform.progress, context.platform.system);
-    const bool anyStays = shortcuts.WalkFromLast([&](std::size_t i) {
-        bar.Move(BarPosition(count, i));
-        const std::string path = shortcuts.Value(i);
-        if (!MayTouch(context, "Icons", path))
-            return false;
-        const bool erased = context.platform.files.EraseFile(path);
-        const std::string folder = ShortcutFolder(path);
-        if (!guard.Keeps(folder))
-            groupFolder = folder;
-        return erased;
-    });
-    bar.Finish();
-    if (anyStays)
-        return true;
-    // Walked backwards, the group folder is that of the first-listed shortcut outside
-    // every standard folder.
-    return !groupFolder.empty() && !context.platform.files.RemoveFolder(groupFolder);
-}
-
-bool RegistryPhase(const PhaseContext& context)
-{
-    ShowStatus(context, kUnRegistering);
-    Pause(context);
-    auto registry = context.platform.registry.CreateRegistry();
-    registry->SetRoot(kLocalMachine);
-
-    // Without a name the key would be the parent of every application's registration;
-    // a name holding "\" would reach that parent ("\" alone) or another key. Only one
-    // direct subkey of Uninstall is ever deleted; any other name counts as left.
-    bool left = false;
-    const std::string applicationName = context.log.ReadValue("Application", "Name", "");
-    if (IsSingleKeyName(applicationName)) {
-        const std::string key = kUninstallKey + applicationName;
-        if (registry->KeyExists(key))
-            registry->DeleteKey(key);
-    } else if (!applicationName.empty()) {
-        Refuse(context, "Application", applicationName, Refusal::Reason::NotOneKeyName);
-        left = true;
-    }
-    // The root the values leave current is the one the keys start from.
-    const bool valuesLeft = RemoveRegistryValues(context, *registry);
-    const bool keysLeft = RemoveRegistryKeys(context, *registry);
-    return left || valuesLeft || keysLeft;
-}
-
-// The roots a log may name, by the names it gives them.
-constexpr std::pair<RootKey, const char*> kRootNames[] = {{kLocalMachine, "HKEY_LOCAL_MACHINE"},
-                                                          {kCurrentUser, "HKEY_CURRENT_USER"},
-                                                          {kClassesRoot, "HKEY_CLASSES_ROOT"},
-                                                          {kUsers, "HKEY_USERS"}};
-
-std::optional<RegistryEntryText> SplitRegistryEntry(const std::string& text)
-{
-    const auto separator = text.find('\\');
-    if (separator == std::string::npos)
-        return std::nullopt;
-    RegistryEntryText entry{std::nullopt, text.substr(separator + 1)};
-    const std::string rootName = text.substr(0, separator);
-    for (const auto& [root, name] : kRootNames) {
-        if (rootName == name)
-            entry.root = root;
-    }
-    return entry;
 }
 
 const char* RootName(RootKey root)
@@ -293,11 +320,6 @@ const char* RootName(RootKey root)
             return name;
     }
     return "?";
-}
-
-bool AddressesRoot(const std::string& path)
-{
-    return path.find_first_not_of('\\') == std::string::npos;
 }
 
 std::string ShortcutFolder(const std::string& path)

@@ -4,7 +4,6 @@
 #include <string>
 #include <string_view>
 
-#include "guards/SystemFolders.h"
 #include "log/InsFile.h"
 #include "phases/ReleaseRecord.h"
 #include "platform/Platform.h"
@@ -12,8 +11,6 @@
 #include "text/StringList.h"
 
 namespace uninst {
-
-inline constexpr const char* kUninstallKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
 
 // An entry that a guard keeps from being tried, and why.
 struct Refusal {
@@ -68,36 +65,8 @@ struct LeftBehind {
 // and 5 and is never reset between phases.
 LeftBehind RunRemovalPhases(const PhaseContext& context);
 
-// Phase 1: lowers the shared count of every "Reg_SharedDLLs" entry; returns those entries.
-StringList SharedReferencesPhase(const PhaseContext& context);
-// Phase 2: unregisters every "ActiveX" library that no other application uses.
-void LibrariesPhase(const PhaseContext& context);
-// Phase 3: deletes the "Files" entries; a shared file still in use stays. True when any
-// file stays.
-bool FilesPhase(const PhaseContext& context, const StringList& shared);
-// Phase 4: removes each empty "Folders" entry that the guard does not keep. Flags nothing.
-void FoldersPhase(const PhaseContext& context, FolderGuard& guard);
-// Phase 5: deletes the "Icons" shortcuts, then their group folder (one the guard does not
-// keep) once all are gone. True when a shortcut or the group folder stays.
-bool ShortcutsPhase(const PhaseContext& context, FolderGuard& guard);
-// Phase 6: deletes the application's uninstall registration, the "Reg_CreateValue"
-// values, then the "Reg_CreateKey" keys. True when any of them stays.
-bool RegistryPhase(const PhaseContext& context);
-
-// A registry entry's text split at its first "\": the root named before it (compared
-// exactly; none for any other name, which keeps the root of the entry before) and the
-// path after it. nullopt for a text without "\": such an entry stays.
-struct RegistryEntryText {
-    std::optional<RootKey> root;
-    std::string path;
-};
-std::optional<RegistryEntryText> SplitRegistryEntry(const std::string& text);
-
 // The name a log gives a root key ("HKEY_CURRENT_USER"...), "?" for another.
 const char* RootName(RootKey root);
-
-// Whether a registry path names nothing below its root ("" or only separators).
-bool AddressesRoot(const std::string& path);
 
 // The folder the system finds a shortcut in, "/" and ".." resolved; a path that the text
 // alone does not resolve gives a folder that the folder guard keeps.

@@ -1,5 +1,7 @@
 #include "phases/SharedLibraries.h"
 
+#include "guards/SystemKeys.h"
+
 namespace uninst {
 
 std::int32_t SharedDllRefCount(RegistryFactory& registry, const std::string& path)

@@ -10,10 +10,8 @@
 
 namespace uninst {
 
-// The shared files' reference counts, under HKEY_LOCAL_MACHINE.
-inline constexpr const char* kSharedDllsKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\SharedDLLs";
-
-// The system-wide reference count of a shared file; -1 when the SharedDLLs key cannot
+// The system-wide reference count of a shared file, under HKEY_LOCAL_MACHINE's
+// SharedDLLs key; -1 when the SharedDLLs key cannot
 // be opened or has no value for the path.
 std::int32_t SharedDllRefCount(RegistryFactory& registry, const std::string& path);
 

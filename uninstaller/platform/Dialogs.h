@@ -12,7 +12,6 @@ inline constexpr std::uint32_t kMbYesNoQuestion = 0x24;
 inline constexpr std::uint32_t kMbTaskModalError = 0x2010;
 inline constexpr int kIdOk = 1;
 inline constexpr int kIdYes = 6;
-inline constexpr int kIdNo = 7;
 
 // Message boxes (no owner window), the cursor and the program's string resources
 // (IDs in resource.h).

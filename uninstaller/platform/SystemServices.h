@@ -11,10 +11,6 @@ namespace uninst {
 
 inline constexpr int kSwShow = 5;
 
-// The uninstaller's one pause: after its self-copy, before each phase, at the end of the
-// work and in the cleanup stage.
-inline constexpr unsigned kPauseMs = 300;
-
 // Process and system facts and services.
 class SystemServices : public TextCompare, public Clock {
 public:
@@ -36,5 +32,12 @@ public:
     virtual std::uint32_t Launch(const std::string& commandLine, int showState) = 0;
     virtual void Wait(unsigned milliseconds) = 0;
 };
+
+// The uninstaller's one pause, of 300 ms: after its self-copy, before each phase, at the
+// end of the work and in the cleanup stage.
+inline void Pause(SystemServices& system)
+{
+    system.Wait(300);
+}
 
 }  // namespace uninst

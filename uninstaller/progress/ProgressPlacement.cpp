@@ -2,16 +2,12 @@
 
 namespace uninst {
 
-WindowOrigin CentredOrigin(const WindowRect& bounds, const ScreenSize& screen)
-{
-    // C++ integer division rounds toward zero, as the placement rule wants.
-    return {(screen.width - (bounds.right - bounds.left)) / 2, (screen.height - (bounds.bottom - bounds.top)) / 2};
-}
-
 void CentreAndPaint(ProgressWindow& window)
 {
-    const WindowOrigin origin = CentredOrigin(window.Bounds(), window.Screen());
-    window.MoveTo(origin.x, origin.y);
+    const WindowRect bounds = window.Bounds();
+    const ScreenSize screen = window.Screen();
+    // C++ integer division rounds toward zero, as the placement rule wants.
+    window.MoveTo((screen.width - (bounds.right - bounds.left)) / 2, (screen.height - (bounds.bottom - bounds.top)) / 2);
     window.Paint();
 }
 

@@ -1,5 +1,7 @@
 #include "stages/FirstStage.h"
 
+#include "log/LogFormat.h"
+
 #include <exception>
 
 #include "platform/resource.h"
@@ -37,13 +39,13 @@ int FirstStage::Run()
         return 0;
     }
 
-    messagesSection_ = ResourceOr(p_.dialogs, IDS_MESSAGES_SECTION, kDefaultMessagesSection);
+    messagesSection_ = ResourceOr(p_.dialogs, IDS_MESSAGES_SECTION, kMessagesSection.name);
     std::string question;
     std::string caption;
     {
         const TInsFile confirmation(logPath_, p_.files, p_.system);
-        question = confirmation.ReadValue(messagesSection_, kConfirm.key, kConfirm.fallback);
-        caption = confirmation.ReadValue(kTitlesSection, kTitleConfirmation.key, kTitleConfirmation.fallback);
+        question = confirmation.ReadText(messagesSection_, kConfirm);
+        caption = confirmation.ReadText(kTitlesSection.name, kTitleConfirmation);
     }
     // Only an explicit Yes is consent: a box that could not be shown (0, or -1 without
     // a display) must not start removing things.
@@ -66,7 +68,7 @@ int FirstStage::Run()
 
 std::string FirstStage::Read(const std::string& section, const LogText& text) const
 {
-    return reader_ ? reader_->ReadValue(section, text.key, text.fallback) : text.fallback;
+    return reader_ ? reader_->ReadText(section, text) : text.fallback;
 }
 
 void FirstStage::WorkPhase()
@@ -78,7 +80,7 @@ void FirstStage::WorkPhase()
 
     // The last status is the outcome itself, shown until the window closes.
     p_.progress.SetStatus(Read(messagesSection_, kEndUninstall));
-    p_.system.Wait(kPauseMs);
+    Pause(p_.system);
     completed_ = true;
 }
 
@@ -86,9 +88,9 @@ void FirstStage::OpenProgressWindow()
 {
     cursorKept_ = p_.dialogs.BeginWaitCursor();
     windowCreated_ = p_.progress.Create();
-    const std::string windowTitle = Read(kTitlesSection, kTitleUninstall);
-    informationTitle_ = Read(kTitlesSection, kTitleInformation);
-    errorTitle_ = Read(kTitlesSection, kTitleError);
+    const std::string windowTitle = Read(kTitlesSection.name, kTitleUninstall);
+    informationTitle_ = Read(kTitlesSection.name, kTitleInformation);
+    errorTitle_ = Read(kTitlesSection.name, kTitleError);
     p_.progress.SetCaption(windowTitle);
     CentreAndPaint(p_.progress);
 }

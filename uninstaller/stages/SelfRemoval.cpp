@@ -1,6 +1,6 @@
 #include "stages/SelfRemoval.h"
 
-#include "guards/SystemFolders.h"
+#include "guards/FolderGuard.h"
 #include "text/AnsiText.h"
 #include "text/PathResolution.h"
 
@@ -13,6 +13,19 @@ constexpr std::size_t kMaxAnsiPath = 260;
 bool SeparatesArguments(char c)
 {
     return static_cast<unsigned char>(c) <= ' ';
+}
+
+// Asks the system to delete the file at its next start, through WININIT.INI when the
+// direct request fails. False when neither could be asked: a user without
+// administrator rights may do neither, and the file then waits for its folder's own
+// cleaning.
+bool RequestDeletionAtRestart(Platform& platform, const std::string& path)
+{
+    if (platform.files.DeleteAtNextStart(path))
+        return true;
+    // Systems without delayed moves take the request from WININIT.INI.
+    const std::string ini = platform.system.WindowsFolder() + "\\WININIT.INI";
+    return platform.files.WriteIniString("Rename", "NUL", path, ini);
 }
 
 }  // namespace
@@ -99,7 +112,7 @@ std::optional<TemporaryCopy> MakeCopy(Platform& platform)
 std::optional<TemporaryCopy> PrepareSelfRemoval(Platform& platform)
 {
     auto copy = MakeCopy(platform);
-    platform.system.Wait(kPauseMs);
+    Pause(platform.system);
     return copy;
 }
 
@@ -118,24 +131,15 @@ void DiscardCopy(Platform& platform, const TemporaryCopy& copy)
     platform.files.RemoveFolder(copy.folder);
 }
 
-bool RequestDeletionAtRestart(Platform& platform, const std::string& path)
-{
-    if (platform.files.DeleteAtNextStart(path))
-        return true;
-    // Systems without delayed moves take the request from WININIT.INI.
-    const std::string ini = platform.system.WindowsFolder() + "\\WININIT.INI";
-    return platform.files.WriteIniString("Rename", "NUL", path, ini);
-}
-
 int RunCleanupStage(Platform& platform)
 {
     // Gives the first stage time to end, so that its file can go.
-    platform.system.Wait(kPauseMs);
+    Pause(platform.system);
     const std::string target = FirstArgument(platform.system.CommandLine());
     if (!target.empty())
         platform.files.EraseFile(target);
     const std::string folder = FolderOf(target);
-    if (!IsSystemFolder(platform.registry, platform.files, folder))
+    if (!FolderGuard(platform.registry, platform.files).IsSystemFolder(folder))
         platform.files.RemoveFolder(folder);
     // The first stage asked for this already; a copy started by hand had no first stage.
     // Without the rights to ask, the copy is left to the temporary folder's own cleaning.

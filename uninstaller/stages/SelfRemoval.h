@@ -43,10 +43,4 @@ void DiscardCopy(Platform& platform, const TemporaryCopy& copy);
 // The whole cleanup stage; returns the exit code.
 int RunCleanupStage(Platform& platform);
 
-// Asks the system to delete the file at its next start, through WININIT.INI when the
-// direct request fails. False when neither could be asked: a user without
-// administrator rights may do neither, and the file then waits for its folder's own
-// cleaning.
-bool RequestDeletionAtRestart(Platform& platform, const std::string& path);
-
 }  // namespace uninst

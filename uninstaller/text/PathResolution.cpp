@@ -24,21 +24,6 @@ bool StartsWithDrive(std::string_view text)
     return text.size() >= 3 && IsLetter(text[0]) && text[1] == ':' && IsSeparator(text[2]);
 }
 
-std::vector<std::string_view> Segments(std::string_view text)
-{
-    std::vector<std::string_view> segments;
-    std::size_t at = 0;
-    while (at < text.size()) {
-        std::size_t end = at;
-        while (end < text.size() && !IsSeparator(text[end]))
-            ++end;
-        if (end > at)
-            segments.push_back(text.substr(at, end - at));
-        at = end + 1;
-    }
-    return segments;
-}
-
 bool OnlyDotsAndSpaces(std::string_view segment)
 {
     return segment.find_first_not_of(". ") == std::string_view::npos;
@@ -73,7 +58,7 @@ std::optional<std::string> ResolvePath(std::string_view path)
         return std::nullopt;
     }
 
-    std::vector<std::string_view> segments = Segments(rest);
+    std::vector<std::string_view> segments = SplitAt(rest, "\\/");
     std::string root;
     if (share) {
         if (segments.size() < 2)

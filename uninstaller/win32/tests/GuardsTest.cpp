@@ -1,7 +1,7 @@
 // The core's guards over the real registry and real libraries.
 #include <gtest/gtest.h>
 
-#include "guards/SystemFolders.h"
+#include "guards/FolderGuard.h"
 #include "phases/SharedLibraries.h"
 #include "platform/UnexpectedFailure.h"
 #include "TestPaths.h"
@@ -46,15 +46,14 @@ TEST(SystemFolderGuard, ReadsTheStandardFoldersOfThisSystem)
     Win32FileSystem files;
     const std::string desktop = RawString(HKEY_CURRENT_USER, kShellFolders, "Desktop");
     ASSERT_FALSE(desktop.empty());
-    EXPECT_EQ(ShellFolderPath(registry, 1), desktop);
-    EXPECT_EQ(ShellFolderPath(registry, 0), RawString(HKEY_CURRENT_USER, kShellFolders, "Programs"));
-    EXPECT_EQ(ShellFolderPath(registry, 15),
-              RawString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir"));
-
-    EXPECT_TRUE(IsSystemFolder(registry, files, desktop));
-    EXPECT_TRUE(IsSystemFolder(registry, files, Upper(desktop) + "\\"));
-    EXPECT_FALSE(IsSystemFolder(registry, files, desktop + "\\Korvalis"));
-    EXPECT_FALSE(IsSystemFolder(registry, files, desktop + "\\Korvalis\\"));
+    FolderGuard guard(registry, files);
+    EXPECT_TRUE(guard.IsSystemFolder(desktop));
+    EXPECT_TRUE(guard.IsSystemFolder(RawString(HKEY_CURRENT_USER, kShellFolders, "Programs")));
+    EXPECT_TRUE(guard.IsSystemFolder(
+        RawString(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir")));
+    EXPECT_TRUE(guard.IsSystemFolder(Upper(desktop) + "\\"));
+    EXPECT_FALSE(guard.IsSystemFolder(desktop + "\\Korvalis"));
+    EXPECT_FALSE(guard.IsSystemFolder(desktop + "\\Korvalis\\"));
 }
 
 // The guard resolves paths by the text alone; the system's own resolution must agree
@@ -96,8 +95,9 @@ TEST(SystemFolderGuard, KeepsAStandardFolderSpelledByItsShortName)
     const std::string shortName(buffer, length);
     ASSERT_NE(Upper(shortName), Upper(favorites));
     EXPECT_EQ(Upper(files.LongPath(shortName)), Upper(favorites));
-    EXPECT_TRUE(IsSystemFolder(registry, files, shortName));
-    EXPECT_FALSE(IsSystemFolder(registry, files, shortName + "\\Korvalis"));
+    FolderGuard guard(registry, files);
+    EXPECT_TRUE(guard.IsSystemFolder(shortName));
+    EXPECT_FALSE(guard.IsSystemFolder(shortName + "\\Korvalis"));
 }
 
 class SharedCounts : public ::testing::Test {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FakePlatform.h"
-#include "guards/SystemFolders.h"
+#include "guards/FolderGuard.h"
 #include "platform/UnexpectedFailure.h"
 #include "text/AnsiText.h"
 
@@ -10,32 +10,33 @@ using namespace uninst::fakes;
 
 namespace {
 
-class SystemFoldersTest : public ::testing::Test {
+class FolderGuardTest : public ::testing::Test {
 protected:
-    SystemFoldersTest()
+    FolderGuardTest()
     {
         fakes.registry.SetString(kCurrentUser, kShellFolders, "Desktop", "C:\\WINDOWS\\Desktop");
         fakes.registry.SetString(kCurrentUser, kShellFolders, "Programs", "C:\\WINDOWS\\Start Menu\\Programs\\");
         fakes.registry.SetString(kLocalMachine, kCurrentVersion, "CommonFilesDir", "C:\\Program Files\\Common Files");
     }
-    bool Guarded(const std::string& path) { return IsSystemFolder(fakes.registry, fakes.files, path); }
+    std::optional<FolderRefusal> Refusal(const std::string& path)
+    {
+        return FolderGuard(fakes.registry, fakes.files).IsSystemFolder(path);
+    }
+    bool Guarded(const std::string& path) { return Refusal(path).has_value(); }
 
     FakePlatform fakes;
 };
 
 }  // namespace
 
-TEST_F(SystemFoldersTest, ReadsEachFolderUnderItsOwnRoot)
+TEST_F(FolderGuardTest, AKeyThatCannotBeOpenedGuardsNoneOfItsFolders)
 {
-    EXPECT_EQ(ShellFolderPath(fakes.registry, 1), "C:\\WINDOWS\\Desktop");
-    EXPECT_EQ(ShellFolderPath(fakes.registry, 16), "C:\\Program Files\\Common Files");
-    EXPECT_EQ(ShellFolderPath(fakes.registry, 15), "");  // value missing
-    EXPECT_EQ(ShellFolderPath(fakes.registry, 2), "");
     fakes.registry.unopenableKeys.insert(LowerAscii(kShellFolders));
-    EXPECT_EQ(ShellFolderPath(fakes.registry, 1), "");
+    EXPECT_FALSE(Guarded("C:\\WINDOWS\\Desktop"));
+    EXPECT_TRUE(Guarded("C:\\Program Files\\Common Files"));
 }
 
-TEST_F(SystemFoldersTest, MatchIgnoresAToZCaseAndAgreesOnTheTrailingSeparator)
+TEST_F(FolderGuardTest, MatchIgnoresAToZCaseAndAgreesOnTheTrailingSeparator)
 {
     EXPECT_TRUE(Guarded("C:\\Windows\\Desktop\\"));
     EXPECT_TRUE(Guarded("c:\\windows\\desktop"));
@@ -47,7 +48,7 @@ TEST_F(SystemFoldersTest, MatchIgnoresAToZCaseAndAgreesOnTheTrailingSeparator)
     EXPECT_FALSE(Guarded("C:\\WINDOWS\\"));
 }
 
-TEST_F(SystemFoldersTest, EmptyPathsAndDriveRootsAreAlwaysGuarded)
+TEST_F(FolderGuardTest, EmptyPathsAndDriveRootsAreAlwaysGuarded)
 {
     EXPECT_TRUE(Guarded(""));
     EXPECT_TRUE(Guarded("C:"));
@@ -59,7 +60,7 @@ TEST_F(SystemFoldersTest, EmptyPathsAndDriveRootsAreAlwaysGuarded)
 
 // RemoveDirectory resolves the path first: every spelling that reaches a standard
 // folder is guarded, and one that the text alone cannot place is never removed.
-TEST_F(SystemFoldersTest, GuardsEverySpellingTheSystemResolvesToAStandardFolder)
+TEST_F(FolderGuardTest, GuardsEverySpellingTheSystemResolvesToAStandardFolder)
 {
     // The resolution rules themselves are PathResolutionTest's; a few of each kind here.
     for (const char* path :
@@ -77,27 +78,27 @@ TEST_F(SystemFoldersTest, GuardsEverySpellingTheSystemResolvesToAStandardFolder)
     EXPECT_TRUE(Guarded("c:\\mes documents"));
 }
 
-TEST_F(SystemFoldersTest, NonStringFolderValueIsAnUnexpectedFailure)
+TEST_F(FolderGuardTest, NonStringFolderValueIsAnUnexpectedFailure)
 {
     fakes.registry.SetInteger(kCurrentUser, kShellFolders, "Personal", 3);
     EXPECT_THROW(Guarded("C:\\Appli"), UnexpectedFailure);
 }
 
-TEST_F(SystemFoldersTest, NamesTheReasonAFolderStays)
+TEST_F(FolderGuardTest, NamesTheReasonAFolderStays)
 {
-    EXPECT_EQ(RefuseFolder(fakes.registry, fakes.files, "Appli"), FolderRefusal::Unresolvable);
-    EXPECT_EQ(RefuseFolder(fakes.registry, fakes.files, "\\\\server\\share"), FolderRefusal::Root);
-    EXPECT_EQ(RefuseFolder(fakes.registry, fakes.files, "C:/windows/desktop"), FolderRefusal::Standard);
-    EXPECT_EQ(RefuseFolder(fakes.registry, fakes.files, "C:\\Appli"), FolderRefusal::None);
+    EXPECT_EQ(Refusal("Appli"), FolderRefusal::Unresolvable);
+    EXPECT_EQ(Refusal("\\\\server\\share"), FolderRefusal::Root);
+    EXPECT_EQ(Refusal("C:/windows/desktop"), FolderRefusal::Standard);
+    EXPECT_EQ(Refusal("C:\\Appli"), std::nullopt);
 }
 
 // RemoveDirectory takes a short (8.3) name anywhere in the path for its long one.
-TEST_F(SystemFoldersTest, ShortNamesAreComparedByTheirLongSpelling)
+TEST_F(FolderGuardTest, ShortNamesAreComparedByTheirLongSpelling)
 {
     fakes.registry.SetString(kCurrentUser, kShellFolders, "Favorites", "C:\\users\\jo\\Favorites");
     fakes.files.longPaths["c:\\users\\jo\\favo~x2l"] = "C:\\users\\jo\\Favorites";
     fakes.files.longPaths["c:\\progra~1\\common~1"] = "C:\\Program Files\\Common Files";
-    EXPECT_EQ(RefuseFolder(fakes.registry, fakes.files, "C:\\users\\jo\\FAVO~X2L\\"), FolderRefusal::Standard);
+    EXPECT_TRUE(Guarded("C:\\users\\jo\\FAVO~X2L\\"));
     EXPECT_TRUE(Guarded("C:/PROGRA~1/Appli/../COMMON~1"));
     EXPECT_FALSE(Guarded("C:\\PROGRA~1\\COMMON~1\\Appli"));
 }
