@@ -135,6 +135,8 @@ bool RemoveRegistryValues(const PhaseContext& context, Registry& registry)
         // A value directly under a root is never touched; the entry counts as left.
         if (split == std::string::npos || AddressesRoot(rest.substr(0, split)))
             return Refuse(context, kCreateValueSection, text, Refusal::Reason::ValueUnderRoot, registry.Root());
+        if (const Protection rule = IsProtectedValue(registry.Root(), rest.substr(0, split), rest.substr(split + 1)))
+            return Refuse(context, kCreateValueSection, text, Refusal::Reason::ProtectedValue, registry.Root(), *rule);
         // A key that cannot be opened is gone, and its value with it.
         if (!registry.OpenKey(rest.substr(0, split)))
             return true;

@@ -25,6 +25,7 @@ struct Refusal {
         StandardFolder,    // one of the standard folders
         NetworkPath,       // a path on another machine
         DevicePath,        // a device or the system's namespace
+        ProtectedValue,    // a shared value (rule tells which)
     };
     std::string section;  // the log section of the entry; "Application" for its name
     std::string text;     // what the phase read: a path, a registry text or the name

@@ -89,8 +89,9 @@ TEST(CheckAgreementTest, TheCheckAnnouncesWhatTheFirstStageDoesAndRefuses)
         {"ActiveX", R::UnresolvablePath},       {"Files", R::NetworkPath},
         {"Folders", R::UnresolvablePath},       {"Folders", R::DriveRoot},
         {"Folders", R::StandardFolder},         {"Icons", R::DevicePath},
-        {"Reg_CreateValue", R::NoRoot},         {"Reg_CreateValue", R::ValueUnderRoot},
-        {"Reg_CreateKey", R::RootItself},       {"Reg_CreateKey", R::ProtectedKey}};
+        {"Reg_CreateValue", R::ProtectedValue}, {"Reg_CreateValue", R::NoRoot},
+        {"Reg_CreateValue", R::ValueUnderRoot}, {"Reg_CreateKey", R::RootItself},
+        {"Reg_CreateKey", R::ProtectedKey}};
     auto withName = onePerReason;
     withName.insert(withName.begin() + 6, {"Application", R::NotOneKeyName});
 

@@ -129,6 +129,32 @@ TEST_F(HostileLogTest, ShortcutsInAStandardFolderNeverMakeItTheGroupFolder)
     }
 }
 
+// Values that the system and every application share stay, and count as left, in
+// whatever view of their key; the application's own Run entry goes as any value does.
+TEST_F(HostileLogTest, SharedValuesStayAndTheApplicationsOwnGo)
+{
+    const std::string run = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    fakes.registry.SetString(kCurrentUser, "Environment", "Path", "C:\\Windows;C:\\Appli");
+    fakes.registry.SetString(kUsers, "S-1-5-21\\Environment", "PATHEXT", ".COM;.EXE");
+    fakes.registry.SetString(kLocalMachine, "SYSTEM\\ControlSet001\\Control\\Session Manager\\Environment", "ComSpec",
+                             "cmd.exe");
+    fakes.registry.SetString(kLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon", "Shell",
+                             "explorer.exe");
+    fakes.registry.SetString(kCurrentUser, run, "Appli", "C:\\Appli\\appli.exe");
+    RunAndExpectNothingElseChanged(
+        "[Reg_CreateValue]\r\n"
+        "a=HKEY_CURRENT_USER\\Environment\\Path\r\n"
+        "b=HKEY_USERS\\S-1-5-21\\Environment\\PATHEXT\r\n"
+        "c=HKEY_LOCAL_MACHINE\\SYSTEM\\ControlSet001\\Control\\Session Manager\\Environment\\ComSpec\r\n"
+        "d=HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon\\Shell\r\n");
+    EXPECT_EQ(Outcome(), kRegistryLeft);
+
+    fakes.files.AddFile(kLog, "[Reg_CreateValue]\r\nr=HKEY_CURRENT_USER\\" + run + "\\Appli\r\n");
+    RunUninstaller(fakes.platform);
+    EXPECT_FALSE(fakes.registry.HasValue(kCurrentUser, run, "Appli"));
+    EXPECT_EQ(Outcome(), "Uninstall complete");
+}
+
 // Paths that reach another machine, a device or the system's namespace, or whatever the
 // current folder is: nothing is deleted, loaded, unregistered or removed for them, and
 // the files and shortcuts count as left.
