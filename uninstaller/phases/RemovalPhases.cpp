@@ -306,7 +306,7 @@ LeftBehind RunRemovalPhases(const PhaseContext& context)
     // the last shortcut only files and folders go. Phase 6, whose values may include a
     // standard folder's, comes after.
     {
-        FolderGuard folders(context.platform.registry, context.platform.files);
+        FolderGuard folders(context.platform.registry, context.platform.files, context.platform.system);
         FoldersPhase(context, folders);
         left.links = ShortcutsPhase(context, folders);
         left.programFolderKept = folders.IsSystemFolder(FolderOf(context.platform.system.ProgramPath())).has_value();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/Clock.h"
+#include "platform/KnownFolders.h"
 #include "platform/TextCompare.h"
 
 namespace uninst {
@@ -12,7 +13,7 @@ namespace uninst {
 inline constexpr int kSwShow = 5;
 
 // Process and system facts and services.
-class SystemServices : public TextCompare, public Clock {
+class SystemServices : public TextCompare, public Clock, public KnownFolders {
 public:
     virtual ~SystemServices() = default;
 

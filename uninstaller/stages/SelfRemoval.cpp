@@ -139,7 +139,7 @@ int RunCleanupStage(Platform& platform)
     if (!target.empty())
         platform.files.EraseFile(target);
     const std::string folder = FolderOf(target);
-    if (!FolderGuard(platform.registry, platform.files).IsSystemFolder(folder))
+    if (!FolderGuard(platform.registry, platform.files, platform.system).IsSystemFolder(folder))
         platform.files.RemoveFolder(folder);
     // The first stage asked for this already; a copy started by hand had no first stage.
     // Without the rights to ask, the copy is left to the temporary folder's own cleaning.

@@ -187,6 +187,11 @@ public:
     std::string SystemLanguage() override { return language; }
     // 1, 2, 3...: each copy folder name differs from the one before.
     std::optional<std::uint32_t> UnforeseeableNumber() override { return ++drawn; }
+    std::string KnownFolderPath(KnownFolder folder) override
+    {
+        const auto it = knownFolders.find(folder);
+        return it == knownFolders.end() ? std::string() : it->second;
+    }
     std::uint32_t Launch(const std::string& commandLine, int showState) override;
     void Wait(unsigned milliseconds) override;
     int CompareNoCase(const std::string& a, const std::string& b) override { return compare.CompareNoCase(a, b); }
@@ -203,6 +208,7 @@ public:
     Cp1252Compare compare;
     std::uint32_t clock = 0;
     std::uint32_t drawn = 0;
+    std::map<KnownFolder, std::string> knownFolders;
     std::uint32_t clockStep = kFrameMs;
 
 private:

@@ -1,21 +1,13 @@
 #include "LibrarySearch.h"
 
+#include <string>
+
 namespace uninst::win32 {
 
 namespace {
 
 // Not declared for the oldest system the program targets.
 constexpr DWORD kSearchSystem32 = 0x00000800;  // LOAD_LIBRARY_SEARCH_SYSTEM32
-
-template <typename Entry>
-Entry Lookup(HMODULE module, const char* name)
-{
-    // The cast between function pointer types is how GetProcAddress is meant to be used.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wcast-function-type"
-    return reinterpret_cast<Entry>(GetProcAddress(module, name));
-#pragma GCC diagnostic pop
-}
 
 }  // namespace
 
@@ -24,12 +16,20 @@ LibrarySearchEntries SystemLibrarySearchEntries()
     // kernel32 is loaded in every process; asking for its handle loads nothing.
     const HMODULE kernel = GetModuleHandleA("kernel32.dll");
     LibrarySearchEntries entries;
-    if (kernel != nullptr) {
-        entries.setDefaultDllDirectories =
-            Lookup<decltype(entries.setDefaultDllDirectories)>(kernel, "SetDefaultDllDirectories");
-        entries.setDllDirectory = Lookup<decltype(entries.setDllDirectory)>(kernel, "SetDllDirectoryA");
-    }
+    entries.setDefaultDllDirectories =
+        LookUpEntry<decltype(entries.setDefaultDllDirectories)>(kernel, "SetDefaultDllDirectories");
+    entries.setDllDirectory = LookUpEntry<decltype(entries.setDllDirectory)>(kernel, "SetDllDirectoryA");
     return entries;
+}
+
+HMODULE LoadSystemLibrary(const char* name)
+{
+    char folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return nullptr;
+    const std::string path = std::string(folder, length) + "\\" + name;
+    return LoadLibraryA(path.c_str());
 }
 
 bool RestrictLibrarySearch(const LibrarySearchEntries& entries)
