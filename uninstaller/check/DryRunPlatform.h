@@ -51,7 +51,7 @@ public:
         std::set<std::string> folders;                       // likewise, without a trailing "\"
         std::map<std::string, std::string> registryStrings;  // "root:key:name", lower-cased
         std::map<KnownFolder, std::string> knownFolders;
-        std::set<std::string> sharedCounts;                  // lower-cased paths
+        std::set<std::string> sharedCounts;  // lower-cased paths
         std::vector<Step> steps;
         Cp1252Compare compare;
     };

@@ -52,8 +52,8 @@ PathKind KindOfPath(std::string_view path)
 {
     if (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])) {
         // "\\.\" and "\\?\" open the system's namespaces, "\\server" another machine.
-        const bool device = path.size() >= 3 && (path[2] == '.' || path[2] == '?') &&
-                            (path.size() == 3 || IsSeparator(path[3]));
+        const bool device =
+            path.size() >= 3 && (path[2] == '.' || path[2] == '?') && (path.size() == 3 || IsSeparator(path[3]));
         return device ? PathKind::Device : PathKind::Network;
     }
     if (path.size() >= 4 && IsSeparator(path[0]) && path[1] == '?' && path[2] == '?' && IsSeparator(path[3]))

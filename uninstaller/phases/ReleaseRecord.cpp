@@ -6,10 +6,10 @@
 namespace uninst {
 
 ReleaseRecord::ReleaseRecord(FileSystem& files, TextCompare& compare, const std::string& logPath)
-    : files_(files),
-      path_(PathBeside(logPath)),
-      pending_(PendingPathBeside(logPath)),
-      released_(compare)
+    : files_(files)
+    , path_(PathBeside(logPath))
+    , pending_(PendingPathBeside(logPath))
+    , released_(compare)
 {
     if (!files_.IsRegularFile(path_))
         return;

@@ -28,39 +28,6 @@ bool RequestDeletionAtRestart(Platform& platform, const std::string& path)
     return platform.files.WriteIniString("Rename", "NUL", path, ini);
 }
 
-}  // namespace
-
-bool IsCleanupStage(const std::string& programPath)
-{
-    return LowerAscii(FileNameOf(programPath)) == kCleanupProgramName;
-}
-
-std::string FirstArgument(const std::string& commandLine)
-{
-    std::size_t at = 0;
-    const std::size_t size = commandLine.size();
-    std::string argument;
-    // Argument 0 is the program itself; the wanted one follows it.
-    for (int index = 0; index < 2; ++index) {
-        while (at < size && SeparatesArguments(commandLine[at]) && commandLine[at] != '\0')
-            ++at;
-        argument.clear();
-        bool quoted = false;
-        while (at < size && commandLine[at] != '\0' && (quoted || !SeparatesArguments(commandLine[at]))) {
-            if (commandLine[at] == '"')
-                quoted = !quoted;
-            else
-                argument += commandLine[at];
-            ++at;
-        }
-    }
-    // Every double quote went with the parse, so no leading or trailing quote is left
-    // to strip.
-    return argument;
-}
-
-namespace {
-
 // A folder name of 64 unforeseeable bits: "kvu" and 16 hex digits.
 std::optional<std::string> UnforeseeableName(SystemServices& system)
 {
@@ -108,6 +75,35 @@ std::optional<TemporaryCopy> MakeCopy(Platform& platform)
 }
 
 }  // namespace
+
+bool IsCleanupStage(const std::string& programPath)
+{
+    return LowerAscii(FileNameOf(programPath)) == kCleanupProgramName;
+}
+
+std::string FirstArgument(const std::string& commandLine)
+{
+    std::size_t at = 0;
+    const std::size_t size = commandLine.size();
+    std::string argument;
+    // Argument 0 is the program itself; the wanted one follows it.
+    for (int index = 0; index < 2; ++index) {
+        while (at < size && SeparatesArguments(commandLine[at]) && commandLine[at] != '\0')
+            ++at;
+        argument.clear();
+        bool quoted = false;
+        while (at < size && commandLine[at] != '\0' && (quoted || !SeparatesArguments(commandLine[at]))) {
+            if (commandLine[at] == '"')
+                quoted = !quoted;
+            else
+                argument += commandLine[at];
+            ++at;
+        }
+    }
+    // Every double quote went with the parse, so no leading or trailing quote is left
+    // to strip.
+    return argument;
+}
 
 std::optional<TemporaryCopy> PrepareSelfRemoval(Platform& platform)
 {

@@ -114,9 +114,11 @@ TEST_F(FolderGuardTest, KeepsTheSystemsOwnAndAllUsersFoldersAndEachProfileRoot)
                                  {KnownFolder::CommonAppData, "C:\\ProgramData"},
                                  {KnownFolder::Profiles, "C:\\Users"}};
     fakes.registry.SetString(kLocalMachine, kCurrentVersion, "ProgramW6432Dir", "C:\\Program Files");
-    for (const char* kept : {"c:\\windows\\", "C:/Windows/System32", "C:\\Users\\Public\\Desktop", "C:\\ProgramData",
-                             "C:\\Users", "C:\\Users\\Jo", "C:\\Users\\Public", "C:\\Users\\Default\\.", "C:\\Program Files"})
+    for (const char* kept :
+         {"c:\\windows\\", "C:/Windows/System32", "C:\\Users\\Public\\Desktop", "C:\\ProgramData", "C:\\Users",
+          "C:\\Users\\Jo", "C:\\Users\\Public", "C:\\Users\\Default\\.", "C:\\Program Files"})
         EXPECT_EQ(Refusal(kept), FolderRefusal::Standard) << kept;
-    for (const char* goes : {"C:\\Users\\Jo\\Appli", "C:\\ProgramData\\Appli", "C:\\Windows\\Appli", "C:\\Program Files\\Appli"})
+    for (const char* goes :
+         {"C:\\Users\\Jo\\Appli", "C:\\ProgramData\\Appli", "C:\\Windows\\Appli", "C:\\Program Files\\Appli"})
         EXPECT_FALSE(Guarded(goes)) << goes;
 }

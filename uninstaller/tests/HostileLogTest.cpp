@@ -163,8 +163,8 @@ TEST_F(HostileLogTest, PathsThatAreNoFullLocalPathAreNeverTouched)
     fakes.files.AddFile("C:\\Appli\\appli.dll");
     for (const std::string path :
          {"\\\\server\\share\\appli.dll", "//server/share/appli.dll", "\\\\.\\C:\\Appli\\appli.dll",
-          "\\\\?\\C:\\Appli\\appli.dll", "\\??\\C:\\Appli\\appli.dll", "C:\\Appli\\NUL.dll", "COM1",
-          "appli.dll", "C:appli.dll"}) {
+          "\\\\?\\C:\\Appli\\appli.dll", "\\??\\C:\\Appli\\appli.dll", "C:\\Appli\\NUL.dll", "COM1", "appli.dll",
+          "C:appli.dll"}) {
         SCOPED_TRACE(path);
         fakes.libraries.libraries[path] = {};
         fakes.journal.clear();

@@ -95,8 +95,10 @@ TEST(ProtectedKeysTest, SharedValuesAreProtectedAndTheApplicationsOwnAreNot)
 {
     EXPECT_EQ(IsProtectedValue(kCurrentUser, "Environment", "Path"), "HKCU\\Environment\\Path");
     EXPECT_TRUE(IsProtectedValue(kUsers, "S-1-5-21-1004\\\\environment\\", "PATH"));
-    EXPECT_TRUE(IsProtectedValue(kLocalMachine, "SYSTEM\\ControlSet001\\Control\\Session Manager\\Environment", "PATHEXT"));
-    EXPECT_TRUE(IsProtectedValue(kLocalMachine, "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment", "ComSpec"));
+    EXPECT_TRUE(
+        IsProtectedValue(kLocalMachine, "SYSTEM\\ControlSet001\\Control\\Session Manager\\Environment", "PATHEXT"));
+    EXPECT_TRUE(
+        IsProtectedValue(kLocalMachine, "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment", "ComSpec"));
     for (const auto& [root, key] : SoftwareViews("Microsoft\\Windows NT\\CurrentVersion\\Winlogon")) {
         EXPECT_TRUE(IsProtectedValue(root, key, "Shell")) << key;
         EXPECT_TRUE(IsProtectedValue(root, key, "userinit")) << key;

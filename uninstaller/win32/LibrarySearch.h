@@ -10,7 +10,7 @@ Entry LookUpEntry(HMODULE module, const char* name)
 {
     if (module == nullptr)
         return nullptr;
-    // The cast between function pointer types is how GetProcAddress is meant to be used.
+        // The cast between function pointer types is how GetProcAddress is meant to be used.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wcast-function-type"
     return reinterpret_cast<Entry>(GetProcAddress(module, name));

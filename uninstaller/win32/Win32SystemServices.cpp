@@ -109,8 +109,8 @@ std::string Win32SystemServices::KnownFolderPath(KnownFolder folder)
     case KnownFolder::Windows: return WindowsFolder();
     case KnownFolder::System: return Truncated(buffer, GetSystemDirectoryA(buffer, kPathLimit), kPathLimit);
     case KnownFolder::SystemX86: {
-        const auto entry = LookUpEntry<UINT(WINAPI*)(LPSTR, UINT)>(GetModuleHandleA("kernel32.dll"),
-                                                                   "GetSystemWow64DirectoryA");
+        const auto entry =
+            LookUpEntry<UINT(WINAPI*)(LPSTR, UINT)>(GetModuleHandleA("kernel32.dll"), "GetSystemWow64DirectoryA");
         return entry ? Truncated(buffer, entry(buffer, kPathLimit), kPathLimit) : std::string();
     }
     case KnownFolder::Profiles: {
@@ -127,7 +127,7 @@ std::string Win32SystemServices::KnownFolderPath(KnownFolder folder)
             LookUpEntry<HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPSTR)>(shell_.get(), "SHGetFolderPathA");
         // SHGFP_TYPE_CURRENT: where the folder is now, not where it was first put.
         return entry && entry(nullptr, ShellFolderId(folder), nullptr, 0, buffer) == S_OK ? std::string(buffer)
-                                                                                        : std::string();
+                                                                                          : std::string();
     }
     }
 }

@@ -58,9 +58,9 @@ TEST(SystemFolderGuard, ReadsTheStandardFoldersOfThisSystem)
 
     // The folders the system tells: its own, the all-users ones, the profiles and each
     // profile root.
-    for (const KnownFolder known : {KnownFolder::Windows, KnownFolder::System, KnownFolder::ProgramFiles,
-                                    KnownFolder::CommonDesktop, KnownFolder::CommonPrograms, KnownFolder::CommonAppData,
-                                    KnownFolder::Profile, KnownFolder::Profiles}) {
+    for (const KnownFolder known :
+         {KnownFolder::Windows, KnownFolder::System, KnownFolder::ProgramFiles, KnownFolder::CommonDesktop,
+          KnownFolder::CommonPrograms, KnownFolder::CommonAppData, KnownFolder::Profile, KnownFolder::Profiles}) {
         const std::string folder = system.KnownFolderPath(known);
         ASSERT_FALSE(folder.empty()) << static_cast<int>(known);
         EXPECT_TRUE(guard.IsSystemFolder(folder)) << folder;
