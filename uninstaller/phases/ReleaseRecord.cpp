@@ -27,10 +27,27 @@ std::size_t ReleaseRecord::Times(const std::string& path) const
 void ReleaseRecord::Note(const std::string& path)
 {
     released_.Add(path);
-    if (!files_.WriteAll(pending_, released_.SaveText()) || !files_.MoveOver(pending_, path_)) {
+    if (!Save()) {
         released_.Delete(released_.Count() - 1);
         throw UnexpectedFailure::CannotWriteTo(path_);
     }
+}
+
+void ReleaseRecord::Forget(const std::string& path)
+{
+    for (std::size_t i = released_.Count(); i-- > 0;) {
+        if (released_.Occurrences(path, i) > 0) {
+            released_.Delete(i);
+            break;
+        }
+    }
+    if (!Save())
+        throw UnexpectedFailure::CannotWriteTo(path_);
+}
+
+bool ReleaseRecord::Save()
+{
+    return files_.WriteAll(pending_, released_.SaveText()) && files_.MoveOver(pending_, path_);
 }
 
 std::string ReleaseRecord::PathBeside(const std::string& logPath)

@@ -25,6 +25,9 @@ public:
     // never a part. Throws UnexpectedFailure::CannotWriteTo when it cannot be written:
     // the count must then stay as it is.
     void Note(const std::string& path);
+    // Takes back the release just noted, when the count could not be changed after all:
+    // the next run must then try it again.
+    void Forget(const std::string& path);
 
     // The record and the file it is written through, beside the log.
     static std::string PathBeside(const std::string& logPath);
@@ -35,6 +38,9 @@ private:
     std::string path_;
     std::string pending_;
     StringList released_;
+
+    // Writes the whole record through the pending file; false when it cannot.
+    bool Save();
 };
 
 }  // namespace uninst

@@ -40,10 +40,21 @@ void ReleaseSharedReferences(RegistryFactory& registry, const StringList& paths,
             continue;
         if (record)
             record->Note(path);
-        if (count > 1)
-            reg->WriteInteger(path, count - 1);
-        else
-            reg->DeleteValue(path);
+        // A count that cannot be changed (a user without the rights to) is no release:
+        // the record lets the next run try it again.
+        bool lowered = true;
+        try {
+            if (count > 1)
+                reg->WriteInteger(path, count - 1);
+            else
+                lowered = reg->DeleteValue(path);
+        } catch (...) {
+            if (record)
+                record->Forget(path);
+            throw;
+        }
+        if (!lowered && record)
+            record->Forget(path);
     }
     reg->CloseKey();
 }

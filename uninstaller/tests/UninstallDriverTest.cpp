@@ -338,6 +338,14 @@ TEST_F(DriverTest, EachSharedCountIsReleasedOnceWhateverEndsARun)
     EXPECT_TRUE(fakes.files.HasFile("C:\\Sys\\a.dll"));
     EXPECT_FALSE(fakes.files.HasFile(kLog));
     EXPECT_FALSE(fakes.files.HasFile("C:\\Program Files\\Appli\\uninstal.rel"));
+
+    // A count that a run could not change (no rights to) is no release: the next run makes it.
+    Log("[Reg_SharedDLLs]\r\nC:\\Sys\\a.dll=1\r\n");
+    fakes.registry.failWrites = true;
+    EXPECT_EQ(Run(), 1);
+    fakes.registry.failWrites = false;
+    EXPECT_EQ(Run(), 0);
+    EXPECT_EQ(fakes.registry.Integer(kLocalMachine, kSharedDlls, "C:\\Sys\\a.dll"), 1);
 }
 
 TEST_F(DriverTest, UnreadableLogFailsBeforeAnythingChanges)
