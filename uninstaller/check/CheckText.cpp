@@ -49,6 +49,10 @@ constexpr Phrase kReasons[] = {
      "un chemin que le texte seul ne r\xE9sout pas"},
     {"drive-root", "a drive or share root", "la racine d'un lecteur ou d'un partage"},
     {"standard-folder", "a standard folder", "un dossier standard"},
+    {"network-path", "a path on another machine", "un chemin sur une autre machine"},
+    {"device-path", "a device or namespace path", "un chemin de p\xE9riph\xE9rique ou d'espace de noms"},
+    {"protected-value", "a value that the system and every application share, under {r} (rule {u})",
+     "une valeur que le syst\xE8me et toutes les applications partagent, sous {r} (r\xE8gle {u})"},
 };
 
 constexpr Phrase kWarnings[] = {
@@ -87,7 +91,7 @@ constexpr Phrase kWarnings[] = {
 };
 
 static_assert(std::size(kSteps) == static_cast<std::size_t>(Step::Kind::Refused) + 1);
-static_assert(std::size(kReasons) == static_cast<std::size_t>(Refusal::Reason::StandardFolder) + 1);
+static_assert(std::size(kReasons) == static_cast<std::size_t>(Refusal::Reason::ProtectedValue) + 1);
 static_assert(std::size(kWarnings) == static_cast<std::size_t>(Warning::Kind::NoApplicationName) + 1);
 
 // Text from the log as it can be shown: a byte that is no Windows-1252 text (a control

@@ -147,7 +147,7 @@ CheckReport CheckLog(const std::string& logPath, const std::string& bytes)
     report.steps = machine.Steps();
 
     // The folder guard asked directly: whether it keeps a folder whatever the log says.
-    FolderGuard guard(machine.Services().registry, machine.Services().files);
+    FolderGuard guard(machine.Services().registry, machine.Services().files, machine.Services().system);
     WarnOutside(machine, guard, logPath, entries, report.warnings);
     WarnShortcutFolders(machine, guard, entries, report.warnings);
     WarnDefaults(log, kTitlesSection, report.warnings);

@@ -29,7 +29,7 @@ def main(program, every_line, sample, work):
     status, out = run(program, "--json", every_line)
     assert status == 1, out
     report = json.loads(out.decode("utf-8"))
-    assert report["status"] == 1 and report["refused"] == 7, report
+    assert report["status"] == 1 and report["refused"] == 11, report
     kinds = {w["kind"] for w in report["warnings"]}
     assert kinds == {"outside-section", "unknown-key", "repeated-key", "no-equals-sign", "unread-section",
                      "looks-like-utf8", "listed-twice", "outside-application", "not-cp1252",
