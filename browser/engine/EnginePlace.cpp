@@ -1,7 +1,8 @@
 #include "EnginePlace.h"
 
+#include "PagePlace.h"
+
 #include <QEvent>
-#include <QStackedLayout>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
@@ -11,15 +12,8 @@
 EnginePlace::EnginePlace(std::function<void(QWebEngineView&)> prepare, QObject* parent)
     : QObject(parent)
     , m_prepare(std::move(prepare))
-    , m_place(new QWidget)
+    , m_place(newPagePlace())
 {
-    // White as an empty page, until the view covers it.
-    m_place->setAutoFillBackground(true);
-    m_place->setBackgroundRole(QPalette::Base);
-    // The place takes its slot in the keyboard order and passes the focus on
-    // to the view, then to the widget that the engine gives the view.
-    m_place->setFocusPolicy(Qt::StrongFocus);
-    new QStackedLayout(m_place);
     m_place->installEventFilter(this);
 }
 

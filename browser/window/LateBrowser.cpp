@@ -1,8 +1,9 @@
 #include "LateBrowser.h"
 
+#include "PagePlace.h"
+
 #include <QEvent>
 #include <QLabel>
-#include <QStackedLayout>
 #include <QTimer>
 #include <QWidget>
 
@@ -11,15 +12,8 @@
 LateBrowser::LateBrowser(Maker make, QObject* parent)
     : BrowserComponent(parent)
     , m_make(std::move(make))
-    , m_place(new QWidget)
+    , m_place(newPagePlace())
 {
-    // White as an empty page, until the engine's view covers it.
-    m_place->setAutoFillBackground(true);
-    m_place->setBackgroundRole(QPalette::Base);
-    // The place takes its slot in the keyboard order and passes the focus on
-    // to the engine's view.
-    m_place->setFocusPolicy(Qt::StrongFocus);
-    new QStackedLayout(m_place);
     m_place->installEventFilter(this);
 }
 
