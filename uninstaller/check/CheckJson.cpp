@@ -10,11 +10,11 @@ namespace uninst {
 
 namespace {
 
-// A JSON string of Windows-1252 text.
-std::string Json(const std::string& cp1252)
+// A JSON string of UTF-8 text.
+std::string JsonUtf8(const std::string& utf8)
 {
     std::string json = "\"";
-    for (const char c : Cp1252ToUtf8(cp1252)) {
+    for (const char c : utf8) {
         const auto byte = static_cast<unsigned char>(c);
         if (c == '"' || c == '\\') {
             json += '\\';
@@ -28,6 +28,12 @@ std::string Json(const std::string& cp1252)
         }
     }
     return json + "\"";
+}
+
+// A JSON string of Windows-1252 text.
+std::string Json(const std::string& cp1252)
+{
+    return JsonUtf8(Cp1252ToUtf8(cp1252));
 }
 
 }  // namespace
@@ -60,6 +66,13 @@ std::string ReportJson(const CheckReport& report, bool french)
     json += "], \"refused\": " + std::to_string(report.Refusals()) +
             ", \"status\": " + std::to_string(report.ExitStatus()) + "}\n";
     return json;
+}
+
+std::string UnreadableJson(Unreadable why, const std::string& argumentUtf8, bool french)
+{
+    return "{\"language\": " + Json(french ? "fr" : "en") + ", \"error\": " + Json(UnreadableId(why)) +
+           ", \"argument\": " + JsonUtf8(argumentUtf8) + ", \"text\": " + Json(UnreadableText(why, french)) +
+           ", \"status\": 2}\n";
 }
 
 }  // namespace uninst

@@ -66,6 +66,16 @@ inline Warning MakeWarning(Warning::Kind kind, std::size_t line, std::string sec
     return warning;
 }
 
+// Why there is no report: the command line is wrong, or the log cannot be read.
+enum class Unreadable {
+    None,
+    Usage,       // an argument not understood, or no log named
+    Missing,     // nothing at the path
+    Folder,      // a folder, not a file
+    NotAFile,    // a device or a pipe, which may never end
+    CannotOpen,  // access denied, or a failure while reading
+};
+
 struct CheckReport {
     std::vector<Step> steps;  // in the order the uninstaller acts
     std::vector<Warning> warnings;

@@ -86,8 +86,20 @@ constexpr Phrase kWarnings[] = {
      "[Application] Name est absent : l'inscription de d\xE9sinstallation reste"},
 };
 
+constexpr Phrase kUnreadable[] = {
+    {"", "", ""},
+    {"usage", "the command line is wrong", "la ligne de commande est erron\xE9"
+                                            "e"},
+    {"missing", "nothing there: no such file", "rien \xE0 cet endroit : ce fichier n'existe pas"},
+    {"folder", "a folder, not the log file", "un dossier, pas le fichier journal"},
+    {"not-a-file", "not a plain file (a device or a pipe)", "pas un simple fichier (un p\xE9riph\xE9rique ou un tube)"},
+    {"unreadable", "it cannot be opened or read: access denied, or a read error",
+     "impossible de l'ouvrir ou de le lire : acc\xE8s refus\xE9 ou erreur de lecture"},
+};
+
 static_assert(std::size(kSteps) == static_cast<std::size_t>(Step::Kind::Refused) + 1);
 static_assert(std::size(kReasons) == static_cast<std::size_t>(Refusal::Reason::StandardFolder) + 1);
+static_assert(std::size(kUnreadable) == static_cast<std::size_t>(Unreadable::CannotOpen) + 1);
 static_assert(std::size(kWarnings) == static_cast<std::size_t>(Warning::Kind::NoApplicationName) + 1);
 
 // Text from the log as it can be shown: a byte that is no Windows-1252 text (a control
@@ -188,6 +200,16 @@ const char* ReasonId(Refusal::Reason reason)
 const char* WarningId(Warning::Kind kind)
 {
     return kWarnings[static_cast<int>(kind)].id;
+}
+
+const char* UnreadableId(Unreadable why)
+{
+    return kUnreadable[static_cast<int>(why)].id;
+}
+
+std::string UnreadableText(Unreadable why, bool french)
+{
+    return In(kUnreadable[static_cast<int>(why)], french);
 }
 
 std::string ReportText(const CheckReport& report, bool french)

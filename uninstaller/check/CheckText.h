@@ -19,5 +19,9 @@ std::string WarningText(const Warning& warning, bool french);
 const char* StepId(Step::Kind kind);
 const char* ReasonId(Refusal::Reason reason);
 const char* WarningId(Warning::Kind kind);
+const char* UnreadableId(Unreadable why);
+
+// Why there is no report, in a few words.
+std::string UnreadableText(Unreadable why, bool french);
 
 }  // namespace uninst

@@ -46,6 +46,14 @@ void CheckBytes(const std::string& line, std::size_t number, std::vector<Warning
         warnings.push_back(MakeWarning(Warning::Kind::LooksLikeUtf8, number));
 }
 
+// A line without "=" that begins with ";", as INI files write comments: the reader
+// ignores it as it ignores any line without "=", and so does the check.
+bool IsComment(const IgnoredLine& line)
+{
+    return (line.why == IgnoredLine::Why::NoEqualsSign || line.why == IgnoredLine::Why::OutsideSection) &&
+           !line.text.empty() && line.text[0] == ';';
+}
+
 Warning::Kind KindOf(IgnoredLine::Why why)
 {
     switch (why) {
@@ -100,7 +108,7 @@ void LogLines::Warn(const TInsFile& log, std::vector<Warning>& warnings) const
         CheckBytes(lines[i], i + 1, warnings);
     // Those of a line after its bytes' warning; the NUL byte's after those of its line.
     for (const IgnoredLine& line : ignored_) {
-        if (line.why != IgnoredLine::Why::AfterNul)
+        if (line.why != IgnoredLine::Why::AfterNul && !IsComment(line))
             warnings.push_back(MakeWarning(KindOf(line.why), line.line, line.section ? line.section->name : "",
                                            line.text, line.firstLine));
     }

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""uninstal-check as a program: its exit statuses, its JSON and its two languages.
+"""uninstal-check as a program: its exit statuses, its JSON, its two languages, its help.
 
-    check_cli.py PROGRAM EVERYLINE.DAT SAMPLE.DAT WORK
+    check_cli.py PROGRAM VERSION EVERYLINE.DAT SAMPLE.DAT WORK
 """
 import json
 import subprocess
@@ -14,15 +14,12 @@ def run(program, *args):
     return result.returncode, result.stdout
 
 
-def main(program, every_line, sample, work):
+def main(program, version, every_line, sample, work):
     work = Path(work)
     work.mkdir(parents=True, exist_ok=True)
 
-    # The shipped sample without its comment lines is a log with nothing to fix.
-    lines = Path(sample).read_bytes().split(b"\r\n")
-    clean = work / "CLEAN.DAT"
-    clean.write_bytes(b"\r\n".join(l for l in lines if not l or l.startswith(b"[") or b"=" in l))
-    status, out = run(program, str(clean))
+    # The shipped sample, comments and all, is a log with nothing to fix.
+    status, out = run(program, sample)
     assert status == 0, out
     assert out.decode("utf-8").endswith("0 refused, 0 warnings.\n"), out
 
@@ -43,11 +40,20 @@ def main(program, every_line, sample, work):
     assert status == 1 and "supprimer le fichier C:\\Windows\\System32\\partag\u00e9.dll" in text, text
     assert "REFUS\u00c9 [Folders] C:\\Users\\jo\\Desktop : un dossier standard" in text, text
 
-    for unreadable in (work / "missing.dat", work):
+    # No log, no report: the reason, in JSON as well, on standard output.
+    for unreadable, reason in ((work / "missing.dat", "missing"), (work, "folder")):
         status, out = run(program, str(unreadable))
         assert status == 2 and not out, (unreadable, status, out)
-    status, _ = run(program, "--verbose", every_line)
-    assert status == 2
+        status, out = run(program, "--json", str(unreadable))
+        assert status == 2 and json.loads(out)["error"] == reason, (unreadable, status, out)
+    status, out = run(program, "--json", "--verbose", every_line)
+    assert status == 2 and json.loads(out)["argument"] == "--verbose", out
+
+    for asked in ("--help", "-h"):
+        status, out = run(program, asked)
+        assert status == 0 and out.startswith(b"usage: uninstal-check") and b"Exit status" in out, (asked, out)
+    status, out = run(program, "--version")
+    assert status == 0 and out == f"uninstal-check {version}\n".encode(), out
     print("uninstal-check: statuses, JSON and French text as expected")
     return 0
 
