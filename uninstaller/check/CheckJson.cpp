@@ -52,6 +52,7 @@ std::string ReportJson(const CheckReport& report, bool french)
                 json += ", \"root\": " + Json(RootName(step.refusal.root));
             if (!step.refusal.rule.empty())
                 json += ", \"rule\": " + Json(std::string(step.refusal.rule));
+            json += ", \"line\": " + (step.line ? std::to_string(step.line) : "null");
         }
         json += ", \"text\": " + Json(StepText(step, french)) + "}";
     }
@@ -62,6 +63,14 @@ std::string ReportJson(const CheckReport& report, bool french)
         json += "\"kind\": " + Json(WarningId(warning.kind)) +
                 ", \"line\": " + (warning.line ? std::to_string(warning.line) : "null") +
                 ", \"text\": " + Json(WarningText(warning, french)) + "}";
+    }
+    json += "], \"stays\": [";
+    for (std::size_t i = 0; i < report.stays.size(); ++i) {
+        const Stay& stay = report.stays[i];
+        json += i ? ", {" : "{";
+        json += "\"kind\": " + Json(StayId(stay.kind)) + ", \"target\": " + Json(stay.target) +
+                ", \"line\": " + std::to_string(stay.line) + ", \"add\": " + (stay.add.empty() ? "null" : Json(stay.add)) +
+                ", \"text\": " + Json(StayText(stay, french)) + "}";
     }
     json += "], \"refused\": " + std::to_string(report.Refusals()) +
             ", \"status\": " + std::to_string(report.ExitStatus()) + "}\n";

@@ -68,8 +68,9 @@ Warning::Kind KindOf(IgnoredLine::Why why)
     return Warning::Kind::TextEndsAtNul;
 }
 
-// An entry whose target is listed before in its section, or whose name is (a name
-// always resolves to its first line), with the line of that first listing.
+// An entry whose target is listed before in its section, with the line of that first
+// listing; or whose name is given before, so that uninstal, which finds an entry by its
+// name, never reaches this line.
 void WarnListedTwice(const std::vector<LogEntry>& entries, std::vector<Warning>& warnings)
 {
     // By section: targets and names so far, folded as the reader compares them.
@@ -78,15 +79,20 @@ void WarnListedTwice(const std::vector<LogEntry>& entries, std::vector<Warning>&
     for (const LogEntry& entry : entries) {
         const bool named = entry.section->target == EntryTarget::Value;
         const auto [target, newTarget] = targets[entry.section].emplace(FoldCp1252(entry.Target()), entry.line);
-        std::size_t first = newTarget ? 0 : target->second;
         if (named) {
             const auto [name, newName] = names[entry.section].emplace(FoldCp1252(entry.key), entry.line);
-            if (first == 0 && !newName)
-                first = name->second;
+            if (!newName) {
+                warnings.push_back(newTarget ? MakeWarning(Warning::Kind::NameUsedTwice, entry.line,
+                                                           entry.section->name, entry.key, name->second)
+                                             : MakeWarning(Warning::Kind::ListedTwice, entry.line, entry.section->name,
+                                                           entry.key + "=" + entry.value, name->second));
+                continue;
+            }
         }
-        if (first != 0) {
+        if (!newTarget) {
             const std::string text = named ? entry.key + "=" + entry.value : entry.key;
-            warnings.push_back(MakeWarning(Warning::Kind::ListedTwice, entry.line, entry.section->name, text, first));
+            warnings.push_back(
+                MakeWarning(Warning::Kind::ListedTwice, entry.line, entry.section->name, text, target->second));
         }
     }
 }
