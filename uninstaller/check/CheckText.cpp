@@ -67,8 +67,10 @@ constexpr Phrase kWarnings[] = {
      "[{s}] {t} n'est pas un nom de racine que conna\xEEt uninstal ; \xE9" "crivez {m}. Telle quelle, cette entr\xE9" "e "
      "est trait\xE9" "e sous {r}, la racine de l'entr\xE9" "e trait\xE9" "e avant elle (HKEY_LOCAL_MACHINE au d\xE9" "but)"},
     {"outside-application",
-     "[{s}] {t} lies outside the application's folders (the log's folder and those of [Folders])",
-     "[{s}] {t} est hors des dossiers de l'application (celui du journal et ceux de [Folders])"},
+     "[{s}] {t} lies outside the application's folders (the log's folder, or --app-folder, and those of "
+     "[Folders]): make sure it is the application's own, else leave it out",
+     "[{s}] {t} est hors des dossiers de l'application (celui du journal, ou --app-folder, et ceux de "
+     "[Folders]) : assurez-vous qu'il est bien \xE0 l'application, sinon retirez-le"},
     {"outside-section", "ignored: {t} is outside any section",
      "ignor\xE9"
      "e : {t} est hors de toute section"},
