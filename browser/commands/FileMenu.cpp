@@ -25,10 +25,13 @@ void showSource(WindowServices& services)
         .show();
 }
 
-// Download first: a failed download shows its reason and no file dialog.
+// Download first: a failed download shows its reason and no file dialog; one
+// the user ended shows nothing.
 void savePage(WindowServices& services)
 {
     const FetchedPage page = services.fetcher.fetch(services.pageView.locationUrl());
+    if (page.endedByUser)
+        return;
     if (page.failed()) {
         services.messages.warning(&services.window, messageTitle, page.failure);
         return;

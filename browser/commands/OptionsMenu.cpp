@@ -9,6 +9,7 @@
 #include "MainWindow.h"
 #include "MenuTable.h"
 #include "MessageBox.h"
+#include "PlainFile.h"
 #include "PreferredAddressDialog.h"
 #include "SecondaryWindows.h"
 #include "ShortcutEditor.h"
@@ -28,10 +29,11 @@ void changeSkin(WindowServices& services)
     // The file is written only once the picture is shown, so that skins.txt
     // always names a skin that could be read.
     if (!services.window.showSkin(path)) {
-        services.messages.warning(&services.window, title,
-                                  QStringLiteral("Impossible de lire l'image %1 : le fichier est absent "
-                                                 "ou n'est pas une image. Le skin n'a pas été changé.")
-                                      .arg(quoted(path)));
+        const QString reason = plain_file::isOtherKind(path) ? failure_reasons::notAPlainFile()
+                                                             : QStringLiteral("le fichier est absent ou n'est pas une image");
+        services.messages.warning(
+            &services.window, title,
+            QStringLiteral("Impossible de lire l'image %1 : %2. Le skin n'a pas été changé.").arg(quoted(path), reason));
         return;
     }
     DataFile skins(data_files::pathOf(data_files::skins, services.folder));

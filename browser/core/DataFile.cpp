@@ -2,17 +2,18 @@
 
 #include "Windows1252.h"
 #include "FailureReasons.h"
+#include "PlainFile.h"
 #include "WholeFile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <cerrno>
 
 namespace {
 
 // Splits a byte stream into lines at CR LF, lone CR or lone LF, reading the
-// file in blocks so that a long file is never loaded whole.
+// file in blocks so that a long file is never loaded whole. A line that
+// reaches the length bound is the last one.
 class LineReader {
 public:
     explicit LineReader(QFile& file) : m_file(file) {}
@@ -20,7 +21,14 @@ public:
     bool next(QByteArray& line)
     {
         line.clear();
+        if (m_cut)
+            return false;
         for (;;) {
+            if (line.size() >= DataFile::maxLineBytes) {
+                line.truncate(DataFile::maxLineBytes);
+                m_cut = true;
+                return true;
+            }
             if (m_pos >= m_buffer.size() && !fill()) {
                 // A last line without its line end still counts.
                 const bool last = m_pendingText;
@@ -66,6 +74,7 @@ private:
     QByteArray m_buffer;
     qsizetype m_pos = 0;
     bool m_pendingText = false;  // characters read since the last line end
+    bool m_cut = false;
 };
 
 QByteArray bytesOf(const QStringList& lines)
@@ -80,8 +89,8 @@ QByteArray bytesOf(const QStringList& lines)
 
 bool openForReading(QFile& file)
 {
-    // A folder in place of the file reads as a missing file.
-    if (QFileInfo(file.fileName()).isDir())
+    // A folder, a pipe or a device in place of the file reads as a missing file.
+    if (plain_file::isOtherKind(file.fileName()))
         return false;
     return file.open(QIODevice::ReadOnly);
 }
@@ -119,8 +128,8 @@ bool DataFile::replaceWithLine(const QString& line)
 bool DataFile::appendLines(const QStringList& lines)
 {
     m_error.clear();
-    if (QFileInfo(m_path).isDir())
-        return fail(EISDIR, {});
+    if (plain_file::isOtherKind(m_path))
+        return fail(0, {});
     const QByteArray bytes = bytesOf(lines);
     QFile file(m_path);
     errno = 0;

@@ -1,6 +1,7 @@
 #include "DataFolder.h"
 
 #include "DataFiles.h"
+#include "PlainFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +20,7 @@ void fillMissing(const QString& from, const QString& to)
         return;  // the readers then find nothing and give empty values, as for any missing file
     for (const QString& name : DataFolder::fileNames()) {
         QFile source(QDir(from).filePath(name));
-        if (!source.open(QIODevice::ReadOnly))
+        if (plain_file::isOtherKind(source.fileName()) || !source.open(QIODevice::ReadOnly))
             continue;
         QFile target(QDir(to).filePath(name));
         if (!target.open(QIODevice::WriteOnly | QIODevice::NewOnly))
@@ -76,6 +77,8 @@ ProgramFolder DataFolder::forRunningProgram(ProgramFolder::StartedFrom startedFr
     // Earlier versions kept it in the folder the menu starts in (the home
     // folder): the first start from the menu takes a copy along.
     const ProgramFolder folder(chosen.path(), ProgramFolder::StartedFrom::DesktopEntry);
-    QFile::copy(data_files::pathOf(data_files::historique, chosen), data_files::pathOf(data_files::historique, folder));
+    const QString history = data_files::pathOf(data_files::historique, chosen);
+    if (!plain_file::isOtherKind(history))
+        QFile::copy(history, data_files::pathOf(data_files::historique, folder));
     return folder;
 }

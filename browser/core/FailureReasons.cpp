@@ -1,6 +1,7 @@
 #include "FailureReasons.h"
 
 #include "FrenchQuotes.h"
+#include "PlainFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -19,6 +20,11 @@ QString connectionRefused()
 QString serverUnreachable()
 {
     return QStringLiteral("le serveur est injoignable");
+}
+
+QString serverTooSlow()
+{
+    return QStringLiteral("le serveur n'a pas répondu à temps");
 }
 
 }  // namespace
@@ -48,11 +54,18 @@ QString fileTooLarge()
     return QStringLiteral("le fichier est trop grand pour ce disque");
 }
 
+QString notAPlainFile()
+{
+    return QStringLiteral("ce n'est pas un fichier ordinaire");
+}
+
 QString ofWrite(const QString& path, int errorNumber, const QString& systemText)
 {
     const QFileInfo file(path);
     if (file.isDir() || errorNumber == EISDIR)
         return folderInTheWay();
+    if (plain_file::isOtherKind(path))
+        return notAPlainFile();
     if (const QDir folder = file.absoluteDir(); !folder.exists())
         return folderMissing(folder.path());
     switch (errorNumber) {
@@ -81,6 +94,8 @@ QString ofSave(const QString& path, QFileDevice::FileError error)
     const QFileInfo folder(target.absolutePath());
     if (target.isDir())
         return folderInTheWay();
+    if (plain_file::isOtherKind(path))
+        return notAPlainFile();
     if (folder.isFile())
         return QStringLiteral("%1 est un fichier, pas un dossier")
             .arg(quoted(QDir::toNativeSeparators(folder.filePath())));
@@ -100,14 +115,16 @@ QString ofSave(const QString& path, QFileDevice::FileError error)
     }
 }
 
-QString ofFetch(QNetworkReply::NetworkError error, std::chrono::milliseconds timeout)
+QString fetchUnfinished(std::chrono::milliseconds deadline)
 {
-    // The transfer time-out aborts the reply: nothing else cancels it.
-    if (error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError) {
-        return QStringLiteral("le serveur n'a pas répondu dans le délai de %1 secondes")
-            .arg(std::chrono::duration_cast<std::chrono::seconds>(timeout).count());
-    }
+    return QStringLiteral("le serveur n'a pas envoyé la page entière dans le délai de %1 secondes")
+        .arg(std::chrono::duration_cast<std::chrono::seconds>(deadline).count());
+}
+
+QString ofFetch(QNetworkReply::NetworkError error)
+{
     switch (error) {
+    case QNetworkReply::TimeoutError: return serverTooSlow();
     case QNetworkReply::ConnectionRefusedError: return connectionRefused();
     case QNetworkReply::HostNotFoundError:
         return QStringLiteral("le serveur est introuvable ; vérifiez l'adresse et la connexion au réseau");
@@ -144,7 +161,7 @@ QString ofPageLoad(int errorCode, const QString& engineText)
     case -107:  // secure connection
         return QStringLiteral("la connexion sécurisée avec le serveur a échoué");
     case -108: return QStringLiteral("l'adresse n'est pas valide");
-    case -118: return QStringLiteral("le serveur n'a pas répondu à temps");
+    case -118: return serverTooSlow();
     case -130: return QStringLiteral("le serveur proxy est injoignable");
     case -138: return QStringLiteral("l'accès au réseau est refusé");
     default: return engineText;

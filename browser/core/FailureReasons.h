@@ -18,6 +18,7 @@ QString folderMissing(const QString& folder);
 QString accessDenied();
 QString diskFull();
 QString fileTooLarge();
+QString notAPlainFile();
 
 // A data file: errorNumber is the C library's error code of the failed call
 // (0 when unknown); the path is looked at as it is now, after the failure.
@@ -25,7 +26,9 @@ QString ofWrite(const QString& path, int errorNumber, const QString& systemText)
 // A file replaced whole through a temporary file beside it.
 QString ofSave(const QString& path, QFileDevice::FileError error);
 // A page fetched afresh that brought no answer (an error page is an answer).
-QString ofFetch(QNetworkReply::NetworkError error, std::chrono::milliseconds timeout);
+QString ofFetch(QNetworkReply::NetworkError error);
+// A page fetched afresh that had not come whole when its time was up.
+QString fetchUnfinished(std::chrono::milliseconds deadline);
 // A page the engine could not load, by the engine's network error code; its
 // own (English) text only for the rare ones.
 QString ofPageLoad(int errorCode, const QString& engineText);

@@ -10,6 +10,8 @@ struct FetchedPage {
     // The response's Content-Type header, which may declare the character set.
     QByteArray contentType;
     QString failure;
+    // Ended by the user (Esc, a window closed): no one is waiting for a reason.
+    bool endedByUser = false;
 
     bool failed() const { return !failure.isEmpty(); }
 

@@ -1,5 +1,7 @@
 #include "WholeFile.h"
 
+#include "PlainFile.h"
+
 #include <QSaveFile>
 
 #include <cerrno>
@@ -8,6 +10,10 @@ namespace whole_file {
 
 Outcome write(const QString& path, const QByteArray& bytes, Fallback fallback)
 {
+    // QSaveFile would write into a device or a pipe in place, and opening a
+    // pipe waits for a reader.
+    if (plain_file::isOtherKind(path))
+        return {QFileDevice::OpenError, 0, {}};
     QSaveFile file(path);
     file.setDirectWriteFallback(fallback == Fallback::DirectWrite);
     Outcome outcome;

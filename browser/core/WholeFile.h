@@ -8,7 +8,7 @@
 // it, which takes the file's place only once it is complete, so a failure
 // leaves an existing file as it was. The new file keeps the old one's
 // permissions; a symbolic link stays a link, and the file it leads to is the
-// one replaced.
+// one replaced. Only a plain file, or none, is replaced (PlainFile.h).
 namespace whole_file {
 
 // Where the folder cannot take a temporary file (a folder the user may not

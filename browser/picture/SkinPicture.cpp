@@ -3,6 +3,7 @@
 #include "MetafileSvg.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QSvgRenderer>
 
@@ -37,12 +38,15 @@ QImage drawn(const QByteArray& svg)
 
 QImage SkinPicture::read(const QString& path)
 {
+    // Checked before any open: opening a pipe waits for a writer, at every
+    // start-up, and a device could be read without end.
+    if (!QFileInfo(path).isFile())
+        return {};
     QImage image;
     if (image.load(path))
         return image;
     QFile file(path);
-    // A metafile is a plain file: a device or a pipe could be read without end.
-    if (!file.open(QIODevice::ReadOnly) || file.isSequential() || file.size() > maxMetafileBytes)
+    if (!file.open(QIODevice::ReadOnly) || file.size() > maxMetafileBytes)
         return {};
     const QByteArray bytes = file.readAll();
     QByteArray svg = metafile_svg::fromWmf(bytes);

@@ -7,7 +7,8 @@
 // PNG...), then the Windows metafiles, WMF and EMF.
 class SkinPicture {
 public:
-    // The picture in the file at path, or a null image when no reader takes it.
+    // The picture in the file at path, or a null image when no reader takes it
+    // or the path names no plain file (a pipe, a device, a folder).
     // A metafile is drawn at its own size, at most maxMetafileSide pixels a side.
     static QImage read(const QString& path);
 

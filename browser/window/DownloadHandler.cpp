@@ -4,7 +4,10 @@
 #include "FrenchQuotes.h"
 #include "SavePathChooser.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QLocale>
 #include <QWebEngineDownloadRequest>
@@ -13,6 +16,9 @@
 #include <QWidget>
 
 namespace {
+
+// For the whole program: both page views ask through the same screen.
+bool questionOnScreen = false;
 
 QString targetPath(const QWebEngineDownloadRequest* download)
 {
@@ -52,6 +58,7 @@ DownloadHandler::DownloadHandler(QWebEnginePage* page, SavePathChooser& chooser,
     , m_dialogParent(dialogParent)
 {
     connect(page->profile(), &QWebEngineProfile::downloadRequested, this, &DownloadHandler::onRequested);
+    qApp->installEventFilter(this);
 }
 
 void DownloadHandler::cancelAll()
@@ -62,11 +69,37 @@ void DownloadHandler::cancelAll()
     }
 }
 
+void DownloadHandler::userActed()
+{
+    if (!questionOnScreen)
+        m_waitForUser = false;
+}
+
+bool DownloadHandler::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress)
+        userActed();
+    return QObject::eventFilter(watched, event);
+}
+
 void DownloadHandler::onRequested(QWebEngineDownloadRequest* download)
 {
     if (download->page() != m_page || download->state() != QWebEngineDownloadRequest::DownloadRequested)
         return;
+    // A page asking again and again would put the save dialog on screen
+    // without end, or one inside another: once the user has said no, the next
+    // question waits for their own click or key.
+    if (questionOnScreen || m_waitForUser) {
+        download->cancel();
+        emit statusText(QStringLiteral("Téléchargement de %1 refusé : vous venez d'en refuser un, "
+                                       "et la page en demande un autre.")
+                            .arg(quoted(download->downloadFileName())));
+        return;
+    }
+    questionOnScreen = true;
     const QString path = m_chooser.choose(m_dialogParent, targetPath(download));
+    questionOnScreen = false;
+    m_waitForUser = path.isEmpty();
     if (path.isEmpty()) {
         download->cancel();
         emit statusText(QStringLiteral("Téléchargement annulé."));
@@ -78,7 +111,12 @@ void DownloadHandler::onRequested(QWebEngineDownloadRequest* download)
     m_running.append(download);
     connect(download, &QWebEngineDownloadRequest::receivedBytesChanged, this,
             [this, download] { onProgress(download); });
-    connect(download, &QWebEngineDownloadRequest::stateChanged, this, [this, download] { onStateChanged(download); });
+    // The engine writes into this file until the end; stopped by a full disk,
+    // it leaves it behind even once cancelled.
+    const QString partial = path + QStringLiteral(".download");
+    const QString ownPartial = QFileInfo::exists(partial) ? QString() : partial;
+    connect(download, &QWebEngineDownloadRequest::stateChanged, this,
+            [this, download, ownPartial] { onStateChanged(download, ownPartial); });
     download->accept();
     onProgress(download);
 }
@@ -98,7 +136,7 @@ void DownloadHandler::onProgress(QWebEngineDownloadRequest* download)
     }
 }
 
-void DownloadHandler::onStateChanged(QWebEngineDownloadRequest* download)
+void DownloadHandler::onStateChanged(QWebEngineDownloadRequest* download, const QString& partialFile)
 {
     const QString path = targetPath(download);
     switch (download->state()) {
@@ -113,6 +151,8 @@ void DownloadHandler::onStateChanged(QWebEngineDownloadRequest* download)
         // which this browser never offers: cancelling removes it.
         download->disconnect(this);
         download->cancel();
+        if (!partialFile.isEmpty())
+            QFile::remove(partialFile);
         emit statusText(QStringLiteral("Échec du téléchargement de %1 : %2.")
                             .arg(quoted(download->downloadFileName()), failureReason(download)));
         break;

@@ -3,7 +3,8 @@
 #include <QWebEnginePage>
 
 // A page that hands "mailto:" addresses to the system's mail program instead
-// of loading them, whether a link leads there or the address is asked for.
+// of loading them: a link of the page itself that the user clicked, or an
+// address asked for. Any other way there is dropped.
 class MailLinkPage : public QWebEnginePage {
 public:
     using QWebEnginePage::QWebEnginePage;

@@ -119,6 +119,8 @@ QWidget* WebEngineBrowser::widget()
 void WebEngineBrowser::navigate(const QString& address)
 {
     const QUrl url = address.isEmpty() ? QUrl(QStringLiteral("about:blank")) : web_addresses::toUrl(address);
+    if (m_downloads)
+        m_downloads->userActed();
     if (MailLinkPage::handOver(url))
         return;
     if (url.isEmpty()) {

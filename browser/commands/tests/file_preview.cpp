@@ -81,7 +81,7 @@ int main(int argc, char** argv)
     });
     MainWindow& window = session.window();
     MenuBar* menus = &session.menus();
-    session.services().fetcher.setTimeout(2s);
+    session.services().fetcher.setDeadline(2s);
     window.move(0, 0);
     window.show();
 

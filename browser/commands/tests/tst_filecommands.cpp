@@ -50,7 +50,7 @@ private slots:
         m_wb1 = m_session->wb1;
         m_messages = m_session->messages;
         m_cd1 = m_session->cd1;
-        m_session->services().fetcher.setTimeout(300ms);
+        m_session->services().fetcher.setDeadline(300ms);
         m_session->window().show();
     }
     void cleanup() { m_session.reset(); }
@@ -102,7 +102,7 @@ private slots:
         QTest::addColumn<int>("requests");
         m_server.setSilent("/muet");
         QTest::newRow("refused") << m_server.refusingUrl() << "refusé la connexion" << 0;
-        QTest::newRow("no answer") << m_server.url("/muet") << "n'a pas répondu" << 1;
+        QTest::newRow("no answer") << m_server.url("/muet") << "dans le délai de" << 1;
         QTest::newRow("blank page") << QStringLiteral("about:blank") << "about:blank" << 0;
     }
     void failedDownloadShowsOneMessageAndNoDialog()

@@ -175,6 +175,23 @@ private slots:
         QVERIFY(m_window->findChild<QLabel*>("Image1")->pixmap().isNull());
     }
 
+    // A pipe where a file should be would hold start-up until a writer came.
+    void pipesAreNotOpenedAtStartUp()
+    {
+        const WatchedPipe skin(m_programDir->filePath("skin.png"));
+        const WatchedPipe home(m_programDir->filePath("home.txt"));
+        const WatchedPipe history(QDir::current().filePath("historique.txt"));
+        writeBytes(m_programDir->filePath("skins.txt"), m_programDir->filePath("skin.png").toLocal8Bit() + "\r\n");
+        writeBytes(m_programDir->filePath("site.txt"), "http://site.test/\r\n");
+        open();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        QCOMPARE(skin.readers() + home.readers() + history.readers(), 0);
+        QCOMPARE(m_variables.url_home, QString());
+        QCOMPARE(m_variables.url_site, QStringLiteral("http://site.test/"));
+        QVERIFY(m_window->findChild<QLabel*>("Image1")->pixmap().isNull());
+    }
+
     void enterInAddressBarVisitsAndRemembers()
     {
         writeBytes(QDir::current().filePath("historique.txt"), "http://a.test/\r\n");

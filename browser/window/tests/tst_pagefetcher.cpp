@@ -3,11 +3,31 @@
 #include "PageFetcher.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTest>
 
 using namespace std::chrono_literals;
+
+namespace {
+
+// A line of /proc/self/status, in bytes.
+qint64 memoryFigure(const char* name)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith(name))
+            return line.mid(qstrlen(name)).trimmed().split(' ').value(0).toLongLong() * 1024;
+    }
+    return -1;
+}
+
+}  // namespace
 
 class PageFetcherTest : public QObject {
     Q_OBJECT
@@ -36,9 +56,9 @@ private slots:
         m_server.setRawResponse("/erreur", "HTTP/1.1 500 Erreur\r\nContent-Length: 8\r\n\r\n<p>x</p>");
         QCOMPARE(m_inet1.fetch(m_server.url("/erreur")).body, QByteArray("<p>x</p>"));
         m_server.setRawResponse("/interrompue", "HTTP/1.1 404 Absente\r\nContent-Length: 90\r\n\r\n<p>x</p>", true);
-        m_inet1.setTimeout(300ms);
-        QVERIFY(m_inet1.fetch(m_server.url("/interrompue")).failure.contains(QStringLiteral("n'a pas répondu")));
-        m_inet1.setTimeout(60s);
+        m_inet1.setDeadline(300ms);
+        QVERIFY(m_inet1.fetch(m_server.url("/interrompue")).failure.contains(QStringLiteral("dans le délai de")));
+        m_inet1.setDeadline(60s);
     }
 
     // The network's failures are met through the commands that fetch.
@@ -85,7 +105,6 @@ private slots:
             busyCursor = QApplication::overrideCursor() && QApplication::overrideCursor()->shape() == Qt::WaitCursor;
             QTest::mouseClick(button, Qt::LeftButton);
             QTest::keyClicks(box, QStringLiteral("abc"));
-            window.close();
         });
         const FetchedPage page = m_inet1.fetch(m_server.url("/lente"));
         m_server.onRequest(nullptr);
@@ -96,11 +115,54 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(clicks, 0);
         QCOMPARE(box->text(), QString());
-        QVERIFY(window.isVisible());
         QVERIFY(!QApplication::overrideCursor());
 
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(clicks, 1);
+    }
+
+    // A server that trickles holds the fetch until its deadline at most, or
+    // until the user gives up.
+    void aTricklingPageEndsAtTheDeadlineOrByTheUser()
+    {
+        m_server.setEndless("/goutte", 1, 50ms);
+        m_inet1.setDeadline(400ms);
+        FetchedPage page = m_inet1.fetch(m_server.url("/goutte"));
+        m_inet1.setDeadline(60s);
+        QVERIFY2(page.failure.contains(QStringLiteral("le serveur n'a pas envoyé la page entière")), qPrintable(page.failure));
+        QVERIFY(!page.endedByUser);
+
+        // Esc is also the main window's shortcut for "Stopper".
+        QWidget window;
+        new QShortcut(Qt::Key_Escape, &window);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTimer::singleShot(300ms, &window, [&window] { QTest::keyClick(&window, Qt::Key_Escape); });
+        page = m_inet1.fetch(m_server.url("/goutte"));
+        QVERIFY(page.endedByUser);
+        QVERIFY(page.failure.contains(QStringLiteral("interrompu")));
+        QVERIFY(page.body.isEmpty());
+
+        // The window closes once the fetch has returned to its caller.
+        QTimer::singleShot(300ms, &window, &QWidget::close);
+        page = m_inet1.fetch(m_server.url("/goutte"));
+        QVERIFY(page.endedByUser);
+        QVERIFY(window.isVisible());
+        QTRY_VERIFY(!window.isVisible());
+    }
+
+    void anEndlessPageStopsAtTheSizeLimit()
+    {
+        m_server.setEndless("/sans-fin", 256 * 1024, 0ms);
+        QFile peak(QStringLiteral("/proc/self/clear_refs"));
+        QVERIFY(peak.open(QIODevice::WriteOnly) && peak.write("5") == 1);  // the peak starts again from now
+        peak.close();
+        const qint64 before = memoryFigure("VmRSS:");
+        const FetchedPage page = m_inet1.fetch(m_server.url("/sans-fin"));
+        QVERIFY2(page.failure.startsWith(QStringLiteral("La page dépasse 32 Mo : ")), qPrintable(page.failure));
+        QVERIFY(page.body.isEmpty());
+        const qint64 held = memoryFigure("VmHWM:") - before;
+        QVERIFY2(held < PageFetcher::sizeLimit + 16 * 1024 * 1024, qPrintable(QString::number(held)));
     }
 
     void textIsDecodedByTheDeclaredCharset_data()

@@ -99,6 +99,16 @@ private slots:
         m_server.setRawResponse("/rapport", download(QByteArray(300000, 'r'), 300000));
         m_server.setRawResponse("/coupe", download(QByteArray(1000, 'c'), 300000));
         m_server.setRawResponse("/lent", download(QByteArray(1000, 'l'), 300000), true);
+        // Mail by script, and as links of the page and of a sub-frame.
+        m_server.setPage("/courrier",
+                         "<title>Courrier</title><body style=\"margin:0\">"
+                         "<iframe style=\"border:0;display:block;height:100px\" srcdoc=\"<body style=margin:0>"
+                         "<a href=mailto:cadre@exemple.test style=display:block;height:100px>cadre</a>\"></iframe>"
+                         "<a href=\"mailto:clic@exemple.test\" style=\"display:block;height:100px\">écrire</a>"
+                         "<script>setTimeout(() => location = 'mailto:script@exemple.test', 200);</script></body>");
+        m_server.setPage("/trois", "<body><script>for (const n of [1, 2, 3]) {"
+                                   "const a = document.createElement('a'); a.href = '/rapport';"
+                                   "a.download = ''; document.body.append(a); a.click(); }</script></body>");
         m_server.setRawResponse("/lente",
                                 "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n\r\n<title>Lente</title><p>Début", true);
     }
@@ -173,6 +183,24 @@ private slots:
         browser.navigate("mailto:camille@exemple.test");
         QCOMPARE(catcher.urls, QList<QUrl>{QUrl("mailto:camille@exemple.test")});
         QVERIFY(browser.view()->url().isEmpty());
+
+        // From the page, only a link the user clicks.
+        catcher.urls.clear();
+        browser.widget()->resize(400, 300);
+        browser.widget()->show();
+        browser.navigate(m_server.url("/courrier"));
+        QTRY_COMPARE_WITH_TIMEOUT(browser.locationName(), QStringLiteral("Courrier"), loadTimeout);
+        QTRY_VERIFY_WITH_TIMEOUT(browser.view()->focusProxy(), loadTimeout);
+        QWidget* view = browser.view()->focusProxy();
+        const QUrl clicked("mailto:clic@exemple.test");
+        QVERIFY(untilAnswered([&] { QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(20, 150)); },
+                              [&] { return !catcher.urls.isEmpty(); }));
+        // The frame's link first: the page's own link, clicked after it, comes after it.
+        const qsizetype before = catcher.urls.size();
+        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(20, 50));
+        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(20, 150));
+        QTRY_VERIFY_WITH_TIMEOUT(catcher.urls.size() > before, loadTimeout);
+        QCOMPARE(catcher.urls.count(clicked), catcher.urls.size());
         QDesktopServices::unsetUrlHandler("mailto");
     }
 
@@ -297,6 +325,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(
             !texts(statuses).filter(QStringLiteral("Échec du téléchargement de « choisi.pdf » : ")).isEmpty(),
             loadTimeout);
+
         QTRY_COMPARE_WITH_TIMEOUT(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList(),
                                   loadTimeout);
 
@@ -311,6 +340,15 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList(),
                                   loadTimeout);
         QCOMPARE(browser.locationName(), QStringLiteral("Deux"));
+
+        // A page asking for three at once: one question; refused, it ends them all.
+        statuses.clear();
+        dialog.suggested.clear();
+        dialog.answer.clear();
+        browser.navigate(m_server.url("/trois"));
+        QTRY_COMPARE_WITH_TIMEOUT(texts(statuses).filter(QStringLiteral(" refusé : ")).size(), 2, loadTimeout);
+        QCOMPARE(dialog.suggested.size(), 1);
+        QCOMPARE(QDir(QFileInfo(dialog.suggested.first()).path()).entryList({"rapport*"}, QDir::Files), QStringList());
     }
 
     void stoppingIsNoLoadError()

@@ -5,15 +5,19 @@
 #include <QStringList>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
+
+#include <chrono>
 
 #include <functional>
+#include <memory>
 #include <utility>
 
 // A small web server on 127.0.0.1 for tests: answers each request with the
 // page registered for its path, a redirect, or 404; a silent path is never
 // answered. A raw response is sent as given, status line and headers
-// included, and may leave the connection open. Every request is logged as
-// "METHOD /path".
+// included, and may leave the connection open. An endless page sends a 200
+// head, then chunks without end. Every request is logged as "METHOD /path".
 class LocalHttpServer : public QObject {
 public:
     explicit LocalHttpServer(QObject* parent = nullptr) : QObject(parent)
@@ -52,6 +56,14 @@ public:
     void setPostAnswer(const QString& path, const QByteArray& html) { m_postAnswers.insert(path, html); }
     void setRedirect(const QString& path, const QString& location) { m_redirects.insert(path, location); }
     void setSilent(const QString& path) { m_silent.insert(path); }
+    // A chunk of that many bytes at each interval; with no interval, as fast
+    // as the client takes them, never more than one chunk waiting. Ends after
+    // 10 s or 256 MiB all the same, so that a client that never stops reading
+    // cannot hold a test for long.
+    void setEndless(const QString& path, qsizetype chunk, std::chrono::milliseconds interval)
+    {
+        m_endless.insert(path, {chunk, interval});
+    }
     // Called as each request arrives, before it is answered.
     void onRequest(std::function<void(const QString& request)> hook) { m_hook = std::move(hook); }
 
@@ -85,6 +97,10 @@ private:
             }
             if (m_silent.contains(path))
                 return;
+            if (m_endless.contains(path)) {
+                sendEndless(socket, m_endless.value(path));
+                return;
+            }
             if (m_redirects.contains(path)) {
                 socket->write("HTTP/1.1 302 Found\r\nLocation: " + m_redirects.value(path).toLatin1() +
                               "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
@@ -105,6 +121,30 @@ private:
         });
     }
 
+    void sendEndless(QTcpSocket* socket, std::pair<qsizetype, std::chrono::milliseconds> pace)
+    {
+        socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\n\r\n");
+        auto sent = std::make_shared<qint64>(0);
+        auto send = [socket, sent, chunk = QByteArray(pace.first, 'x')] {
+            if (*sent >= 256 * 1024 * 1024)
+                socket->disconnectFromHost();
+            else if (socket->state() == QAbstractSocket::ConnectedState)
+                *sent += socket->write(chunk);
+        };
+        QTimer::singleShot(std::chrono::seconds(10), socket, &QTcpSocket::disconnectFromHost);
+        if (pace.second.count() == 0) {
+            connect(socket, &QTcpSocket::bytesWritten, socket, [socket, send] {
+                if (socket->bytesToWrite() == 0)
+                    send();
+            });
+            send();
+            return;
+        }
+        auto* timer = new QTimer(socket);
+        connect(timer, &QTimer::timeout, socket, send);
+        timer->start(pace.second);
+    }
+
     QTcpServer m_server;
     QTcpSocket m_refusing;
     QHash<QString, QByteArray> m_pages;
@@ -113,6 +153,7 @@ private:
     QHash<QString, QByteArray> m_postAnswers;
     QHash<QString, QString> m_redirects;
     QSet<QString> m_silent;
+    QHash<QString, std::pair<qsizetype, std::chrono::milliseconds>> m_endless;
     QHash<QTcpSocket*, QByteArray> m_pending;
     QStringList m_requests;
     QList<QByteArray> m_targets;

@@ -4,9 +4,14 @@
 #include <QFile>
 #include <QString>
 
+#include <atomic>
+#include <chrono>
 #include <csignal>
+#include <fcntl.h>
 #include <functional>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 // Raw bytes on disk, so that tests check the files' format itself.
@@ -46,3 +51,40 @@ inline void asOrdinaryUser(const std::function<void()>& action)
     if (root && seteuid(0) != 0)
         qFatal("cannot run as root again");
 }
+
+// A named pipe that counts the programs that open it for reading. Such an
+// open waits for a writer: the pipe's own writer comes within 20 ms, counts
+// it, and goes, so the reader sees an empty file and a faulty test ends.
+class WatchedPipe {
+public:
+    explicit WatchedPipe(const QString& path) : m_path(path.toLocal8Bit())
+    {
+        if (mkfifo(m_path.constData(), 0600) != 0)
+            qFatal("cannot make the pipe %s", m_path.constData());
+        m_writer = std::thread([this] {
+            while (!m_stop) {
+                // Opens only while a reader has the pipe open.
+                if (const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK); fd >= 0) {
+                    ++m_readers;
+                    ::close(fd);
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        });
+    }
+    ~WatchedPipe()
+    {
+        m_stop = true;
+        m_writer.join();
+    }
+    WatchedPipe(const WatchedPipe&) = delete;
+    WatchedPipe& operator=(const WatchedPipe&) = delete;
+
+    int readers() const { return m_readers; }
+
+private:
+    QByteArray m_path;
+    std::atomic<bool> m_stop = false;
+    std::atomic<int> m_readers = 0;
+    std::thread m_writer;
+};
