@@ -42,15 +42,29 @@ constexpr Phrase kSteps[] = {
 constexpr Phrase kReasons[] = {
     {"no-root", "no \"\\\" in it: write ROOT\\key path, such as HKEY_CURRENT_USER\\Software\\App",
      "aucun \xAB \\ \xBB : \xE9" "crivez RACINE\\chemin de la cl\xE9, comme HKEY_CURRENT_USER\\Software\\Appli"},
-    {"root-itself", "names the root {r} itself", "d\xE9signe la racine {r} elle-m\xEAme"},
-    {"value-under-root", "a value directly under {r}", "une valeur directement sous {r}"},
+    {"root-itself", "names the root {r} itself, which uninstal never deletes; name the application's own key below it",
+     "d\xE9signe la racine {r} elle-m\xEAme, qu'uninstal ne supprime jamais ; nommez la cl\xE9 de l'application, "
+     "en dessous"},
+    {"value-under-root", "a value directly under {r}, which uninstal leaves; write ROOT\\key\\value name",
+     "une valeur directement sous {r}, qu'uninstal laisse ; \xE9" "crivez RACINE\\cl\xE9\\nom de la valeur"},
     {"protected-key", "{m}", "{m}"},
-    {"not-one-key-name", "not one key name", "pas un seul nom de cl\xE9"},
+    {"not-one-key-name", "not one key name: write the name of the application's key under ...\\Uninstall, without \"\\\"",
+     "pas un seul nom de cl\xE9 : \xE9" "crivez le nom de la cl\xE9 de l'application sous ...\\Uninstall, sans \xAB \\ \xBB"},
     {"unresolvable-path", "{m}", "{m}"},
     {"drive-root", "a drive or share root, which uninstal never removes; leave the line out",
      "la racine d'un lecteur ou d'un partage, qu'uninstal ne supprime jamais ; retirez la ligne"},
     {"standard-folder", "a standard folder, which uninstal never removes; leave the line out",
      "un dossier standard, qu'uninstal ne supprime jamais ; retirez la ligne"},
+    {"network-path", "a path on another machine, which uninstal never touches; leave the line out",
+     "un chemin sur une autre machine, qu'uninstal ne touche jamais ; retirez la ligne"},
+    {"device-path", "a device or namespace path, which uninstal never touches; write the file's full local path",
+     "un chemin de p\xE9riph\xE9rique ou d'espace de noms, qu'uninstal ne touche jamais ; \xE9" "crivez le chemin "
+     "local complet du fichier"},
+    {"protected-value",
+     "a value that the system and every application share, under {r} (rule {u}); an addition to it cannot be "
+     "taken back by the log: leave the line out",
+     "une valeur que le syst\xE8me et toutes les applications partagent, sous {r} (r\xE8gle {u}) ; un ajout ne "
+     "peut pas \xEAtre repris par le journal : retirez la ligne"},
 };
 
 constexpr Phrase kWarnings[] = {
@@ -132,7 +146,7 @@ constexpr Phrase kUnreadable[] = {
 };
 
 static_assert(std::size(kSteps) == static_cast<std::size_t>(Step::Kind::Refused) + 1);
-static_assert(std::size(kReasons) == static_cast<std::size_t>(Refusal::Reason::StandardFolder) + 1);
+static_assert(std::size(kReasons) == static_cast<std::size_t>(Refusal::Reason::ProtectedValue) + 1);
 static_assert(std::size(kUnreadable) == static_cast<std::size_t>(Unreadable::CannotOpen) + 1);
 static_assert(std::size(kWarnings) == static_cast<std::size_t>(Warning::Kind::EmptyLog) + 1);
 static_assert(std::size(kStays) == static_cast<std::size_t>(Stay::Kind::Key) + 1);

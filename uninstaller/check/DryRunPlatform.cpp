@@ -130,7 +130,9 @@ public:
     std::string LongPath(const std::string& path) override { return path; }
     // A check writes, copies and schedules nothing: the removal phases never ask to.
     bool WriteAll(const std::string&, const std::string&) override { return false; }
-    bool CopyOver(const std::string&, const std::string&) override { return false; }
+    bool CopyToNew(const std::string&, const std::string&) override { return false; }
+    bool CreateNewFolder(const std::string&) override { return false; }
+    bool MoveOver(const std::string&, const std::string&) override { return false; }
     bool DeleteAtNextStart(const std::string&) override { return false; }
     bool WriteIniString(const std::string&, const std::string&, const std::string&, const std::string&) override
     {
@@ -203,6 +205,12 @@ public:
     std::string TempFolder() override { return {}; }
     std::string WindowsFolder() override { return {}; }
     std::string SystemLanguage() override { return {}; }
+    std::optional<std::uint32_t> UnforeseeableNumber() override { return std::nullopt; }
+    std::string KnownFolderPath(KnownFolder folder) override
+    {
+        const auto it = state_.knownFolders.find(folder);
+        return it == state_.knownFolders.end() ? std::string() : it->second;
+    }
     std::uint32_t Launch(const std::string&, int) override { return 1; }  // ERROR_INVALID_FUNCTION
     void Wait(unsigned) override {}
     std::uint32_t Milliseconds() override { return 0; }
@@ -224,7 +232,7 @@ struct DryRunPlatform::Adapters {
 };
 
 DryRunPlatform::DryRunPlatform(const std::string& logPath, const std::string& logBytes)
-    : state_{logPath, logBytes, {}, {}, {}, {}, {}, {}, nullptr, false}
+    : state_{logPath, logBytes, {}, {}, {}, {}, {}, {}, {}, nullptr, false}
     , adapters_(std::make_unique<Adapters>(state_))
 {}
 
@@ -262,7 +270,10 @@ void DryRunPlatform::AddStandardFolders(const std::string& profile)
         std::string path = profile.empty() ? folder.windowsDefault : folder.profileDefault;
         if (const auto at = path.find("%P"); at != std::string::npos)
             path.replace(at, 2, profile);
-        state_.registryStrings[ValueId(folder.root, folder.key, folder.valueName)] = path;
+        if (folder.known != KnownFolder::None)
+            state_.knownFolders[folder.known] = path;
+        else
+            state_.registryStrings[ValueId(folder.root, folder.key, folder.valueName)] = path;
     }
 }
 

@@ -52,7 +52,8 @@ public:
         std::set<std::string> files;                         // lower-cased resolved paths
         std::set<std::string> folders;                       // likewise, without a trailing "\"
         std::map<std::string, std::string> registryStrings;  // "root:key:name", lower-cased
-        std::set<std::string> sharedCounts;                  // lower-cased paths
+        std::map<KnownFolder, std::string> knownFolders;
+        std::set<std::string> sharedCounts;  // lower-cased paths
         std::vector<Step> steps;
         Cp1252Compare compare;
         // The section the phases' requests serve now.

@@ -192,7 +192,7 @@ CheckReport CheckLog(const std::string& logPath, const std::string& bytes)
     WarnUnknownRoots(entries, machine.Compare(), report.warnings);
 
     // The folder guard asked directly: whether it keeps a folder whatever the log says.
-    FolderGuard guard(machine.Services().registry, machine.Services().files);
+    FolderGuard guard(machine.Services().registry, machine.Services().files, machine.Services().system);
     WarnOutside(machine, guard, logPath, entries, report.warnings);
     report.stays = WhatStays(machine, guard, ApplicationFolder(logPath), entries, report.steps,
                              WarnedLines(report.warnings));

@@ -28,7 +28,9 @@ public:
     }
     bool EraseFile(const std::string&) override { return false; }
     bool RemoveFolder(const std::string&) override { return false; }
-    bool CopyOver(const std::string&, const std::string&) override { return false; }
+    bool CopyToNew(const std::string&, const std::string&) override { return false; }
+    bool CreateNewFolder(const std::string&) override { return false; }
+    bool MoveOver(const std::string&, const std::string&) override { return false; }
     bool DeleteAtNextStart(const std::string&) override { return false; }
     bool WriteIniString(const std::string&, const std::string&, const std::string&, const std::string&) override
     {

@@ -16,9 +16,10 @@ struct FolderGuard::OpenedKey {
     std::unique_ptr<Registry> key;
 };
 
-FolderGuard::FolderGuard(RegistryFactory& registry, LongPaths& longPaths)
+FolderGuard::FolderGuard(RegistryFactory& registry, LongPaths& longPaths, KnownFolders& known)
     : registry_(registry)
     , longPaths_(longPaths)
+    , known_(known)
 {}
 
 FolderGuard::~FolderGuard() = default;
@@ -35,8 +36,12 @@ std::optional<FolderRefusal> FolderGuard::IsSystemFolder(const std::string& path
         return FolderRefusal::Root;
     // A short name reaches the same folder as its long one ("FAVO~X2L" is "Favorites").
     const std::string wanted = LowerAscii(LongSpelling(*resolved));
+    const std::string parent = wanted.substr(0, wanted.rfind('\\'));
     for (std::size_t index = 0; index < std::size(kStandardFolders); ++index) {
-        if (Standard(index) == wanted)
+        // A folder in the profiles' folder is a user's profile root, or the all-users one.
+        const bool profiles = kStandardFolders[index].known == KnownFolder::Profiles;
+        const std::string& standard = Standard(index);
+        if (!standard.empty() && (standard == wanted || (profiles && standard == parent)))
             return FolderRefusal::Standard;
     }
     return std::nullopt;
@@ -45,6 +50,8 @@ std::optional<FolderRefusal> FolderGuard::IsSystemFolder(const std::string& path
 std::string FolderGuard::ShellFolderPath(std::size_t index)
 {
     const StandardFolder& folder = kStandardFolders[index];
+    if (folder.known != KnownFolder::None)
+        return known_.KnownFolderPath(folder.known);
     auto opened = keys_.begin();
     while (opened != keys_.end() && !(opened->root == folder.root && std::strcmp(opened->path, folder.key) == 0))
         ++opened;

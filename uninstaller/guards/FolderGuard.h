@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/KnownFolders.h"
 #include "platform/LongPaths.h"
 #include "platform/Registry.h"
 
@@ -15,7 +16,7 @@ namespace uninst {
 enum class FolderRefusal {
     Unresolvable,  // empty, relative, or not resolved by its text alone (ResolvePath)
     Root,          // a drive or share root
-    Standard,      // one of the standard folders (kStandardFolders)
+    Standard,      // one of the standard folders (kStandardFolders), or a profile root
 };
 
 // The folder guard of one run. A standard folder is compared with the path both as the
@@ -26,7 +27,7 @@ enum class FolderRefusal {
 // nothing changes them.
 class FolderGuard {
 public:
-    FolderGuard(RegistryFactory& registry, LongPaths& longPaths);
+    FolderGuard(RegistryFactory& registry, LongPaths& longPaths, KnownFolders& known);
     ~FolderGuard();
     FolderGuard(const FolderGuard&) = delete;
     FolderGuard& operator=(const FolderGuard&) = delete;
@@ -38,8 +39,8 @@ public:
 
 private:
     struct OpenedKey;
-    // Standard folder index as the registry stores it; "" when its key cannot be opened
-    // or the value is missing or empty.
+    // Standard folder index as the registry stores it or the system tells it; "" when
+    // its key cannot be opened, the value is missing or empty, or the system cannot tell.
     std::string ShellFolderPath(std::size_t index);
     // Standard folder index, resolved, long and lower-cased; "" when it names none.
     const std::string& Standard(std::size_t index);
@@ -47,6 +48,7 @@ private:
 
     RegistryFactory& registry_;
     LongPaths& longPaths_;
+    KnownFolders& known_;
     std::vector<OpenedKey> keys_;
     std::vector<std::string> standard_;
 };

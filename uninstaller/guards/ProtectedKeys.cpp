@@ -143,30 +143,65 @@ Protection Listed(const std::string& scoped)
     return std::nullopt;
 }
 
-Protection ClassesKeyProtected(const Segs& s, std::size_t from)
+// Values that the system and every application share, by the key they lie in (rows
+// scoped as the keys' rows; every ControlSet00n reads as CurrentControlSet) and their
+// name: an application that added to one must not delete it whole.
+constexpr std::string_view kProtectedValues[] = {
+    "HKLM\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment\\Path",
+    "HKLM\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment\\PATHEXT",
+    "HKLM\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment\\ComSpec",
+    "HKLM\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment\\windir",
+    "HKLM\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment\\TEMP",
+    "HKLM\\SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment\\TMP",
+    "HKCU\\Environment\\Path",
+    "HKCU\\Environment\\PATHEXT",
+    "HKCU\\Environment\\TEMP",
+    "HKCU\\Environment\\TMP",
+    "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon\\Shell",
+    "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon\\Userinit",
+};
+
+// The key as the tables' rows name it: the scope word, then the rest, Wow6432Node left
+// out ("hkcu\environment", "software\microsoft\...", "classes\clsid").
+std::string ScopedClasses(const Segs& s, std::size_t from)
 {
-    if (from == s.size())
-        return kClassesRule;  // the Classes key or HKEY_CLASSES_ROOT itself
-    if (s[from] == "wow6432node")
-        return ClassesKeyProtected(s, from + 1);
-    return Listed(Join("classes", s, from));
+    while (from < s.size() && s[from] == "wow6432node")
+        ++from;
+    return Join("classes", s, from);
 }
 
-Protection SoftwareKeyProtected(const Segs& s, std::size_t from)
+std::string ScopedSoftware(const Segs& s, std::size_t from)
 {
-    if (from < s.size() && s[from] == "wow6432node")
-        return SoftwareKeyProtected(s, from + 1);
+    while (from < s.size() && s[from] == "wow6432node")
+        ++from;
     if (from < s.size() && s[from] == "classes")
-        return ClassesKeyProtected(s, from + 1);
-    return Listed(Join("software", s, from));
+        return ScopedClasses(s, from + 1);
+    return Join("software", s, from);
 }
 
 // from < s.size(): the root and HKEY_USERS' first level are told apart before.
-Protection UserKeyProtected(const Segs& s, std::size_t from)
+std::string ScopedUser(const Segs& s, std::size_t from)
 {
     if (s[from] == "software")
-        return SoftwareKeyProtected(s, from + 1);
-    return Listed(Join("hkcu", s, from));
+        return ScopedSoftware(s, from + 1);
+    return Join("hkcu", s, from);
+}
+
+// nullopt for a root this table does not know. s is not empty, and holds more than the
+// user's name under HKEY_USERS.
+std::optional<std::string> Scoped(RootKey root, const Segs& s)
+{
+    switch (root) {
+    case kLocalMachine: return s[0] == "software" ? ScopedSoftware(s, 1) : Join("hklm", s, 0);
+    case kUsers:
+        // Each user's classes show as <user>_Classes, the rest as that user's own keys.
+        if (s[0].size() > 8 && s[0].compare(s[0].size() - 8, 8, "_classes") == 0)
+            return ScopedClasses(s, 1);
+        return ScopedUser(s, 1);
+    case kCurrentUser: return ScopedUser(s, 0);
+    case kClassesRoot: return ScopedClasses(s, 0);
+    default: return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -184,26 +219,37 @@ Protection IsProtectedKey(RootKey root, std::string_view path)
     const Segs s = SplitAt(tidy, "\\");
     if (s.empty())
         return kRootRule;
-    switch (root) {
-    case kLocalMachine:
-        if (s.size() == 1)
-            return kMachineFirstLevelRule;
-        if (s[0] == "software")
-            return SoftwareKeyProtected(s, 1);
-        return Listed(Join("hklm", s, 0));
-    case kUsers:
-        if (s.size() == 1)
-            return kUsersFirstLevelRule;
-        // Each user's classes show as <user>_Classes, the rest as that user's own keys.
-        if (s[0].size() > 8 && s[0].compare(s[0].size() - 8, 8, "_classes") == 0)
-            return ClassesKeyProtected(s, 1);
-        return UserKeyProtected(s, 1);
-    case kCurrentUser: return UserKeyProtected(s, 0);
-    case kClassesRoot: return ClassesKeyProtected(s, 0);
-    default:
-        // A root this table does not know: only its own first level is sure to be shared.
+    if (s.size() == 1 && root == kLocalMachine)
+        return kMachineFirstLevelRule;
+    if (s.size() == 1 && root == kUsers)
+        return kUsersFirstLevelRule;
+    const auto scoped = Scoped(root, s);
+    // A root this table does not know: only its own first level is sure to be shared.
+    if (!scoped)
         return s.size() == 1 ? Protection(kRootRule) : std::nullopt;
+    if (*scoped == "classes")
+        return kClassesRule;  // the Classes key or HKEY_CLASSES_ROOT itself
+    return Listed(*scoped);
+}
+
+Protection IsProtectedValue(RootKey root, std::string_view keyPath, std::string_view valueName)
+{
+    const std::string tidy = TidyKeyPath(keyPath);
+    Segs s = SplitAt(tidy, "\\");
+    if (s.empty() || (root == kUsers && s.size() == 1))
+        return std::nullopt;
+    if (root == kLocalMachine && s.size() > 1 && s[0] == "system" && s[1].size() == 13 &&
+        s[1].compare(0, 10, "controlset") == 0)
+        s[1] = "currentcontrolset";
+    const auto scoped = Scoped(root, s);
+    if (!scoped)
+        return std::nullopt;
+    const std::string wanted = *scoped + "\\" + LowerAscii(valueName);
+    for (const std::string_view row : kProtectedValues) {
+        if (LowerAscii(row) == wanted)
+            return row;
     }
+    return std::nullopt;
 }
 
 bool IsSingleKeyName(std::string_view name)

@@ -25,6 +25,11 @@ using Protection = std::optional<std::string_view>;
 // as HKEY_CURRENT_USER, Software\Classes as HKEY_CLASSES_ROOT, Wow6432Node).
 Protection IsProtectedKey(RootKey root, std::string_view path);
 
+// Whether deleting the value would take away one that the system and every application
+// share (the Path of either Environment key, Winlogon's Shell...), and by which row. The
+// same values are protected wherever the registry shows their keys again, as for keys.
+Protection IsProtectedValue(RootKey root, std::string_view keyPath, std::string_view valueName);
+
 // Whether the text is one key name: not empty and without "\".
 bool IsSingleKeyName(std::string_view name);
 

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "guards/SystemKeys.h"
+#include "platform/KnownFolders.h"
 #include "platform/Registry.h"
 
 namespace uninst {
 
 // A folder that the system and every application share, which no log may remove: where
-// the registry holds its path, and where a default installation puts it, for a dry run.
+// the registry holds its path or which folder the system tells, and where a default
+// installation puts it, for a dry run ("" where such a system has none).
 struct StandardFolder {
     RootKey root;
     const char* key;
@@ -16,9 +18,19 @@ struct StandardFolder {
     const char* profileDefault;
     // The systems before, which kept the user's folders in the Windows folder.
     const char* windowsDefault;
+    // A folder the system tells; None for one the registry holds.
+    KnownFolder known = KnownFolder::None;
 };
 
-// In the order the guard reads them: the user's folders, then the program folders.
+// Asked of the system rather than read from the registry.
+constexpr StandardFolder Known(KnownFolder known, const char* profileDefault, const char* windowsDefault)
+{
+    return {0, nullptr, nullptr, profileDefault, windowsDefault, known};
+}
+
+// In the order the guard reads them: the user's folders, the program folders, then the
+// system's own and the all-users folders. Each folder directly in the Profiles folder is
+// a profile root, and is kept as well.
 inline constexpr StandardFolder kStandardFolders[] = {
     {kCurrentUser, kShellFoldersKey, "Programs", "%P\\AppData\\Roaming\\Microsoft\\Windows\\Start Menu\\Programs",
      "C:\\WINDOWS\\Start Menu\\Programs"},
@@ -49,6 +61,27 @@ inline constexpr StandardFolder kStandardFolders[] = {
     {kLocalMachine, kCurrentVersionKey, "ProgramFilesDir", "C:\\Program Files (x86)", "C:\\Program Files"},
     {kLocalMachine, kCurrentVersionKey, "CommonFilesDir", "C:\\Program Files (x86)\\Common Files",
      "C:\\Program Files\\Common Files"},
+    // What a 32-bit program is not told about the 64-bit system it runs on.
+    {kLocalMachine, kCurrentVersionKey, "ProgramW6432Dir", "C:\\Program Files", ""},
+    {kLocalMachine, kCurrentVersionKey, "CommonW6432Dir", "C:\\Program Files\\Common Files", ""},
+    Known(KnownFolder::Windows, "C:\\Windows", "C:\\WINDOWS"),
+    Known(KnownFolder::System, "C:\\Windows\\System32", "C:\\WINDOWS\\SYSTEM"),
+    Known(KnownFolder::SystemX86, "C:\\Windows\\SysWOW64", ""),
+    Known(KnownFolder::ProgramFiles, "C:\\Program Files (x86)", "C:\\Program Files"),
+    Known(KnownFolder::ProgramFilesX86, "C:\\Program Files (x86)", ""),
+    Known(KnownFolder::CommonFiles, "C:\\Program Files (x86)\\Common Files", "C:\\Program Files\\Common Files"),
+    Known(KnownFolder::CommonFilesX86, "C:\\Program Files (x86)\\Common Files", ""),
+    Known(KnownFolder::CommonDesktop, "C:\\Users\\Public\\Desktop", "C:\\WINDOWS\\All Users\\Desktop"),
+    Known(KnownFolder::CommonStartMenu, "C:\\ProgramData\\Microsoft\\Windows\\Start Menu",
+          "C:\\WINDOWS\\All Users\\Start Menu"),
+    Known(KnownFolder::CommonPrograms, "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs",
+          "C:\\WINDOWS\\All Users\\Start Menu\\Programs"),
+    Known(KnownFolder::CommonStartup, "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Startup",
+          "C:\\WINDOWS\\All Users\\Start Menu\\Programs\\Startup"),
+    Known(KnownFolder::CommonAppData, "C:\\ProgramData", "C:\\WINDOWS\\All Users\\Application Data"),
+    Known(KnownFolder::CommonDocuments, "C:\\Users\\Public\\Documents", "C:\\WINDOWS\\All Users\\Documents"),
+    Known(KnownFolder::Profile, "%P", ""),
+    Known(KnownFolder::Profiles, "%P\\..", ""),
 };
 
 }  // namespace uninst

@@ -19,12 +19,15 @@ struct Refusal {
         UnresolvablePath,  // a folder the text alone does not name
         DriveRoot,         // a drive or share root
         StandardFolder,    // one of the standard folders
+        NetworkPath,       // a path on another machine
+        DevicePath,        // a device or the system's namespace
+        ProtectedValue,    // a shared value (rule tells which)
     };
     std::string section;  // the log section of the entry; "Application" for its name
     std::string text;     // what the phase read: a path, a registry text or the name
     Reason reason;
     RootKey root = 0;       // for registry entries: the root then current
-    std::string_view rule;  // for a protected key: the protecting rule
+    std::string_view rule;  // for a protected key or value: the protecting rule
 };
 
 // Told of what the phases do, each step with its section: a dry run reports it, a real

@@ -1,6 +1,7 @@
 #include "phases/RemovalPhases.h"
 
 #include "guards/FolderGuard.h"
+#include "guards/PathKinds.h"
 #include "guards/ProtectedKeys.h"
 #include "guards/SystemKeys.h"
 #include "log/LogFormat.h"
@@ -53,6 +54,18 @@ void Acting(const PhaseContext& context, const SectionFormat& section, bool shar
         context.observer->Acting(section, sharedFile);
 }
 
+// Refuses a path that is no full local path; true when the phase may act on it.
+bool MayTouch(const PhaseContext& context, const SectionFormat& section, const std::string& path)
+{
+    switch (KindOfPath(path)) {
+    case PathKind::FullLocal: return true;
+    case PathKind::Network: return Refuse(context, section, path, Refusal::Reason::NetworkPath);
+    case PathKind::Device: return Refuse(context, section, path, Refusal::Reason::DevicePath);
+    case PathKind::NotFull: break;
+    }
+    return Refuse(context, section, path, Refusal::Reason::UnresolvablePath);
+}
+
 Refusal::Reason ReasonOf(FolderRefusal refusal)
 {
     switch (refusal) {
@@ -92,6 +105,8 @@ bool RemoveRegistryValues(const PhaseContext& context, Registry& registry)
         // A value directly under a root is never touched; the entry counts as left.
         if (split == std::string::npos || AddressesRoot(rest.substr(0, split)))
             return Refuse(context, kCreateValueSection, text, Refusal::Reason::ValueUnderRoot, registry.Root());
+        if (const Protection rule = IsProtectedValue(registry.Root(), rest.substr(0, split), rest.substr(split + 1)))
+            return Refuse(context, kCreateValueSection, text, Refusal::Reason::ProtectedValue, registry.Root(), *rule);
         Acting(context, kCreateValueSection);
         // A key that cannot be opened is gone, and its value with it.
         if (!registry.OpenKey(rest.substr(0, split)))
@@ -124,7 +139,7 @@ StringList SharedReferencesPhase(const PhaseContext& context)
     StringList shared(context.platform.system);
     context.log.ReadSectionKeys(kSharedDllsSection.name, shared);
     Acting(context, kSharedDllsSection);
-    ReleaseSharedReferences(context.platform.registry, shared);
+    ReleaseSharedReferences(context.platform.registry, shared, context.released);
     return shared;
 }
 
@@ -142,6 +157,8 @@ void LibrariesPhase(const PhaseContext& context)
     libraries.WalkFromLast([&](std::size_t i) {
         bar.Move(BarPosition(count, i));
         const std::string path = libraries.Target(i);
+        if (!MayTouch(context, kActiveXSection, path))
+            return false;
         Acting(context, kActiveXSection);
         if (SharedDllRefCount(context.platform.registry, path) < 1)
             UnregisterLibrary(context.platform.libraries, path);
@@ -163,6 +180,8 @@ bool FilesPhase(const PhaseContext& context, const StringList& shared)
     const bool anyStays = files.WalkFromLast([&](std::size_t i) {
         bar.Move(BarPosition(count, i));
         const std::string path = files.Target(i);
+        if (!MayTouch(context, kFilesSection, path))
+            return false;
         // A shared file still used by other applications stays, and counts as left.
         const bool sharedFile = shared.Contains(path);
         Acting(context, kFilesSection, sharedFile);
@@ -179,6 +198,8 @@ void FoldersPhase(const PhaseContext& context, FolderGuard& guard)
     const LogSection folders = ReadSection(context, kFoldersSection);
     folders.WalkFromLast([&](std::size_t i) {
         const std::string path = folders.Target(i);
+        if (!MayTouch(context, kFoldersSection, path))
+            return false;
         if (const auto refusal = guard.IsSystemFolder(path))
             return Refuse(context, kFoldersSection, path, ReasonOf(*refusal));
         Acting(context, kFoldersSection);
@@ -201,6 +222,8 @@ bool ShortcutsPhase(const PhaseContext& context, FolderGuard& guard)
     const bool anyStays = shortcuts.WalkFromLast([&](std::size_t i) {
         bar.Move(BarPosition(count, i));
         const std::string path = shortcuts.Target(i);
+        if (!MayTouch(context, kIconsSection, path))
+            return false;
         Acting(context, kIconsSection);
         const bool erased = context.platform.files.EraseFile(path);
         const std::string folder = ShortcutFolder(path);
@@ -258,9 +281,10 @@ LeftBehind RunRemovalPhases(const PhaseContext& context)
     // the last shortcut only files and folders go. Phase 6, whose values may include a
     // standard folder's, comes after.
     {
-        FolderGuard folders(context.platform.registry, context.platform.files);
+        FolderGuard folders(context.platform.registry, context.platform.files, context.platform.system);
         FoldersPhase(context, folders);
         left.links = ShortcutsPhase(context, folders);
+        left.programFolderKept = folders.IsSystemFolder(FolderOf(context.platform.system.ProgramPath())).has_value();
     }  // its registry keys close before phase 6
     left.registry = RegistryPhase(context);
     return left;

@@ -17,7 +17,7 @@ std::int32_t SharedDllRefCount(RegistryFactory& registry, const std::string& pat
     return count;
 }
 
-void ReleaseSharedReferences(RegistryFactory& registry, const StringList& paths)
+void ReleaseSharedReferences(RegistryFactory& registry, const StringList& paths, ReleaseRecord* record)
 {
     if (paths.Empty())
         return;
@@ -27,15 +27,34 @@ void ReleaseSharedReferences(RegistryFactory& registry, const StringList& paths)
         return;
     // Last to first, like every list of the run: when a count turns out not to be an
     // integer, the entries after it are the ones already released.
-    for (auto it = paths.Items().rbegin(); it != paths.Items().rend(); ++it) {
-        const std::string& path = *it;
+    for (std::size_t i = paths.Count(); i-- > 0;) {
+        const std::string& path = paths[i];
+        // A path listed twice was counted twice: its n-th listing from the end stands for
+        // its n-th release.
+        if (record && record->Times(path) >= paths.Occurrences(path, i))
+            continue;
         if (!reg->ValueExists(path))
             continue;
         const std::int32_t count = reg->ReadInteger(path);
-        if (count > 1)
-            reg->WriteInteger(path, count - 1);
-        else if (count == 1)
-            reg->DeleteValue(path);
+        if (count < 1)
+            continue;
+        if (record)
+            record->Note(path);
+        // A count that cannot be changed (a user without the rights to) is no release:
+        // the record lets the next run try it again.
+        bool lowered = true;
+        try {
+            if (count > 1)
+                reg->WriteInteger(path, count - 1);
+            else
+                lowered = reg->DeleteValue(path);
+        } catch (...) {
+            if (record)
+                record->Forget(path);
+            throw;
+        }
+        if (!lowered && record)
+            record->Forget(path);
     }
     reg->CloseKey();
 }

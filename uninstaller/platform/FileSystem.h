@@ -20,8 +20,13 @@ public:
     virtual bool EraseFile(const std::string& path) = 0;
     // Succeeds only for an empty folder.
     virtual bool RemoveFolder(const std::string& path) = 0;
-    // Copies over an existing target.
-    virtual bool CopyOver(const std::string& from, const std::string& to) = 0;
+    // Copies to a path where nothing is yet; fails when something is.
+    virtual bool CopyToNew(const std::string& from, const std::string& to) = 0;
+    // Creates a folder; fails when anything of that name exists already.
+    virtual bool CreateNewFolder(const std::string& path) = 0;
+    // Renames a file over another, replacing it whole, and returns once the change is on
+    // the disk (MoveFileEx with MOVEFILE_REPLACE_EXISTING and MOVEFILE_WRITE_THROUGH).
+    virtual bool MoveOver(const std::string& from, const std::string& to) = 0;
     // Asks the system to delete the file at its next start (MoveFileEx with
     // MOVEFILE_DELAY_UNTIL_REBOOT).
     virtual bool DeleteAtNextStart(const std::string& path) = 0;

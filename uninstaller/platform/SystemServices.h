@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "platform/Clock.h"
+#include "platform/KnownFolders.h"
 #include "platform/TextCompare.h"
 
 namespace uninst {
@@ -11,7 +13,7 @@ namespace uninst {
 inline constexpr int kSwShow = 5;
 
 // Process and system facts and services.
-class SystemServices : public TextCompare, public Clock {
+class SystemServices : public TextCompare, public Clock, public KnownFolders {
 public:
     virtual ~SystemServices() = default;
 
@@ -24,6 +26,9 @@ public:
     virtual std::string WindowsFolder() = 0;
     // Abbreviated language name of the system default locale ("FRA", "ENU"...).
     virtual std::string SystemLanguage() = 0;
+    // 32 bits that no other program can foresee (the system's cryptographic generator);
+    // nullopt when the system gives none.
+    virtual std::optional<std::uint32_t> UnforeseeableNumber() = 0;
     // Starts a process; returns 0 or the system's error code.
     virtual std::uint32_t Launch(const std::string& commandLine, int showState) = 0;
     virtual void Wait(unsigned milliseconds) = 0;

@@ -3,6 +3,9 @@
 // Resource IDs of uninstal.exe: the one place they are written. Shared by the resource
 // script, the portable core, the adapters and their tests; plain numbers only.
 
+// The program's manifest: the one the loader reads for a program (CREATEPROCESS_MANIFEST_RESOURCE_ID).
+#define IDR_MANIFEST 1
+
 // Progress dialog template and its controls.
 #define IDD_PROGRESS_NAME "DIALOG_1"
 #define IDC_PROGRESS_BAR 100

@@ -1,7 +1,6 @@
 #include "stages/CleanupStage.h"
 
 #include "guards/FolderGuard.h"
-#include "platform/UnexpectedFailure.h"
 #include "stages/SelfCopy.h"
 #include "text/AnsiText.h"
 
@@ -12,18 +11,6 @@ namespace {
 bool SeparatesArguments(char c)
 {
     return static_cast<unsigned char>(c) <= ' ';
-}
-
-// Asks the system to delete the file at its next start, through WININIT.INI when the
-// direct request fails.
-void RequestDeletionAtRestart(Platform& platform, const std::string& path)
-{
-    if (platform.files.DeleteAtNextStart(path))
-        return;
-    // Systems without delayed moves take the request from WININIT.INI.
-    const std::string ini = platform.system.WindowsFolder() + "\\WININIT.INI";
-    if (!platform.files.WriteIniString("Rename", "NUL", path, ini))
-        throw UnexpectedFailure::CannotWriteTo(ini);
 }
 
 }  // namespace
@@ -65,8 +52,10 @@ int RunCleanupStage(Platform& platform)
     if (!target.empty())
         platform.files.EraseFile(target);
     const std::string folder = FolderOf(target);
-    if (!FolderGuard(platform.registry, platform.files).IsSystemFolder(folder))
+    if (!FolderGuard(platform.registry, platform.files, platform.system).IsSystemFolder(folder))
         platform.files.RemoveFolder(folder);
+    // The first stage asked for this already; a copy started by hand had no first stage.
+    // Without the rights to ask, the copy is left to the temporary folder's own cleaning.
     RequestDeletionAtRestart(platform, platform.system.ProgramPath());
     return 0;
 }

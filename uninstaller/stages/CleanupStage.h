@@ -14,8 +14,8 @@ bool IsCleanupStage(const std::string& programPath);
 // control characters; double quotes group text and are removed.
 std::string FirstArgument(const std::string& commandLine);
 
-// The whole cleanup stage; returns the exit code. Throws UnexpectedFailure when the
-// restart deletion of the copy cannot be requested at all.
+// The whole cleanup stage; returns the exit code. Silent when the restart deletion of
+// the copy cannot be requested: the copy is then left to the temporary folder's cleaning.
 int RunCleanupStage(Platform& platform);
 
 }  // namespace uninst

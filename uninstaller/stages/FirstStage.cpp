@@ -52,7 +52,7 @@ int FirstStage::Run()
     if (p_.dialogs.ShowMessage(question, caption, kMbYesNoQuestion) != kIdYes)
         return 0;
 
-    copyPrepared_ = PrepareSelfRemoval(p_);
+    copy_ = PrepareSelfRemoval(p_);
 
     std::exception_ptr failure;
     try {
@@ -75,7 +75,8 @@ void FirstStage::WorkPhase()
 {
     reader_ = std::make_unique<TInsFile>(logPath_, p_.files, p_.system);
     OpenProgressWindow();
-    left_ = RunRemovalPhases(PhaseContext{p_, *reader_, messagesSection_});
+    released_ = std::make_unique<ReleaseRecord>(p_.files, p_.system, logPath_);
+    left_ = RunRemovalPhases(PhaseContext{p_, *reader_, messagesSection_, nullptr, released_.get()});
 
     // The last status is the outcome itself, shown until the window closes.
     p_.progress.SetStatus(Read(messagesSection_, kEndUninstall));
@@ -100,31 +101,55 @@ void FirstStage::ClosingSteps()
         p_.dialogs.RestoreCursor();
     if (windowCreated_)
         p_.progress.Destroy();
-    ShowOutcome();
+    const bool ownFileGoes = completed_ && AskRemovalAtRestart();
+    ShowOutcome(ownFileGoes);
 
     const std::string logName = reader_ ? reader_->LogFileName : std::string();
     reader_.reset();
-    // After a failure the log and the uninstaller stay, so that the uninstall can be
-    // run again; only the unused temporary copy goes.
+    released_.reset();
+    // After a failure the log, the record of released references and the uninstaller
+    // stay, so that the uninstall can be run again; only the unused copy goes.
     if (!completed_) {
-        if (copyPrepared_)
-            p_.files.EraseFile(TemporaryCopyPath(p_.system));
+        if (copy_)
+            DiscardCopy(p_, *copy_);
         return;
     }
+    // The log before the record: a run killed between the two must not find the log
+    // without the record, which would release the shared references again.
     if (!logName.empty())
         p_.files.EraseFile(logName);
-    if (copyPrepared_)
-        HandOverToCleanup(p_);
+    p_.files.EraseFile(ReleaseRecord::PathBeside(logPath_));
+    p_.files.EraseFile(ReleaseRecord::PendingPathBeside(logPath_));
+    if (copy_)
+        HandOverToCleanup(p_, *copy_);
 }
 
-void FirstStage::ShowOutcome()
+bool FirstStage::AskRemovalAtRestart()
+{
+    // The work is done, so the log may go too: a run killed from here on leaves nothing
+    // that the next system start does not remove. Asked directly only: WININIT.INI keeps
+    // one deletion, which the copy needs more.
+    for (const std::string& record :
+         {ReleaseRecord::PathBeside(logPath_), ReleaseRecord::PendingPathBeside(logPath_)}) {
+        if (p_.files.IsRegularFile(record))
+            p_.files.DeleteAtNextStart(record);
+    }
+    p_.files.DeleteAtNextStart(logPath_);
+    const std::string program = p_.system.ProgramPath();
+    const bool ownFileGoes = p_.files.DeleteAtNextStart(program);
+    if (!left_.programFolderKept)
+        p_.files.DeleteAtNextStart(FolderOf(program));
+    return ownFileGoes;
+}
+
+void FirstStage::ShowOutcome(bool ownFileGoes)
 {
     if (!completed_) {
         p_.dialogs.ShowMessage(Read(messagesSection_, kUninstallError), errorTitle_, kMbIconExclamation);
         return;
     }
-    // Without a temporary copy nothing removes the uninstaller's own file: it stays.
-    if (!copyPrepared_)
+    // Neither the copy nor the next system start removes the uninstaller's own file: it stays.
+    if (!copy_ && !ownFileGoes)
         left_.files = true;
     if (!left_.files && !left_.links && !left_.registry) {
         p_.dialogs.ShowMessage(Read(messagesSection_, kEndUninstall), informationTitle_, kMbOk);

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "log/InsFile.h"
 #include "log/LogTexts.h"
+#include "phases/ReleaseRecord.h"
 #include "phases/RemovalPhases.h"
 #include "platform/Platform.h"
+#include "stages/SelfCopy.h"
 
 namespace uninst {
 
@@ -24,7 +27,8 @@ private:
     void WorkPhase();
     void OpenProgressWindow();
     void ClosingSteps();
-    void ShowOutcome();
+    bool AskRemovalAtRestart();
+    void ShowOutcome(bool ownFileGoes);
     // The text from the log's section, or its default while no log is read.
     std::string Read(const std::string& section, const LogText& text) const;
 
@@ -32,11 +36,12 @@ private:
     std::string logPath_;
     std::string messagesSection_;
     std::unique_ptr<TInsFile> reader_;
+    std::unique_ptr<ReleaseRecord> released_;
     std::string informationTitle_ = kTitleInformation.fallback;
     std::string errorTitle_ = kTitleError.fallback;
     LeftBehind left_;
     bool completed_ = false;
-    bool copyPrepared_ = false;
+    std::optional<TemporaryCopy> copy_;
     bool cursorKept_ = false;
     bool windowCreated_ = false;
 };

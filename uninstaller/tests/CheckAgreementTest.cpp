@@ -86,12 +86,14 @@ TEST(CheckAgreementTest, TheCheckAnnouncesWhatTheFirstStageDoesAndRefuses)
 
     using R = Refusal::Reason;
     const std::vector<std::pair<std::string, R>> onePerReason = {
+        {"ActiveX", R::UnresolvablePath},       {"Files", R::NetworkPath},
         {"Folders", R::UnresolvablePath},       {"Folders", R::DriveRoot},
-        {"Folders", R::StandardFolder},         {"Reg_CreateValue", R::NoRoot},
+        {"Folders", R::StandardFolder},         {"Icons", R::DevicePath},
+        {"Reg_CreateValue", R::ProtectedValue}, {"Reg_CreateValue", R::NoRoot},
         {"Reg_CreateValue", R::ValueUnderRoot}, {"Reg_CreateKey", R::RootItself},
         {"Reg_CreateKey", R::ProtectedKey}};
     auto withName = onePerReason;
-    withName.insert(withName.begin() + 3, {"Application", R::NotOneKeyName});
+    withName.insert(withName.begin() + 6, {"Application", R::NotOneKeyName});
 
     for (const auto& [log, expected] : {std::pair(everyLine, onePerReason), std::pair(otherName, withName)}) {
         const CheckReport report = CheckLog(kLog, log);

@@ -264,13 +264,33 @@ bool FakeFiles::RemoveFolder(const std::string& path)
     return true;
 }
 
-bool FakeFiles::CopyOver(const std::string& from, const std::string& to)
+bool FakeFiles::CopyToNew(const std::string& from, const std::string& to)
 {
     journal_.push_back("copy " + from + " -> " + to);
+    const auto it = files_.find(FileKey(from));
+    if (!copiesWork || it == files_.end() || files_.count(FileKey(to)) || folders_.count(FileKey(to)))
+        return false;
+    files_[FileKey(to)] = it->second;
+    return true;
+}
+
+bool FakeFiles::CreateNewFolder(const std::string& path)
+{
+    journal_.push_back("mkdir " + path);
+    if (files_.count(FileKey(path)) || folders_.count(FileKey(path)))
+        return false;
+    folders_.insert(FileKey(path));
+    return true;
+}
+
+bool FakeFiles::MoveOver(const std::string& from, const std::string& to)
+{
+    journal_.push_back("move " + from + " -> " + to);
     const auto it = files_.find(FileKey(from));
     if (it == files_.end())
         return false;
     files_[FileKey(to)] = it->second;
+    files_.erase(FileKey(from));
     return true;
 }
 

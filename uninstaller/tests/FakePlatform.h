@@ -78,7 +78,9 @@ public:
     bool WriteAll(const std::string& path, const std::string& bytes) override;
     bool EraseFile(const std::string& path) override;
     bool RemoveFolder(const std::string& path) override;
-    bool CopyOver(const std::string& from, const std::string& to) override;
+    bool CopyToNew(const std::string& from, const std::string& to) override;
+    bool CreateNewFolder(const std::string& path) override;
+    bool MoveOver(const std::string& from, const std::string& to) override;
     bool DeleteAtNextStart(const std::string& path) override;
     bool WriteIniString(const std::string& section, const std::string& key, const std::string& value,
                         const std::string& file) override;
@@ -95,6 +97,7 @@ public:
 
     std::set<std::string> unreadable;  // lower-cased paths that exist but cannot be opened
     bool delayedDeletionWorks = true;
+    bool copiesWork = true;
     bool iniWritable = true;
     std::map<std::string, std::string> longPaths;  // by lower-cased path: what LongPath gives
 
@@ -182,6 +185,13 @@ public:
     std::string TempFolder() override { return tempFolder; }
     std::string WindowsFolder() override { return windowsFolder; }
     std::string SystemLanguage() override { return language; }
+    // 1, 2, 3...: each copy folder name differs from the one before.
+    std::optional<std::uint32_t> UnforeseeableNumber() override { return ++drawn; }
+    std::string KnownFolderPath(KnownFolder folder) override
+    {
+        const auto it = knownFolders.find(folder);
+        return it == knownFolders.end() ? std::string() : it->second;
+    }
     std::uint32_t Launch(const std::string& commandLine, int showState) override;
     void Wait(unsigned milliseconds) override;
     int CompareNoCase(const std::string& a, const std::string& b) override { return compare.CompareNoCase(a, b); }
@@ -197,6 +207,8 @@ public:
     std::vector<std::string> launches;
     Cp1252Compare compare;
     std::uint32_t clock = 0;
+    std::uint32_t drawn = 0;
+    std::map<KnownFolder, std::string> knownFolders;
     std::uint32_t clockStep = kFrameMs;
 
 private:

@@ -20,7 +20,7 @@ protected:
     }
     std::optional<FolderRefusal> Refusal(const std::string& path)
     {
-        return FolderGuard(fakes.registry, fakes.files).IsSystemFolder(path);
+        return FolderGuard(fakes.registry, fakes.files, fakes.system).IsSystemFolder(path);
     }
     bool Guarded(const std::string& path) { return Refusal(path).has_value(); }
 
@@ -93,4 +93,24 @@ TEST_F(FolderGuardTest, ShortNamesAreComparedByTheirLongSpelling)
     EXPECT_TRUE(Guarded("C:\\users\\jo\\FAVO~X2L\\"));
     EXPECT_TRUE(Guarded("C:/PROGRA~1/Appli/../COMMON~1"));
     EXPECT_FALSE(Guarded("C:\\PROGRA~1\\COMMON~1\\Appli"));
+}
+
+// The folders the system tells, the 64-bit program folders the registry holds for a 32-bit
+// program, and every profile root are kept as the registry's folders are; what lies
+// inside them is not.
+TEST_F(FolderGuardTest, KeepsTheSystemsOwnAndAllUsersFoldersAndEachProfileRoot)
+{
+    fakes.system.knownFolders = {{KnownFolder::Windows, "C:\\Windows"},
+                                 {KnownFolder::System, "C:\\Windows\\system32"},
+                                 {KnownFolder::CommonDesktop, "C:\\Users\\Public\\Desktop"},
+                                 {KnownFolder::CommonAppData, "C:\\ProgramData"},
+                                 {KnownFolder::Profiles, "C:\\Users"}};
+    fakes.registry.SetString(kLocalMachine, kCurrentVersion, "ProgramW6432Dir", "C:\\Program Files");
+    for (const char* kept :
+         {"c:\\windows\\", "C:/Windows/System32", "C:\\Users\\Public\\Desktop", "C:\\ProgramData", "C:\\Users",
+          "C:\\Users\\Jo", "C:\\Users\\Public", "C:\\Users\\Default\\.", "C:\\Program Files"})
+        EXPECT_EQ(Refusal(kept), FolderRefusal::Standard) << kept;
+    for (const char* goes :
+         {"C:\\Users\\Jo\\Appli", "C:\\ProgramData\\Appli", "C:\\Windows\\Appli", "C:\\Program Files\\Appli"})
+        EXPECT_FALSE(Guarded(goes)) << goes;
 }

@@ -31,17 +31,22 @@ protected:
         fakes.registry.AddKey(kLocalMachine, "SOFTWARE\\Classes\\CLSID\\{0001}");
     }
 
-    // Runs the log and checks that only the log went and the temporary copy came.
-    void RunAndExpectNothingElseChanged(const std::string& log, const std::string& copy = "c:\\temp\\_kvuidel.exe")
+    // Runs the log and checks that only the log went and, when expected, one temporary
+    // copy came in a new folder of its own.
+    void RunAndExpectNothingElseChanged(const std::string& log, bool copyMade = true)
     {
         fakes.files.AddFile(kLog, log);
         const auto keys = fakes.registry.keys;
         auto files = fakes.files.AllFiles();
-        const auto folders = fakes.files.AllFolders();
+        auto folders = fakes.files.AllFolders();
         ASSERT_EQ(RunUninstaller(fakes.platform), 0);
         files.erase("c:\\program files\\appli\\uninstal.dat");
-        if (!copy.empty())
-            files.emplace(copy, "MZ");
+        if (copyMade) {
+            const std::string copy = fakes.Entries("launch ").back().substr(8);
+            const std::string folder = FileKey(copy.substr(0, copy.find("\\_kvuidel.exe")));
+            files.emplace(folder + "\\_kvuidel.exe", "MZ");
+            EXPECT_TRUE(folders.insert(folder).second) << folder;
+        }
         EXPECT_EQ(fakes.registry.keys, keys) << log;
         EXPECT_EQ(fakes.files.AllFiles(), files) << log;
         EXPECT_EQ(fakes.files.AllFolders(), folders) << log;
@@ -116,21 +121,78 @@ TEST_F(HostileLogTest, ShortcutsInAStandardFolderNeverMakeItTheGroupFolder)
     EXPECT_EQ(Outcome(), "Uninstall complete");
 }
 
-TEST_F(HostileLogTest, WithoutATemporaryFolderNoCopyIsMadeAndTheUninstallerStays)
+// Values that the system and every application share stay, and count as left, in
+// whatever view of their key; the application's own Run entry goes as any value does.
+TEST_F(HostileLogTest, SharedValuesStayAndTheApplicationsOwnGo)
 {
-    const std::string tooLong = "C:\\" + std::string(243, 't') + "\\";
+    const std::string run = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    fakes.registry.SetString(kCurrentUser, "Environment", "Path", "C:\\Windows;C:\\Appli");
+    fakes.registry.SetString(kUsers, "S-1-5-21\\Environment", "PATHEXT", ".COM;.EXE");
+    fakes.registry.SetString(kLocalMachine, "SYSTEM\\ControlSet001\\Control\\Session Manager\\Environment", "ComSpec",
+                             "cmd.exe");
+    fakes.registry.SetString(kLocalMachine, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon", "Shell",
+                             "explorer.exe");
+    fakes.registry.SetString(kCurrentUser, run, "Appli", "C:\\Appli\\appli.exe");
+    RunAndExpectNothingElseChanged(
+        "[Reg_CreateValue]\r\n"
+        "a=HKEY_CURRENT_USER\\Environment\\Path\r\n"
+        "b=HKEY_USERS\\S-1-5-21\\Environment\\PATHEXT\r\n"
+        "c=HKEY_LOCAL_MACHINE\\SYSTEM\\ControlSet001\\Control\\Session Manager\\Environment\\ComSpec\r\n"
+        "d=HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Winlogon\\Shell\r\n");
+    EXPECT_EQ(Outcome(), kRegistryLeft);
+
+    fakes.files.AddFile(kLog, "[Reg_CreateValue]\r\nr=HKEY_CURRENT_USER\\" + run + "\\Appli\r\n");
+    RunUninstaller(fakes.platform);
+    EXPECT_FALSE(fakes.registry.HasValue(kCurrentUser, run, "Appli"));
+    EXPECT_EQ(Outcome(), "Uninstall complete");
+}
+
+// Paths that reach another machine, a device or the system's namespace, or whatever the
+// current folder is: nothing is deleted, loaded, unregistered or removed for them, and
+// the files and shortcuts count as left.
+TEST_F(HostileLogTest, PathsThatAreNoFullLocalPathAreNeverTouched)
+{
+    fakes.files.AddFile("C:\\Appli\\appli.dll");
+    for (const std::string path :
+         {"\\\\server\\share\\appli.dll", "//server/share/appli.dll", "\\\\.\\C:\\Appli\\appli.dll",
+          "\\\\?\\C:\\Appli\\appli.dll", "\\??\\C:\\Appli\\appli.dll", "C:\\Appli\\NUL.dll", "COM1", "appli.dll",
+          "C:appli.dll"}) {
+        SCOPED_TRACE(path);
+        fakes.libraries.libraries[path] = {};
+        fakes.journal.clear();
+        RunAndExpectNothingElseChanged("[ActiveX]\r\n" + path + "=1\r\n[Files]\r\n" + path + "=1\r\n[Folders]\r\n" +
+                                       path + "=1\r\n[Icons]\r\ni=" + path + "\r\n");
+        EXPECT_TRUE(fakes.Entries("load").empty());
+        EXPECT_EQ(Outcome(), std::string(kFilesLeft) + "\r\n* some application links");
+    }
+}
+
+// Without a copy the uninstaller's own file and folder go at the next system start; only
+// when that cannot be asked either does the file stay, and count as left.
+TEST_F(HostileLogTest, WithoutATemporaryFolderNoCopyIsMadeAndTheUninstallerGoesAtTheNextStart)
+{
+    const std::string tooLong = "C:\\" + std::string(224, 't') + "\\";
     for (const std::string& temp : {std::string(), std::string("TEMP\\"), std::string("\\"), tooLong}) {
         SCOPED_TRACE(temp);
         fakes.system.tempFolder = temp;
         fakes.journal.clear();
         fakes.system.launches.clear();
-        RunAndExpectNothingElseChanged("[Files]\r\n", "");
+        RunAndExpectNothingElseChanged("[Files]\r\n", false);
         EXPECT_TRUE(fakes.Entries("copy").empty());
         EXPECT_TRUE(fakes.system.launches.empty());
-        EXPECT_EQ(Outcome(), kFilesLeft);
+        EXPECT_EQ(fakes.Entries("delete at restart"),
+                  (std::vector<std::string>{"delete at restart " + std::string(kLog),
+                                            "delete at restart C:\\Program Files\\Appli\\uninstal.exe",
+                                            "delete at restart C:\\Program Files\\Appli\\"}));
+        EXPECT_EQ(Outcome(), "Uninstall complete");
     }
+    fakes.files.delayedDeletionWorks = false;
+    RunAndExpectNothingElseChanged("[Files]\r\n", false);
+    EXPECT_EQ(Outcome(), kFilesLeft);
+
     // The longest folder whose copy path still fits.
-    fakes.system.tempFolder = "C:\\" + std::string(242, 't') + "\\";
+    fakes.files.delayedDeletionWorks = true;
+    fakes.system.tempFolder = "C:\\" + std::string(223, 't') + "\\";
     fakes.files.AddFile(kLog, "[Files]\r\n");
     RunUninstaller(fakes.platform);
     EXPECT_EQ(fakes.system.launches.size(), 1u);

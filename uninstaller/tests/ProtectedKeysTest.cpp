@@ -88,3 +88,24 @@ TEST(ProtectedKeysTest, OnlyOneNonEmptyNameIsASingleKeyName)
     for (const char* name : {"", "\\", "\\\\", "Demo\\", "\\Demo", "..\\Other", "A\\B"})
         EXPECT_FALSE(IsSingleKeyName(name)) << name;
 }
+
+// The values every program reads (the search path, the shell...) stay wherever their keys
+// show and however they are spelt; an application's own values beside them do not.
+TEST(ProtectedKeysTest, SharedValuesAreProtectedAndTheApplicationsOwnAreNot)
+{
+    EXPECT_EQ(IsProtectedValue(kCurrentUser, "Environment", "Path"), "HKCU\\Environment\\Path");
+    EXPECT_TRUE(IsProtectedValue(kUsers, "S-1-5-21-1004\\\\environment\\", "PATH"));
+    EXPECT_TRUE(
+        IsProtectedValue(kLocalMachine, "SYSTEM\\ControlSet001\\Control\\Session Manager\\Environment", "PATHEXT"));
+    EXPECT_TRUE(
+        IsProtectedValue(kLocalMachine, "SYSTEM\\CurrentControlSet\\Control\\Session Manager\\Environment", "ComSpec"));
+    for (const auto& [root, key] : SoftwareViews("Microsoft\\Windows NT\\CurrentVersion\\Winlogon")) {
+        EXPECT_TRUE(IsProtectedValue(root, key, "Shell")) << key;
+        EXPECT_TRUE(IsProtectedValue(root, key, "userinit")) << key;
+    }
+
+    EXPECT_FALSE(IsProtectedValue(kCurrentUser, "Environment", "APPLI_HOME"));
+    EXPECT_FALSE(IsProtectedValue(kCurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Appli"));
+    EXPECT_FALSE(IsProtectedValue(kCurrentUser, "Software\\Appli\\Environment", "Path"));
+    EXPECT_FALSE(IsProtectedValue(kLocalMachine, "Environment", "Path"));
+}

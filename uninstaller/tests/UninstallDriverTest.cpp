@@ -12,7 +12,9 @@ using namespace uninst::fakes;
 
 namespace {
 
-constexpr const char* kCopy = "C:\\TEMP\\\\_kvuidel.exe";
+// The copy of a run on fresh fakes, whose unforeseeable numbers are 1, 2, 3...
+constexpr const char* kCopyFolder = "C:\\TEMP\\kvu0000000100000002";
+constexpr const char* kCopy = "C:\\TEMP\\kvu0000000100000002\\_kvuidel.exe";
 
 using V = std::vector<std::string>;
 
@@ -86,17 +88,32 @@ TEST_F(DriverTest, LogNamingOnlyTheApplicationRemovesItsRegistrationAndHandsOver
     fakes.registry.AddKey(kLocalMachine, std::string(kUninstall) + "\\Appli\\Sub");
     fakes.registry.AddKey(kLocalMachine, std::string(kUninstall) + "\\Other");
     fakes.system.tempFolder = "C:\\Documents and Settings\\Jo\\Temp\\";
-    const std::string copy = "C:\\Documents and Settings\\Jo\\Temp\\\\_kvuidel.exe";
+    const std::string folder = "C:\\Documents and Settings\\Jo\\Temp\\kvu0000000100000002";
+    const std::string copy = folder + "\\_kvuidel.exe";
 
     EXPECT_EQ(Run(), 0);
-    // Only the order that matters: the copy after the Yes, the work inside the window, the
-    // outcome once window and wait cursor are gone, then the log, and the copy started last.
+    // Only the order that matters: the copy after the Yes, in a folder the run made, both
+    // to go at the next start; the work inside the window; once the work is done, the log,
+    // the uninstaller and its folder to go at the next start too; the outcome once window
+    // and wait cursor are gone, then the log, and the copy started last.
     const std::string removal = "reg delete key HKLM:" + LowerAscii(kUninstall) + "\\appli";
     const std::string copying = "copy C:\\Program Files\\Appli\\uninstal.exe -> " + copy;
     const std::string erasing = std::string("erase ") + kLog;
-    const V order = {
-        "message Confirmation", copying,        "window create", "paint", "status Removing registry updates", removal,
-        "window destroy",       "message Info", erasing};
+    const V order = {"message Confirmation",
+                     "mkdir " + folder,
+                     copying,
+                     "delete at restart " + copy,
+                     "delete at restart " + folder,
+                     "window create",
+                     "paint",
+                     "status Removing registry updates",
+                     removal,
+                     "window destroy",
+                     std::string("delete at restart ") + kLog,
+                     "delete at restart C:\\Program Files\\Appli\\uninstal.exe",
+                     "delete at restart C:\\Program Files\\Appli\\",
+                     "message Info",
+                     erasing};
     EXPECT_EQ(Among(order), order);
     const V cursor = {"wait cursor", removal, "restore cursor", "message Info"};
     EXPECT_EQ(Among(cursor), cursor);
@@ -293,7 +310,42 @@ TEST_F(DriverTest, UnexpectedFailureRunsTheClosingStepsAndKeepsTheLog)
     EXPECT_TRUE(fakes.files.HasFile("C:\\Appli\\a.exe"));
     EXPECT_TRUE(fakes.files.HasFile(kLog));
     EXPECT_FALSE(fakes.files.HasFile(kCopy));
+    EXPECT_FALSE(fakes.files.HasFolder(kCopyFolder));
     EXPECT_TRUE(fakes.system.launches.empty());
+}
+
+// A run that fails after the shared counts are lowered keeps its log; the next run lowers
+// none of them again, still spares the file that others use, and finishes the removal.
+TEST_F(DriverTest, EachSharedCountIsReleasedOnceWhateverEndsARun)
+{
+    Log("[Reg_SharedDLLs]\r\nC:\\Sys\\a.dll=1\r\nC:\\Sys\\b.dll=1\r\n"
+        "[Files]\r\nC:\\Sys\\a.dll=1\r\nC:\\Sys\\b.dll=1\r\n[Folders]\r\nC:\\Appli=1\r\n");
+    fakes.registry.SetInteger(kLocalMachine, kSharedDlls, "C:\\Sys\\a.dll", 3);
+    fakes.registry.SetInteger(kLocalMachine, kSharedDlls, "C:\\Sys\\b.dll", 1);
+    fakes.files.AddFile("C:\\Sys\\a.dll");
+    fakes.files.AddFile("C:\\Sys\\b.dll");
+    fakes.registry.SetInteger(kCurrentUser, kShellFolders, "Personal", 5);  // no string: the folders fail
+
+    EXPECT_EQ(Run(), 1);
+    EXPECT_EQ(fakes.registry.Integer(kLocalMachine, kSharedDlls, "C:\\Sys\\a.dll"), 2);
+    EXPECT_TRUE(fakes.files.HasFile(kLog));
+
+    fakes.registry.SetString(kCurrentUser, kShellFolders, "Personal", "C:\\Docs");
+    fakes.registry.SetInteger(kLocalMachine, kSharedDlls, "C:\\Sys\\b.dll", 1);  // another installation's
+    EXPECT_EQ(Run(), 0);
+    EXPECT_EQ(fakes.registry.Integer(kLocalMachine, kSharedDlls, "C:\\Sys\\a.dll"), 2);
+    EXPECT_EQ(fakes.registry.Integer(kLocalMachine, kSharedDlls, "C:\\Sys\\b.dll"), 1);
+    EXPECT_TRUE(fakes.files.HasFile("C:\\Sys\\a.dll"));
+    EXPECT_FALSE(fakes.files.HasFile(kLog));
+    EXPECT_FALSE(fakes.files.HasFile("C:\\Program Files\\Appli\\uninstal.rel"));
+
+    // A count that a run could not change (no rights to) is no release: the next run makes it.
+    Log("[Reg_SharedDLLs]\r\nC:\\Sys\\a.dll=1\r\n");
+    fakes.registry.failWrites = true;
+    EXPECT_EQ(Run(), 1);
+    fakes.registry.failWrites = false;
+    EXPECT_EQ(Run(), 0);
+    EXPECT_EQ(fakes.registry.Integer(kLocalMachine, kSharedDlls, "C:\\Sys\\a.dll"), 1);
 }
 
 TEST_F(DriverTest, UnreadableLogFailsBeforeAnythingChanges)
@@ -334,7 +386,7 @@ TEST_F(DriverTest, StandardFoldersAreReadOnceARunBeforeAnyValueGoes)
     EXPECT_TRUE(fakes.files.HasFolder("C:\\WINDOWS\\Desktop"));
     EXPECT_FALSE(fakes.files.HasFolder("C:\\Menu\\Appli"));
     EXPECT_FALSE(fakes.registry.HasValue(kCurrentUser, kShellFolders, "Desktop"));
-    EXPECT_EQ(fakes.registry.stringReads.size(), 17u);
+    EXPECT_EQ(fakes.registry.stringReads.size(), 19u);  // the folders the registry holds
     for (const auto& [name, reads] : fakes.registry.stringReads)
         EXPECT_EQ(reads, 1) << name;
 }

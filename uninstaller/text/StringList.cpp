@@ -17,6 +17,16 @@ long StringList::IndexOf(const std::string& text) const
     return -1;
 }
 
+std::size_t StringList::Occurrences(const std::string& text, std::size_t from) const
+{
+    std::size_t times = 0;
+    for (std::size_t i = from; i < items_.size(); ++i) {
+        if (compare_.CompareNoCase(items_[i], text) == 0)
+            ++times;
+    }
+    return times;
+}
+
 std::string StringList::ValueOf(const std::string& name) const
 {
     for (const std::string& item : items_) {

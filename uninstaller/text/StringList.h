@@ -27,6 +27,8 @@ public:
     // Index of the first entry equal to text, or -1.
     long IndexOf(const std::string& text) const;
     bool Contains(const std::string& text) const { return IndexOf(text) >= 0; }
+    // How many entries from index `from` on are equal to text.
+    std::size_t Occurrences(const std::string& text, std::size_t from = 0) const;
     // The value of the first "name=value" entry whose name matches; "" when none does.
     std::string ValueOf(const std::string& name) const;
 

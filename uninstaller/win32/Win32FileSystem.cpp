@@ -63,9 +63,19 @@ bool Win32FileSystem::RemoveFolder(const std::string& path)
     return RemoveDirectoryA(path.c_str()) != FALSE;
 }
 
-bool Win32FileSystem::CopyOver(const std::string& from, const std::string& to)
+bool Win32FileSystem::CopyToNew(const std::string& from, const std::string& to)
 {
-    return CopyFileA(from.c_str(), to.c_str(), FALSE) != FALSE;
+    return CopyFileA(from.c_str(), to.c_str(), TRUE) != FALSE;
+}
+
+bool Win32FileSystem::CreateNewFolder(const std::string& path)
+{
+    return CreateDirectoryA(path.c_str(), nullptr) != FALSE;
+}
+
+bool Win32FileSystem::MoveOver(const std::string& from, const std::string& to)
+{
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
 bool Win32FileSystem::DeleteAtNextStart(const std::string& path)

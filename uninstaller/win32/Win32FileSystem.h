@@ -11,7 +11,9 @@ public:
     bool WriteAll(const std::string& path, const std::string& bytes) override;
     bool EraseFile(const std::string& path) override;
     bool RemoveFolder(const std::string& path) override;
-    bool CopyOver(const std::string& from, const std::string& to) override;
+    bool CopyToNew(const std::string& from, const std::string& to) override;
+    bool CreateNewFolder(const std::string& path) override;
+    bool MoveOver(const std::string& from, const std::string& to) override;
     bool DeleteAtNextStart(const std::string& path) override;
     bool WriteIniString(const std::string& section, const std::string& key, const std::string& value,
                         const std::string& file) override;

@@ -6,7 +6,9 @@ namespace uninst::win32 {
 
 std::uintptr_t Win32Libraries::Load(const std::string& path)
 {
-    return reinterpret_cast<std::uintptr_t>(LoadLibraryA(path.c_str()));
+    // The core hands over full local paths only; with the altered search path the
+    // library's own dependencies come from its folder rather than the program's.
+    return reinterpret_cast<std::uintptr_t>(LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
 }
 
 std::uintptr_t Win32Libraries::FindExport(std::uintptr_t library, const std::string& name)

@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <ntsecapi.h>
+
 #include <vector>
 
+#include "LibrarySearch.h"
 #include "Win32Handles.h"
 
 namespace uninst::win32 {
@@ -65,6 +68,68 @@ std::string Win32SystemServices::SystemLanguage()
     const int length = GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_SABBREVLANGNAME, buffer, sizeof buffer);
     // The length counts the terminating NUL.
     return length > 1 ? std::string(buffer, static_cast<std::size_t>(length - 1)) : std::string();
+}
+
+std::optional<std::uint32_t> Win32SystemServices::UnforeseeableNumber()
+{
+    std::uint32_t number = 0;
+    if (!RtlGenRandom(&number, sizeof number))
+        return std::nullopt;
+    return number;
+}
+
+namespace {
+
+// SHGetFolderPath's numbers for the folders that the shell tells.
+int ShellFolderId(KnownFolder folder)
+{
+    switch (folder) {
+    case KnownFolder::ProgramFiles: return 0x26;     // CSIDL_PROGRAM_FILES
+    case KnownFolder::ProgramFilesX86: return 0x2A;  // CSIDL_PROGRAM_FILESX86
+    case KnownFolder::CommonFiles: return 0x2B;      // CSIDL_PROGRAM_FILES_COMMON
+    case KnownFolder::CommonFilesX86: return 0x2C;   // CSIDL_PROGRAM_FILES_COMMONX86
+    case KnownFolder::CommonDesktop: return 0x19;    // CSIDL_COMMON_DESKTOPDIRECTORY
+    case KnownFolder::CommonStartMenu: return 0x16;  // CSIDL_COMMON_STARTMENU
+    case KnownFolder::CommonPrograms: return 0x17;   // CSIDL_COMMON_PROGRAMS
+    case KnownFolder::CommonStartup: return 0x18;    // CSIDL_COMMON_STARTUP
+    case KnownFolder::CommonAppData: return 0x23;    // CSIDL_COMMON_APPDATA
+    case KnownFolder::CommonDocuments: return 0x2E;  // CSIDL_COMMON_DOCUMENTS
+    case KnownFolder::Profile: return 0x28;          // CSIDL_PROFILE
+    default: return -1;
+    }
+}
+
+}  // namespace
+
+std::string Win32SystemServices::KnownFolderPath(KnownFolder folder)
+{
+    char buffer[kPathLimit];
+    switch (folder) {
+    case KnownFolder::None: return {};
+    case KnownFolder::Windows: return WindowsFolder();
+    case KnownFolder::System: return Truncated(buffer, GetSystemDirectoryA(buffer, kPathLimit), kPathLimit);
+    case KnownFolder::SystemX86: {
+        const auto entry =
+            LookUpEntry<UINT(WINAPI*)(LPSTR, UINT)>(GetModuleHandleA("kernel32.dll"), "GetSystemWow64DirectoryA");
+        return entry ? Truncated(buffer, entry(buffer, kPathLimit), kPathLimit) : std::string();
+    }
+    case KnownFolder::Profiles: {
+        if (!userProfiles_)
+            userProfiles_.reset(LoadSystemLibrary("userenv.dll"));
+        const auto entry = LookUpEntry<BOOL(WINAPI*)(LPSTR, LPDWORD)>(userProfiles_.get(), "GetProfilesDirectoryA");
+        DWORD size = kPathLimit;
+        return entry && entry(buffer, &size) ? std::string(buffer) : std::string();
+    }
+    default: {
+        if (!shell_)
+            shell_.reset(LoadSystemLibrary("shell32.dll"));
+        const auto entry =
+            LookUpEntry<HRESULT(WINAPI*)(HWND, int, HANDLE, DWORD, LPSTR)>(shell_.get(), "SHGetFolderPathA");
+        // SHGFP_TYPE_CURRENT: where the folder is now, not where it was first put.
+        return entry && entry(nullptr, ShellFolderId(folder), nullptr, 0, buffer) == S_OK ? std::string(buffer)
+                                                                                          : std::string();
+    }
+    }
 }
 
 std::uint32_t Win32SystemServices::Launch(const std::string& commandLine, int showState)

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "LibrarySearch.h"
 #include "platform/Platform.h"
 #include "stages/Uninstaller.h"
 #include "Win32Dialogs.h"
@@ -11,6 +12,9 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
+    // Before anything loads a library: both stages may run elevated from folders where
+    // others can leave files (the temporary folder, the application's folder).
+    uninst::win32::RestrictLibrarySearch(uninst::win32::SystemLibrarySearchEntries());
     uninst::win32::Win32RegistryFactory registry;
     uninst::win32::Win32FileSystem files;
     uninst::win32::Win32Libraries libraries;

@@ -26,7 +26,7 @@ def main(program, version, every_line, mistakes, sample, work):
     status, out = run(program, "--json", every_line)
     assert status == 1, out
     report = json.loads(out.decode("utf-8"))
-    assert report["status"] == 1 and report["refused"] == 7, report
+    assert report["status"] == 1 and report["refused"] == 11, report
     kinds = {w["kind"] for w in report["warnings"]}
     assert kinds == {"outside-section", "unknown-key", "repeated-key", "no-equals-sign", "unread-section",
                      "looks-like-utf8", "listed-twice", "outside-application", "not-cp1252",
@@ -38,7 +38,7 @@ def main(program, version, every_line, mistakes, sample, work):
     status, out = run(program, "--french", every_line)
     text = out.decode("utf-8")
     assert status == 1 and "supprimer le fichier C:\\Windows\\System32\\partag\u00e9.dll" in text, text
-    assert "REFUS\u00c9 [Folders] C:\\Users\\jo\\Desktop (ligne 27) : un dossier standard" in text, text
+    assert "REFUS\u00c9 [Folders] C:\\Users\\jo\\Desktop (ligne 29) : un dossier standard" in text, text
 
     # The mistakes an author makes, each on its line with its mend, in text and in JSON.
     app = ["--app-folder", "C:\\Program Files\\MyApp", mistakes]

@@ -25,7 +25,8 @@ endif()
 
 set(_e2e_tests "")
 foreach(_scenario complete partial decline missing_log missing_log_french app_error
-                  hostile_name hostile_keys hostile_folders short_names)
+                  hostile_name hostile_keys hostile_folders short_names planted_copy
+                  killed_libraries killed_files killed_links killed_registry killed_end)
   add_test(NAME uninstal.e2e.${_scenario} COMMAND ${_e2e} ${_scenario})
   list(APPEND _e2e_tests uninstal.e2e.${_scenario})
 endforeach()

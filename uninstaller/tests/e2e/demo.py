@@ -53,8 +53,10 @@ def report(prefix, app):
     if not gone:
         for path in sorted(prefix.unix(e2e.APP).rglob("*")):
             print("   left:", path.relative_to(prefix.unix(e2e.APP)))
-    print(f"temporary copy {prefix.temp_folder()}_kvuidel.exe: "
-          f"{'present until the next start' if prefix.unix(prefix.temp_folder() + '_kvuidel.exe').exists() else 'none'}")
+    temp = prefix.unix(prefix.temp_folder())
+    copies = sorted(str(p.relative_to(temp)) for p in temp.rglob("_kvuidel.exe"))
+    print(f"temporary copy in {prefix.temp_folder()}: "
+          f"{', '.join(copies) + ' (until the next start)' if copies else 'none'}")
     print(f"the prefix stays at {prefix.path} (WINEPREFIX) for a look around")
 
 

@@ -62,8 +62,11 @@ class Run:
                        f"the {name} folder {folder} is shared with other prefixes")
         return self.prefix
 
-    def uninstall(self, answers, locale=None):
-        env = self.prefix.env(**locale) if locale else None
+    def uninstall(self, answers, locale=None, harness=None):
+        """Runs the uninstaller through the harness; harness: its DIALOG_HARNESS_* settings."""
+        extra = dict(locale or {})
+        extra.update({"DIALOG_HARNESS_" + name: value for name, value in (harness or {}).items()})
+        env = self.prefix.env(**extra) if extra else None
         code, lines, _ = winerig.run_harness(self.prefix, self.tool("dialog_harness.exe"), answers,
                                              APP + "\\uninstal.exe", env=env)
         print("transcript:\n  " + "\n  ".join(lines))
@@ -71,8 +74,9 @@ class Run:
         self.prefix.wait()
         return lines
 
-    def temp_copy(self):
-        return self.prefix.unix(self.prefix.temp_folder() + "_kvuidel.exe")
+    def temp_copies(self):
+        """Every cleanup copy under the temporary folder, in whatever folder."""
+        return sorted(self.prefix.unix(self.prefix.temp_folder()).rglob("_kvuidel.exe"))
 
 
 def dialogs(lines):
@@ -175,7 +179,7 @@ def check_nothing_changed(run, before, app):
     changed = sorted(p for p in set(files) | set(before[0]) if files.get(p, 0) != before[0].get(p, 0))
     run.check(not changed, f"installed files changed: {changed}")
     run.check(keys == before[1], "installed registry entries changed")
-    run.check(not run.temp_copy().exists(), "a temporary copy was made")
+    run.check(not run.temp_copies(), "a temporary copy was made")
 
 
 def restart_deletions(prefix):
@@ -218,29 +222,46 @@ def scenario_complete(run):
           f"status texts: {statuses(lines)}")
         c(exit_code(lines) == 0, f"exit code {exit_code(lines)}")
 
+        check_demo_removed(run, programs, desktop)
         c(not prefix.unix(APP).exists(), "the application folder is still there: "
           + str(sorted(p.name for p in prefix.unix(APP).rglob("*")) if prefix.unix(APP).exists() else ""))
-        c(not prefix.unix(programs + "\\Demo App").exists(), "the Start Menu group is still there")
-        c(not prefix.unix(desktop + "\\Demo App.lnk").exists(), "the desktop shortcut is still there")
-        c(prefix.unix(desktop).is_dir() and prefix.unix(programs).is_dir(), "a system folder was removed")
         reg = prefix.registry()
-        for key in ("HKEY_CURRENT_USER\\" + VENDOR_KEY + "\\Demo App", "HKEY_LOCAL_MACHINE\\" + VENDOR_KEY,
-                    "HKEY_CLASSES_ROOT\\DemoApp.Document",
-                    "HKEY_LOCAL_MACHINE\\" + UNINSTALL_KEY + "\\" + NAME):
-            c(not reg.key_exists(key), f"{key} is still in the registry")
-        c(reg.key_exists("HKEY_CURRENT_USER\\" + VENDOR_KEY), "an unlisted parent key was deleted")
-        c(reg.values("HKEY_CLASSES_ROOT\\.demofile") == {}, "a listed default value is still there")
-        c(reg.key_exists("HKEY_LOCAL_MACHINE\\" + UNINSTALL_KEY), "the uninstall registrations are gone")
-        c(reg.value("HKEY_LOCAL_MACHINE\\" + SHARED_DLLS_KEY, APP + "\\unreg_probe.dll") is None,
-          "the shared count of 1 was not removed")
         c(reg.value(UNREGISTERED, "unreg_probe.dll") == 1, "DllUnregisterServer did not run exactly once")
 
-        copy = run.temp_copy()
-        c(copy.is_file(), f"no temporary copy at {copy}")
-        c(restart_deletions(prefix) == ["_kvuidel.exe"], f"restart deletions: {restart_deletions(prefix)}")
-        prefix.wine("wineboot", "-r")
-        prefix.wait()
-        c(not copy.exists(), "the temporary copy survived the restart")
+        # The copy in a folder of its own, both to go at the next start with what the
+        # uninstaller asked for once its work was done.
+        copies = run.temp_copies()
+        c(len(copies) == 1 and copies[0].parent.parent == prefix.unix(prefix.temp_folder()),
+          f"temporary copies: {copies}")
+        if copies:
+            folder = copies[0].parent
+            wanted = {"_kvuidel.exe", folder.name, "uninstal.rel", "uninstal.dat", "uninstal.exe", "demo app"}
+            c(set(restart_deletions(prefix)) == wanted, f"restart deletions: {restart_deletions(prefix)}")
+            prefix.wine("wineboot", "-r")
+            prefix.wait()
+            c(not folder.exists(), "the temporary copy or its folder survived the restart")
+
+
+def check_demo_removed(run, programs, desktop):
+    """What a complete run leaves of the demo: its shortcuts, keys, values and
+    registration gone, the standard folders and unlisted keys in place, the library's
+    count of 1 gone."""
+    prefix, c = run.prefix, run.check
+    c(not prefix.unix(programs + "\\Demo App").exists(), "the Start Menu group is still there")
+    c(not prefix.unix(desktop + "\\Demo App.lnk").exists(), "the desktop shortcut is still there")
+    c(prefix.unix(desktop).is_dir() and prefix.unix(programs).is_dir(), "a system folder was removed")
+    for name in ("demo.exe", "readme.txt", "data", "unreg_probe.dll", "uninstal.exe", "UNINSTAL.DAT"):
+        c(not prefix.unix(APP + "\\" + name).exists(), f"{name} is still in the application folder")
+    reg = prefix.registry()
+    for key in ("HKEY_CURRENT_USER\\" + VENDOR_KEY + "\\Demo App", "HKEY_LOCAL_MACHINE\\" + VENDOR_KEY,
+                "HKEY_CLASSES_ROOT\\DemoApp.Document",
+                "HKEY_LOCAL_MACHINE\\" + UNINSTALL_KEY + "\\" + NAME):
+        c(not reg.key_exists(key), f"{key} is still in the registry")
+    c(reg.key_exists("HKEY_CURRENT_USER\\" + VENDOR_KEY), "an unlisted parent key was deleted")
+    c(reg.values("HKEY_CLASSES_ROOT\\.demofile") == {}, "a listed default value is still there")
+    c(reg.key_exists("HKEY_LOCAL_MACHINE\\" + UNINSTALL_KEY), "the uninstall registrations are gone")
+    c(reg.value("HKEY_LOCAL_MACHINE\\" + SHARED_DLLS_KEY, APP + "\\unreg_probe.dll") is None,
+      "the shared count of 1 was not removed")
 
 
 FRENCH_TEXTS = {
@@ -377,7 +398,82 @@ def scenario_app_error(run):
         c(prefix.unix(APP + "\\UNINSTAL.DAT").is_file(), "the log was deleted after a failed run")
         c(prefix.unix(APP + "\\uninstal.exe").is_file(), "the uninstaller was deleted after a failed run")
         c(prefix.unix(APP + "\\demo.exe").is_file(), "files were removed after the failure")
-        c(not run.temp_copy().exists(), "the temporary copy was left behind")
+        c(not run.temp_copies(), "the temporary copy was left behind")
+
+
+def scenario_planted_copy(run):
+    """A program planted at the temporary folder's _kvuidel.exe and held open by another
+    program is never started, and the uninstall still completes."""
+    with winerig.Display() as display:
+        prefix = run.start(display)
+        _, programs, desktop = install_demo(run)
+        planted = prefix.temp_folder() + "_kvuidel.exe"
+        shutil.copyfile(run.tool("planted.exe"), prefix.unix(planted))
+        lines = run.uninstall([IDYES, IDOK], harness={"HOLD": planted})
+        prefix.wait()
+        c = run.check
+        c(not prefix.unix("C:\\e2e\\planted-ran.txt").exists(), "the planted program was started")
+        c(dialogs(lines)[1:] == [("Information", "Uninstall complete", "1", "none")], f"outcome: {dialogs(lines)[1:]}")
+        check_demo_removed(run, programs, desktop)
+        c(not prefix.unix(APP).exists(), "the application folder is still there")
+
+
+# The first status text of each phase that shows one, and of the end of the work.
+KILL_POINTS = {"libraries": "Unregistering ActiveX", "files": "Removing Files", "links": "Removing links",
+               "registry": "Removing registry updates", "end": "Uninstall complete"}
+
+
+def killed(run, status):
+    """A run ended the moment it shows status, then a second run: the machine ends as one
+    complete run leaves it, a count of 3 lowered once, and every temporary copy gone at
+    the next start."""
+    def extra(app):
+        app.file(APP + "\\common.dll", shared="dword:00000003", source=run.tool("unreg_probe.dll"))
+
+    with winerig.Display() as display:
+        prefix = run.start(display)
+        _, programs, desktop = install_demo(run, extra=extra)
+        lines = run.uninstall([IDYES], harness={"KILL_AT": status})
+        c = run.check
+        c("killed" in lines, f"the run was not ended at {status}")
+        c(prefix.unix(APP + "\\UNINSTAL.DAT").is_file(), "the killed run took the log")
+        lines = run.uninstall([IDYES, IDOK])
+        c(exit_code(lines) == 0 and dialogs(lines)[-1][0] == "Information", f"second run: {dialogs(lines)}")
+        check_demo_removed(run, programs, desktop)
+        remaining = sorted(p.name for p in prefix.unix(APP).iterdir()) if prefix.unix(APP).is_dir() else []
+        c(remaining == ["common.dll"], f"the application folder holds {remaining}")
+        reg = prefix.registry()
+        c(reg.value("HKEY_LOCAL_MACHINE\\" + SHARED_DLLS_KEY, APP + "\\common.dll") == 2,
+          "the count of 3 is not 2: "
+          + str(reg.value("HKEY_LOCAL_MACHINE\\" + SHARED_DLLS_KEY, APP + "\\common.dll")))
+        prefix.wine("wineboot", "-r")
+        prefix.wait()
+        c(not run.temp_copies(), f"temporary copies survived the restart: {run.temp_copies()}")
+
+
+def scenario_killed_libraries(run):
+    """Killed after the shared counts are lowered."""
+    killed(run, KILL_POINTS["libraries"])
+
+
+def scenario_killed_files(run):
+    """Killed after the libraries are unregistered."""
+    killed(run, KILL_POINTS["files"])
+
+
+def scenario_killed_links(run):
+    """Killed after the files and folders are removed."""
+    killed(run, KILL_POINTS["links"])
+
+
+def scenario_killed_registry(run):
+    """Killed after the shortcuts are removed."""
+    killed(run, KILL_POINTS["registry"])
+
+
+def scenario_killed_end(run):
+    """Killed once the work is done, before the outcome."""
+    killed(run, KILL_POINTS["end"])
 
 
 OTHER_APPS = ("Other One", "Other Two")

@@ -47,16 +47,27 @@ TEST(Win32FileSystem, DeletesFilesAndOnlyEmptyFolders)
     EXPECT_EQ(GetFileAttributesA(folder.c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
-TEST(Win32FileSystem, CopiesOverAnExistingFile)
+// What the copy and the record rely on: nothing is created or copied over what is there
+// already, and a rename replaces its target whole.
+TEST(Win32FileSystem, CreatesAndCopiesOnlyWhereNothingIsAndRenamesOver)
 {
     Win32FileSystem files;
     const std::string folder = test::FreshFolder("files-copy");
     test::WriteFileBytes(folder + "new.exe", "new program");
-    test::WriteFileBytes(folder + "copy.exe", "old");
-    // The temporary copy's path doubles the separator; the system accepts it.
-    EXPECT_TRUE(files.CopyOver(folder + "new.exe", folder + "\\copy.exe"));
-    EXPECT_EQ(files.ReadAll(folder + "copy.exe"), "new program");
-    EXPECT_FALSE(files.CopyOver(folder + "absent.exe", folder + "copy.exe"));
+    test::WriteFileBytes(folder + "planted.exe", "planted");
+    EXPECT_FALSE(files.CopyToNew(folder + "new.exe", folder + "planted.exe"));
+    EXPECT_EQ(files.ReadAll(folder + "planted.exe"), "planted");
+    EXPECT_FALSE(files.CreateNewFolder(folder + "planted.exe"));
+    ASSERT_TRUE(files.CreateNewFolder(folder + "private"));
+    EXPECT_FALSE(files.CreateNewFolder(folder + "private"));
+    EXPECT_TRUE(files.CopyToNew(folder + "new.exe", folder + "private\\_kvuidel.exe"));
+    EXPECT_EQ(files.ReadAll(folder + "private\\_kvuidel.exe"), "new program");
+    EXPECT_FALSE(files.CopyToNew(folder + "absent.exe", folder + "copy.exe"));
+
+    test::WriteFileBytes(folder + "record.new", "two");
+    EXPECT_TRUE(files.MoveOver(folder + "record.new", folder + "planted.exe"));
+    EXPECT_EQ(files.ReadAll(folder + "planted.exe"), "two");
+    EXPECT_FALSE(files.IsRegularFile(folder + "record.new"));
 }
 
 TEST(Win32FileSystem, AsksForDeletionAtTheNextStart)

@@ -46,7 +46,8 @@ TEST(SystemFolderGuard, ReadsTheStandardFoldersOfThisSystem)
     Win32FileSystem files;
     const std::string desktop = RawString(HKEY_CURRENT_USER, kShellFolders, "Desktop");
     ASSERT_FALSE(desktop.empty());
-    FolderGuard guard(registry, files);
+    Win32SystemServices system;
+    FolderGuard guard(registry, files, system);
     EXPECT_TRUE(guard.IsSystemFolder(desktop));
     EXPECT_TRUE(guard.IsSystemFolder(RawString(HKEY_CURRENT_USER, kShellFolders, "Programs")));
     EXPECT_TRUE(guard.IsSystemFolder(
@@ -54,6 +55,20 @@ TEST(SystemFolderGuard, ReadsTheStandardFoldersOfThisSystem)
     EXPECT_TRUE(guard.IsSystemFolder(Upper(desktop) + "\\"));
     EXPECT_FALSE(guard.IsSystemFolder(desktop + "\\Korvalis"));
     EXPECT_FALSE(guard.IsSystemFolder(desktop + "\\Korvalis\\"));
+
+    // The folders the system tells: its own, the all-users ones, the profiles and each
+    // profile root.
+    for (const KnownFolder known :
+         {KnownFolder::Windows, KnownFolder::System, KnownFolder::ProgramFiles, KnownFolder::CommonDesktop,
+          KnownFolder::CommonPrograms, KnownFolder::CommonAppData, KnownFolder::Profile, KnownFolder::Profiles}) {
+        const std::string folder = system.KnownFolderPath(known);
+        ASSERT_FALSE(folder.empty()) << static_cast<int>(known);
+        EXPECT_TRUE(guard.IsSystemFolder(folder)) << folder;
+        EXPECT_FALSE(guard.IsSystemFolder(folder + "\\Korvalis\\Data")) << folder;
+    }
+    EXPECT_EQ(system.CompareNoCase(system.KnownFolderPath(KnownFolder::Windows), "C:\\windows"), 0);
+    EXPECT_EQ(system.CompareNoCase(system.KnownFolderPath(KnownFolder::CommonAppData), "C:\\ProgramData"), 0);
+    EXPECT_TRUE(guard.IsSystemFolder(system.KnownFolderPath(KnownFolder::Profiles) + "\\Someone Else"));
 }
 
 // The guard resolves paths by the text alone; the system's own resolution must agree
@@ -95,7 +110,8 @@ TEST(SystemFolderGuard, KeepsAStandardFolderSpelledByItsShortName)
     const std::string shortName(buffer, length);
     ASSERT_NE(Upper(shortName), Upper(favorites));
     EXPECT_EQ(Upper(files.LongPath(shortName)), Upper(favorites));
-    FolderGuard guard(registry, files);
+    Win32SystemServices system;
+    FolderGuard guard(registry, files, system);
     EXPECT_TRUE(guard.IsSystemFolder(shortName));
     EXPECT_FALSE(guard.IsSystemFolder(shortName + "\\Korvalis"));
 }

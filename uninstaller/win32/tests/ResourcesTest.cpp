@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "Win32Dialogs.h"
 
@@ -15,6 +16,18 @@ TEST(Resources, HoldTheSectionNameAndBothMissingLogTexts)
     EXPECT_EQ(dialogs.LoadText(65455), "Le fichier UNINSTAL.DAT est introuvable. La d\xE9sinstallation est impossible");
     EXPECT_EQ(dialogs.LoadText(65424), "File UNINSTAL.DAT not found. Cannot run UNINSTAL");
     EXPECT_EQ(dialogs.LoadText(12345), "");
+}
+
+// The progress bar's common controls must come from the system: the manifest that the
+// loader reads names version 6 of them.
+TEST(Resources, HoldAManifestNamingCommonControls6)
+{
+    const HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
+    ASSERT_NE(found, nullptr);
+    const char* data = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
+    const std::string manifest(data, SizeofResource(nullptr, found));
+    EXPECT_NE(manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""), std::string::npos)
+        << manifest;
 }
 
 // Reads the classic dialog template field by field: words, then UTF-16 strings.

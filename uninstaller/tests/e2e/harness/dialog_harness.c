@@ -26,11 +26,16 @@
  *                                  performance counter: GetTickCount moves in 16 ms
  *                                  steps under Wine)
  *   unexpected dialog             (a box beyond ANSWERS; it gets OK)
+ *   killed                        (the program was ended at DIALOG_HARNESS_KILL_AT)
  *   timeout                       (nothing new for TIMEOUT_MS)
  *   exit <code>
  *
  * DIALOG_HARNESS_POLL_MS in the environment sets how often the windows are looked
  * at (15 ms unless told): a benchmark asks for 1 to see a box the moment it shows.
+ * DIALOG_HARNESS_KILL_AT=<text> ends the program the moment its progress window
+ * first shows that status text, as a user ending the task or a power cut would.
+ * DIALOG_HARNESS_HOLD=<path> keeps that file open, shared for reading only, from
+ * before the program starts until it ends, as another program holding it would.
  *
  * Exit code: 0 when every answer was used and the program ended, 2 on a
  * timeout (the program is then terminated), 3 when the program ended before
@@ -275,6 +280,10 @@ static void note_time(DWORD when)
     fflush(transcript);
 }
 
+/* Set when the status text named by DIALOG_HARNESS_KILL_AT shows. */
+static char kill_at[512];
+static int kill_now;
+
 static int record_progress(HWND window, HWND* seen, char* last_caption, char* last_status, int* bar_answers,
                            int* last_pos, DWORD elapsed)
 {
@@ -300,6 +309,8 @@ static int record_progress(HWND window, HWND* seen, char* last_caption, char* la
         note("status ", text);
         note_time(elapsed);
         changed = 1;
+        if (kill_at[0] && strcmp(text, kill_at) == 0)
+            kill_now = 1;
     }
     if (*bar_answers) {
         DWORD_PTR pos = 0;
@@ -366,6 +377,21 @@ int main(int argc, char** argv)
         return 5;
     }
 
+    const DWORD kill_length = GetEnvironmentVariableA("DIALOG_HARNESS_KILL_AT", kill_at, sizeof kill_at);
+    if (kill_length >= sizeof kill_at)
+        kill_at[0] = '\0';
+    char hold_path[MAX_PATH];
+    HANDLE held = INVALID_HANDLE_VALUE;
+    const DWORD hold_length = GetEnvironmentVariableA("DIALOG_HARNESS_HOLD", hold_path, sizeof hold_path);
+    if (hold_length > 0 && hold_length < sizeof hold_path) {
+        held = CreateFileA(hold_path, GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+        if (held == INVALID_HANDLE_VALUE) {
+            fprintf(transcript, "cannot hold %s (error %lu)\r\n", hold_path, GetLastError());
+            fclose(transcript);
+            return 5;
+        }
+    }
+
     char command[4096] = "";
     for (int i = 4; i < argc; ++i)
         append_quoted(command, sizeof command, argv[i]);
@@ -399,6 +425,12 @@ int main(int argc, char** argv)
         if (found.progress &&
             record_progress(found.progress, &progress_seen, last_caption, last_status, &bar_answers, &last_pos, seen))
             last_event = seen;
+        if (kill_now) {
+            TerminateProcess(process.hProcess, 99);
+            WaitForSingleObject(process.hProcess, INFINITE);
+            note("killed", NULL);
+            break;
+        }
         if (found.box && !watch && answered_count < MAX_ANSWERS) {
             record_box(found.box);
             note_time(seen);
@@ -434,6 +466,8 @@ int main(int argc, char** argv)
     fclose(transcript);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
+    if (held != INVALID_HANDLE_VALUE)
+        CloseHandle(held);
     if (unexpected)
         return 4;
     return used < answer_count ? 3 : 0;
