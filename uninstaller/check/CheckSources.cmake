@@ -9,4 +9,5 @@ set(UNINST_CHECK_SOURCES
   WhatStays.cpp
   CheckText.cpp
   CheckJson.cpp
+  ProtectedList.cpp
 )

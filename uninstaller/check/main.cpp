@@ -9,6 +9,7 @@
 #include "CheckJson.h"
 #include "CheckText.h"
 #include "LogCheck.h"
+#include "ProtectedList.h"
 #include "TerminalText.h"
 
 namespace {
@@ -19,9 +20,11 @@ constexpr const char* kVersion = "1.0";
 
 constexpr const char* kUsage =
     "usage: uninstal-check [--french] [--json] [--app-folder FOLDER] PATH/UNINSTAL.DAT\n"
+    "       uninstal-check [--french] --list-protected\n"
     "       uninstal-check --help | --version\n";
 constexpr const char* kUsageFrench =
     "usage : uninstal-check [--french] [--json] [--app-folder DOSSIER] CHEMIN/UNINSTAL.DAT\n"
+    "        uninstal-check [--french] --list-protected\n"
     "        uninstal-check --help | --version\n";
 
 constexpr const char* kHelp =
@@ -34,6 +37,7 @@ constexpr const char* kHelp =
     "  --app-folder FOLDER\n"
     "                    the application's folder as Windows names it (C:\\Program Files\\App),\n"
     "                    when PATH is not the installed log's own Windows path\n"
+    "  --list-protected  the folders, keys and values that uninstal never removes\n"
     "Exit status: 0 nothing to report, 1 refusals, warnings or something that stays,\n"
     "2 the log cannot be read or the command line is wrong.\n";
 constexpr const char* kHelpFrench =
@@ -50,6 +54,7 @@ constexpr const char* kHelpFrench =
     "                    le dossier de l'application tel que Windows le nomme\n"
     "                    (C:\\Program Files\\Appli), quand CHEMIN n'est pas le chemin Windows\n"
     "                    du journal install\xE9\n"
+    "  --list-protected  les dossiers, cl\xE9s et valeurs qu'uninstal ne supprime jamais\n"
     "Code de sortie : 0 rien \xE0 signaler, 1 refus, avertissements ou ce qui reste,\n"
     "2 journal illisible ou ligne de commande erron\xE9"
     "e.\n";
@@ -87,6 +92,7 @@ struct Options {
     bool json = false;
     bool help = false;
     bool version = false;
+    bool listProtected = false;
     std::string appFolder;
     std::string path;
     std::string wrong;  // the first argument not understood, or a missing one
@@ -105,6 +111,8 @@ Options Parse(int argc, char** argv)
             options.help = true;
         else if (argument == "--version")
             options.version = true;
+        else if (argument == "--list-protected")
+            options.listProtected = true;
         else if (argument == "--app-folder" && i + 1 < argc && options.appFolder.empty())
             options.appFolder = argv[++i];
         else if (options.path.empty() && !argument.empty() && argument[0] != '-')
@@ -129,7 +137,11 @@ int main(int argc, char** argv)
         Write(stdout, std::string("uninstal-check ") + kVersion + "\n");
         return 0;
     }
-    if (!options.wrong.empty() || options.path.empty()) {
+    if (options.listProtected && options.wrong.empty() && options.path.empty()) {
+        Write(stdout, uninst::ForTerminal(uninst::ProtectedList(french)));
+        return 0;
+    }
+    if (!options.wrong.empty() || options.path.empty() || options.listProtected) {
         const auto why = uninst::Unreadable::Usage;
         if (options.json) {
             Write(stdout, uninst::UnreadableJson(why, uninst::TerminalToUtf8(options.wrong), french));

@@ -82,6 +82,13 @@ def main(program, version, every_line, mistakes, sample, work):
     for asked in ("--help", "-h"):
         status, out = run(program, asked)
         assert status == 0 and out.startswith(b"usage: uninstal-check") and b"Exit status" in out, (asked, out)
+    # The author's text lists what is protected from the product's own tables.
+    status, out = run(program, "--list-protected")
+    listed = out.decode("utf-8").replace("\n", "\r\n").encode("cp1252")
+    assert status == 0 and b"HKCU\\Environment\\Path\r\n" in listed, out
+    assert (Path(sample).parent / "LISEZMOI.TXT").read_bytes().endswith(listed), \
+        "LISEZMOI.TXT does not end with uninstal-check --list-protected"
+
     status, out = run(program, "--version")
     assert status == 0 and out == f"uninstal-check {version}\n".encode(), out
     print("uninstal-check: statuses, JSON and French text as expected")
