@@ -46,8 +46,8 @@ std::string ReportJson(const CheckReport& report, bool french)
         json += i ? ", {" : "{";
         json += "\"action\": " + Json(StepId(step.kind)) + ", \"target\": " + Json(step.target);
         if (step.kind == Step::Kind::Refused) {
-            json += ", \"section\": " + Json(step.refusal.section) +
-                    ", \"reason\": " + Json(ReasonId(step.refusal.reason));
+            json +=
+                ", \"section\": " + Json(step.refusal.section) + ", \"reason\": " + Json(ReasonId(step.refusal.reason));
             if (step.refusal.root != 0)
                 json += ", \"root\": " + Json(RootName(step.refusal.root));
             if (!step.refusal.rule.empty())
@@ -69,7 +69,8 @@ std::string ReportJson(const CheckReport& report, bool french)
         const Stay& stay = report.stays[i];
         json += i ? ", {" : "{";
         json += "\"kind\": " + Json(StayId(stay.kind)) + ", \"target\": " + Json(stay.target) +
-                ", \"line\": " + std::to_string(stay.line) + ", \"add\": " + (stay.add.empty() ? "null" : Json(stay.add)) +
+                ", \"line\": " + std::to_string(stay.line) +
+                ", \"add\": " + (stay.add.empty() ? "null" : Json(stay.add)) +
                 ", \"text\": " + Json(StayText(stay, french)) + "}";
     }
     json += "], \"refused\": " + std::to_string(report.Refusals()) +

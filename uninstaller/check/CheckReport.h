@@ -32,20 +32,20 @@ struct Step {
 // What an author should look at before shipping the log.
 struct Warning {
     enum class Kind {
-        ListedTwice,          // otherLine: the first listing
-        NameUsedTwice,        // a name of a named section given before (otherLine): never reached
-        UnknownRoot,          // text: a root word uninstal does not know; root: the one used; fix
-        OutsideApplication,   // a file outside the log's folder and the [Folders] folders
-        OutsideSection,       // a line before the first section
-        UnreadSection,        // a section the uninstaller never reads (unknown name)
-        RepeatedSection,      // a second header of a section (otherLine: the first)
-        NoEqualsSign,         // a line in a section without "="
-        UnknownKey,           // a key the [Application]/[Titles]/[Messages] section does not have
-        RepeatedKey,          // a key already given (otherLine: where)
-        TextEndsAtNul,        // a NUL byte ends the text: the rest is ignored
-        NotCp1252,            // byte: a byte that is no Windows-1252 text
-        LooksLikeUtf8,        // UTF-8 bytes, read as Windows-1252
-        DefaultTexts,         // text: the keys of [Titles] or [Messages] left to their defaults
+        ListedTwice,         // otherLine: the first listing
+        NameUsedTwice,       // a name of a named section given before (otherLine): never reached
+        UnknownRoot,         // text: a root word uninstal does not know; root: the one used; fix
+        OutsideApplication,  // a file outside the log's folder and the [Folders] folders
+        OutsideSection,      // a line before the first section
+        UnreadSection,       // a section the uninstaller never reads (unknown name)
+        RepeatedSection,     // a second header of a section (otherLine: the first)
+        NoEqualsSign,        // a line in a section without "="
+        UnknownKey,          // a key the [Application]/[Titles]/[Messages] section does not have
+        RepeatedKey,         // a key already given (otherLine: where)
+        TextEndsAtNul,       // a NUL byte ends the text: the rest is ignored
+        NotCp1252,           // byte: a byte that is no Windows-1252 text
+        LooksLikeUtf8,       // UTF-8 bytes, read as Windows-1252
+        DefaultTexts,        // text: the keys of [Titles] or [Messages] left to their defaults
         NoApplicationName,
         EmptyLog,  // no line at all: uninstal would remove nothing and report success
     };

@@ -41,15 +41,19 @@ constexpr Phrase kSteps[] = {
 
 constexpr Phrase kReasons[] = {
     {"no-root", "no \"\\\" in it: write ROOT\\key path, such as HKEY_CURRENT_USER\\Software\\App",
-     "aucun \xAB \\ \xBB : \xE9" "crivez RACINE\\chemin de la cl\xE9, comme HKEY_CURRENT_USER\\Software\\Appli"},
+     "aucun \xAB \\ \xBB : \xE9"
+     "crivez RACINE\\chemin de la cl\xE9, comme HKEY_CURRENT_USER\\Software\\Appli"},
     {"root-itself", "names the root {r} itself, which uninstal never deletes; name the application's own key below it",
      "d\xE9signe la racine {r} elle-m\xEAme, qu'uninstal ne supprime jamais ; nommez la cl\xE9 de l'application, "
      "en dessous"},
     {"value-under-root", "a value directly under {r}, which uninstal leaves; write ROOT\\key\\value name",
-     "une valeur directement sous {r}, qu'uninstal laisse ; \xE9" "crivez RACINE\\cl\xE9\\nom de la valeur"},
+     "une valeur directement sous {r}, qu'uninstal laisse ; \xE9"
+     "crivez RACINE\\cl\xE9\\nom de la valeur"},
     {"protected-key", "{m}", "{m}"},
-    {"not-one-key-name", "not one key name: write the name of the application's key under ...\\Uninstall, without \"\\\"",
-     "pas un seul nom de cl\xE9 : \xE9" "crivez le nom de la cl\xE9 de l'application sous ...\\Uninstall, sans \xAB \\ \xBB"},
+    {"not-one-key-name",
+     "not one key name: write the name of the application's key under ...\\Uninstall, without \"\\\"",
+     "pas un seul nom de cl\xE9 : \xE9"
+     "crivez le nom de la cl\xE9 de l'application sous ...\\Uninstall, sans \xAB \\ \xBB"},
     {"unresolvable-path", "{m}", "{m}"},
     {"drive-root", "a drive or share root, which uninstal never removes; leave the line out",
      "la racine d'un lecteur ou d'un partage, qu'uninstal ne supprime jamais ; retirez la ligne"},
@@ -58,7 +62,8 @@ constexpr Phrase kReasons[] = {
     {"network-path", "a path on another machine, which uninstal never touches; leave the line out",
      "un chemin sur une autre machine, qu'uninstal ne touche jamais ; retirez la ligne"},
     {"device-path", "a device or namespace path, which uninstal never touches; write the file's full local path",
-     "un chemin de p\xE9riph\xE9rique ou d'espace de noms, qu'uninstal ne touche jamais ; \xE9" "crivez le chemin "
+     "un chemin de p\xE9riph\xE9rique ou d'espace de noms, qu'uninstal ne touche jamais ; \xE9"
+     "crivez le chemin "
      "local complet du fichier"},
     {"protected-value",
      "a value that the system and every application share, under {r} (rule {u}); an addition to it cannot be "
@@ -78,8 +83,14 @@ constexpr Phrase kWarnings[] = {
     {"unknown-root",
      "[{s}] {t} is not a root name uninstal knows; write {m}. As written, this entry is handled under {r}, the "
      "root of the entry handled before it (HKEY_LOCAL_MACHINE at first)",
-     "[{s}] {t} n'est pas un nom de racine que conna\xEEt uninstal ; \xE9" "crivez {m}. Telle quelle, cette entr\xE9" "e "
-     "est trait\xE9" "e sous {r}, la racine de l'entr\xE9" "e trait\xE9" "e avant elle (HKEY_LOCAL_MACHINE au d\xE9" "but)"},
+     "[{s}] {t} n'est pas un nom de racine que conna\xEEt uninstal ; \xE9"
+     "crivez {m}. Telle quelle, cette entr\xE9"
+     "e "
+     "est trait\xE9"
+     "e sous {r}, la racine de l'entr\xE9"
+     "e trait\xE9"
+     "e avant elle (HKEY_LOCAL_MACHINE au d\xE9"
+     "but)"},
     {"outside-application",
      "[{s}] {t} lies outside the application's folders (the log's folder, or --app-folder, and those of "
      "[Folders]): make sure it is the application's own, else leave it out",
@@ -118,7 +129,8 @@ constexpr Phrase kStays[] = {
     {"folder",
      "the folder {t} stays, and so do the folders that hold it: line {n}'s entry is in it, but it is not listed; "
      "add {a}",
-     "le dossier {t} reste, et avec lui ceux qui le contiennent : l'entr\xE9" "e de la ligne {n} s'y trouve, mais il "
+     "le dossier {t} reste, et avec lui ceux qui le contiennent : l'entr\xE9"
+     "e de la ligne {n} s'y trouve, mais il "
      "n'est pas list\xE9 ; ajoutez {a}"},
     {"shortcut-folder",
      "the shortcut folder {t} stays: uninstal removes only the folder of the first-listed shortcut outside the "
@@ -130,14 +142,17 @@ constexpr Phrase kStays[] = {
     {"key",
      "the key {t} stays, emptied of what line {n} lists; if the installer created it and nothing else uses it, add "
      "{a}",
-     "la cl\xE9 {t} reste, vid\xE9" "e de ce que liste la ligne {n} ; si l'installation l'a cr\xE9\xE9" "e et que rien "
+     "la cl\xE9 {t} reste, vid\xE9"
+     "e de ce que liste la ligne {n} ; si l'installation l'a cr\xE9\xE9"
+     "e et que rien "
      "d'autre ne s'en sert, ajoutez {a}"},
 };
 
 constexpr Phrase kUnreadable[] = {
     {"", "", ""},
-    {"usage", "the command line is wrong", "la ligne de commande est erron\xE9"
-                                            "e"},
+    {"usage", "the command line is wrong",
+     "la ligne de commande est erron\xE9"
+     "e"},
     {"missing", "nothing there: no such file", "rien \xE0 cet endroit : ce fichier n'existe pas"},
     {"folder", "a folder, not the log file", "un dossier, pas le fichier journal"},
     {"not-a-file", "not a plain file (a device or a pipe)", "pas un simple fichier (un p\xE9riph\xE9rique ou un tube)"},
@@ -209,7 +224,8 @@ std::string ProtectedKeyText(const Step& step, bool french)
     if (rule == "ROOT")
         return french ? "une racine du registre elle-m\xEAme" : "a root of the registry itself";
     if (rule == "HKLM\\*")
-        return french ? "une cl\xE9 directement sous HKEY_LOCAL_MACHINE, que seul le syst\xE8me cr\xE9" "e"
+        return french ? "une cl\xE9 directement sous HKEY_LOCAL_MACHINE, que seul le syst\xE8me cr\xE9"
+                        "e"
                       : "a key directly under HKEY_LOCAL_MACHINE, which only the system makes";
     if (rule == "HKU\\*")
         return french ? "toutes les cl\xE9s d'un utilisateur sous HKEY_USERS" : "a user's whole key under HKEY_USERS";
@@ -222,7 +238,8 @@ std::string ProtectedKeyText(const Step& step, bool french)
     const bool itself = key.size() >= tail.size() && key.compare(key.size() - tail.size(), tail.size(), tail) == 0;
     if (itself)
         return french ? "une cl\xE9 que le syst\xE8me et toutes les applications partagent (" + Shown(rule) +
-                            ") ; supprimez-en seulement les valeurs que l'installation a ajout\xE9" "es, dans [Reg_CreateValue]"
+                            ") ; supprimez-en seulement les valeurs que l'installation a ajout\xE9"
+                            "es, dans [Reg_CreateValue]"
                       : "a key that the system and every application share (" + Shown(rule) +
                             "); delete only the values the installer added, under [Reg_CreateValue]";
     return french ? "elle contient des cl\xE9s que toutes les applications partagent, comme " + Shown(rule) +
@@ -236,13 +253,16 @@ std::string UnresolvablePathText(const std::string& path, bool french)
 {
     const auto percent = path.find('%');
     if (percent != std::string::npos && path.find('%', percent + 1) != std::string::npos)
-        return french ? "elle contient une variable, qu'uninstal ne remplace jamais ; \xE9" "crivez le chemin complet "
+        return french ? "elle contient une variable, qu'uninstal ne remplace jamais ; \xE9"
+                        "crivez le chemin complet "
                         "qu'elle repr\xE9sente"
                       : "it holds a variable, which uninstal never expands; write the full path it stands for";
     if (!path.empty() && (path.front() == ' ' || path.back() == ' '))
-        return french ? "une espace au d\xE9" "but ou \xE0 la fin, qu'uninstal ne retire jamais ; \xF4tez-la"
+        return french ? "une espace au d\xE9"
+                        "but ou \xE0 la fin, qu'uninstal ne retire jamais ; \xF4tez-la"
                       : "a space at its start or end, which uninstal never trims; take it away";
-    return french ? "pas un chemin local complet ; \xE9" "crivez-le depuis sa lettre de lecteur, comme C:\\Program Files\\Appli"
+    return french ? "pas un chemin local complet ; \xE9"
+                    "crivez-le depuis sa lettre de lecteur, comme C:\\Program Files\\Appli"
                   : "not a full local path; write it from its drive letter, such as C:\\Program Files\\App";
 }
 
@@ -278,9 +298,13 @@ std::string WarningText(const Warning& warning, bool french)
     std::snprintf(byte, sizeof byte, "%02X", warning.byte);
     const char* anyRoot = french ? "HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER, HKEY_CLASSES_ROOT ou HKEY_USERS"
                                  : "HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER, HKEY_CLASSES_ROOT or HKEY_USERS";
-    const Fields fields{Shown(warning.text), Shown(warning.section), std::to_string(warning.otherLine),
-                        warning.root,        {},
-                        byte,                warning.fix.empty() ? anyRoot : warning.fix,
+    const Fields fields{Shown(warning.text),
+                        Shown(warning.section),
+                        std::to_string(warning.otherLine),
+                        warning.root,
+                        {},
+                        byte,
+                        warning.fix.empty() ? anyRoot : warning.fix,
                         {}};
     std::string text = Fill(In(kWarnings[static_cast<int>(warning.kind)], french), fields);
     if (warning.line == 0)

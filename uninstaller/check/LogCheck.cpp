@@ -85,9 +85,8 @@ void WarnOutside(DryRunPlatform& machine, FolderGuard& guard, const std::string&
         const auto path = ResolvePath(entry.key);
         if (!path)
             continue;  // refused: the step says why
-        const bool inside = std::any_of(folders.begin(), folders.end(), [&](const std::string& folder) {
-                                return Inside(LowerAscii(*path), folder);
-                            });
+        const bool inside = std::any_of(folders.begin(), folders.end(),
+                                        [&](const std::string& folder) { return Inside(LowerAscii(*path), folder); });
         if (!inside)
             warnings.push_back(
                 MakeWarning(Warning::Kind::OutsideApplication, entry.line, entry.section->name, entry.key));
@@ -194,8 +193,8 @@ CheckReport CheckLog(const std::string& logPath, const std::string& bytes)
     // The folder guard asked directly: whether it keeps a folder whatever the log says.
     FolderGuard guard(machine.Services().registry, machine.Services().files, machine.Services().system);
     WarnOutside(machine, guard, logPath, entries, report.warnings);
-    report.stays = WhatStays(machine, guard, ApplicationFolder(logPath), entries, report.steps,
-                             WarnedLines(report.warnings));
+    report.stays =
+        WhatStays(machine, guard, ApplicationFolder(logPath), entries, report.steps, WarnedLines(report.warnings));
     const auto& text = log.Lines.Items();
     if (std::all_of(text.begin(), text.end(), [](const std::string& line) { return line.empty(); })) {
         // The rest would only follow from it.

@@ -12,9 +12,10 @@ namespace {
 std::string Meant(const std::string& word)
 {
     constexpr std::pair<const char*, RootKey> kWords[] = {
-        {"hklm", kLocalMachine}, {"hkey_local_machine", kLocalMachine}, {"hkcu", kCurrentUser},
-        {"hkey_current_user", kCurrentUser}, {"hkcr", kClassesRoot}, {"hkey_classes_root", kClassesRoot},
-        {"hku", kUsers}, {"hkey_users", kUsers},
+        {"hklm", kLocalMachine}, {"hkey_local_machine", kLocalMachine},
+        {"hkcu", kCurrentUser},  {"hkey_current_user", kCurrentUser},
+        {"hkcr", kClassesRoot},  {"hkey_classes_root", kClassesRoot},
+        {"hku", kUsers},         {"hkey_users", kUsers},
     };
     const std::string lowered = LowerAscii(word);
     for (const auto& [spelling, root] : kWords) {

@@ -82,8 +82,8 @@ std::optional<Key> KeyOf(const std::string& target)
 
 bool Below(const std::string& tidy, const std::string& folder)
 {
-    return tidy == folder || (tidy.size() > folder.size() && tidy.compare(0, folder.size(), folder) == 0 &&
-                              tidy[folder.size()] == '\\');
+    return tidy == folder ||
+           (tidy.size() > folder.size() && tidy.compare(0, folder.size(), folder) == 0 && tidy[folder.size()] == '\\');
 }
 
 // The line of the registry entry whose text names the key path (after its root word).
@@ -145,8 +145,8 @@ void KeysThatStay(const std::vector<LogEntry>& entries, const std::vector<Step>&
             continue;
         const std::string target = std::string(RootName(key->root)) + "\\" + key->path;
         if (told.insert(std::to_string(key->root) + key->tidy).second) {
-            stays.push_back({Stay::Kind::Key, target, line,
-                             "[Reg_CreateKey] " + FreshName(entries, key->path) + "=" + target});
+            stays.push_back(
+                {Stay::Kind::Key, target, line, "[Reg_CreateKey] " + FreshName(entries, key->path) + "=" + target});
         }
     }
 }

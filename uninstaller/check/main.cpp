@@ -18,10 +18,9 @@ constexpr int kUnreadable = 2;
 // The version of the zip that ships the tool.
 constexpr const char* kVersion = "1.0";
 
-constexpr const char* kUsage =
-    "usage: uninstal-check [--french] [--json] [--app-folder FOLDER] PATH/UNINSTAL.DAT\n"
-    "       uninstal-check [--french] --list-protected\n"
-    "       uninstal-check --help | --version\n";
+constexpr const char* kUsage = "usage: uninstal-check [--french] [--json] [--app-folder FOLDER] PATH/UNINSTAL.DAT\n"
+                               "       uninstal-check [--french] --list-protected\n"
+                               "       uninstal-check --help | --version\n";
 constexpr const char* kUsageFrench =
     "usage : uninstal-check [--french] [--json] [--app-folder DOSSIER] CHEMIN/UNINSTAL.DAT\n"
     "        uninstal-check [--french] --list-protected\n"
@@ -67,7 +66,7 @@ void Write(std::FILE* stream, const std::string& text)
 // Reads the whole log when it is a plain file; else, or when reading fails, the reason.
 uninst::Unreadable ReadLog(const std::string& path, std::string& bytes)
 {
-    struct stat status{};
+    struct stat status {};
     if (stat(path.c_str(), &status) != 0)
         return uninst::Unreadable::Missing;
     if (S_ISDIR(status.st_mode))
@@ -130,7 +129,8 @@ int main(int argc, char** argv)
     const Options options = Parse(argc, argv);
     const bool french = options.french;
     if (options.help) {
-        Write(stdout, uninst::ForTerminal(std::string(french ? kUsageFrench : kUsage) + (french ? kHelpFrench : kHelp)));
+        Write(stdout,
+              uninst::ForTerminal(std::string(french ? kUsageFrench : kUsage) + (french ? kHelpFrench : kHelp)));
         return 0;
     }
     if (options.version) {
@@ -146,7 +146,8 @@ int main(int argc, char** argv)
         if (options.json) {
             Write(stdout, uninst::UnreadableJson(why, uninst::TerminalToUtf8(options.wrong), french));
         } else {
-            Write(stderr, uninst::ForTerminal("uninstal-check: " + uninst::UnreadableText(why, french)) +
+            Write(stderr, uninst::ForTerminal((french ? "uninstal-check : " : "uninstal-check: ") +
+                                              uninst::UnreadableText(why, french)) +
                               (options.wrong.empty() ? "" : ": " + options.wrong) + "\n" +
                               uninst::ForTerminal(french ? kUsageFrench : kUsage));
         }
@@ -158,16 +159,18 @@ int main(int argc, char** argv)
         if (options.json) {
             Write(stdout, uninst::UnreadableJson(why, uninst::TerminalToUtf8(options.path), french));
         } else {
-            Write(stderr, uninst::ForTerminal(french ? "uninstal-check : impossible de lire " : "uninstal-check: cannot read ") +
-                              options.path + uninst::ForTerminal((french ? " : " : ": ") + uninst::UnreadableText(why, french)) +
-                              "\n");
+            Write(
+                stderr,
+                uninst::ForTerminal(french ? "uninstal-check : impossible de lire " : "uninstal-check: cannot read ") +
+                    options.path + uninst::ForTerminal((french ? " : " : ": ") + uninst::UnreadableText(why, french)) +
+                    "\n");
         }
         return kUnreadable;
     }
     // The log as the uninstaller finds it: in the application's folder, under its Windows path.
     const std::string logPath = options.appFolder.empty() ? options.path : options.appFolder + "\\UNINSTAL.DAT";
     const uninst::CheckReport report = uninst::CheckLog(logPath, bytes);
-    Write(stdout, options.json ? uninst::ReportJson(report, french)
-                               : uninst::ForTerminal(uninst::ReportText(report, french)));
+    Write(stdout,
+          options.json ? uninst::ReportJson(report, french) : uninst::ForTerminal(uninst::ReportText(report, french)));
     return report.ExitStatus();
 }
