@@ -8,7 +8,7 @@ import os, signal, statistics, subprocess, sys, threading, time
 
 runs = int(sys.argv[1])
 programs = [(name, cmd.split(" ")) for name, cmd in (a.split("=", 1) for a in sys.argv[2:])]
-BARE, FALKON = "bare QWebEngineView", "Falkon"
+BARE, PLAIN, FALKON = "bare QWebEngineView", "plain Qt window", "Falkon"
 
 def now():
     return time.time() * 1000
@@ -134,5 +134,6 @@ def ratio(peer, keys):
 
 print("ratios of medians [quartiles of the round-by-round ratios]")
 ratio(BARE, ["shown", "mapped", "loaded", "PSS"])
+ratio(PLAIN, ["shown", "mapped"])
 if any(name == FALKON for name, _ in programs):
     ratio(FALKON, ["mapped"])
