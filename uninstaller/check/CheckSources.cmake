@@ -5,6 +5,9 @@ set(UNINST_CHECK_SOURCES
   DryRunPlatform.cpp
   LogLines.cpp
   LogCheck.cpp
+  UnknownRoots.cpp
+  WhatStays.cpp
   CheckText.cpp
   CheckJson.cpp
+  ProtectedList.cpp
 )

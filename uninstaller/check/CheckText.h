@@ -14,10 +14,16 @@ std::string ReportText(const CheckReport& report, bool french);
 // One step's or warning's line of the report, without its indent.
 std::string StepText(const Step& step, bool french);
 std::string WarningText(const Warning& warning, bool french);
+std::string StayText(const Stay& stay, bool french);
 
 // The identifiers of steps, refusals and warnings for programs.
 const char* StepId(Step::Kind kind);
 const char* ReasonId(Refusal::Reason reason);
 const char* WarningId(Warning::Kind kind);
+const char* StayId(Stay::Kind kind);
+const char* UnreadableId(Unreadable why);
+
+// Why there is no report, in a few words.
+std::string UnreadableText(Unreadable why, bool french);
 
 }  // namespace uninst

@@ -9,6 +9,8 @@
 #include "phases/RemovalPhases.h"
 #include "log/LogTexts.h"
 #include "LogLines.h"
+#include "UnknownRoots.h"
+#include "WhatStays.h"
 #include "text/AnsiText.h"
 #include "text/PathResolution.h"
 
@@ -81,29 +83,13 @@ void WarnOutside(DryRunPlatform& machine, FolderGuard& guard, const std::string&
                         [&](const std::string& path) { return machine.Compare().CompareNoCase(path, entry.key) == 0; }))
             continue;
         const auto path = ResolvePath(entry.key);
-        const bool inside = path && std::any_of(folders.begin(), folders.end(), [&](const std::string& folder) {
-                                return Inside(LowerAscii(*path), folder);
-                            });
+        if (!path)
+            continue;  // refused: the step says why
+        const bool inside = std::any_of(folders.begin(), folders.end(),
+                                        [&](const std::string& folder) { return Inside(LowerAscii(*path), folder); });
         if (!inside)
             warnings.push_back(
                 MakeWarning(Warning::Kind::OutsideApplication, entry.line, entry.section->name, entry.key));
-    }
-}
-
-// A folder that held shortcuts and is still there once the phases are done, unless the
-// folder guard keeps it anyway.
-void WarnShortcutFolders(DryRunPlatform& machine, FolderGuard& guard, const std::vector<LogEntry>& entries,
-                         std::vector<Warning>& warnings)
-{
-    std::set<std::string> warned;
-    for (const LogEntry& entry : entries) {
-        if (entry.section != &kIconsSection)
-            continue;
-        const std::string folder = ShortcutFolder(entry.value);
-        if (guard.IsSystemFolder(folder) || !machine.HasFolder(folder))
-            continue;
-        if (warned.insert(LowerAscii(folder)).second)
-            warnings.push_back(MakeWarning(Warning::Kind::ShortcutFolderStays, entry.line, entry.section->name, folder));
     }
 }
 
@@ -120,6 +106,62 @@ void WarnDefaults(const TInsFile& log, const SectionFormat& section, std::vector
         warnings.push_back(MakeWarning(Warning::Kind::DefaultTexts, 0, section.name, missing));
 }
 
+// The line of a key of a section of texts, as the reader finds it; 0 when absent.
+std::size_t LineOfKey(const TInsFile& log, const std::string& section, const std::string& key)
+{
+    const auto& lines = log.Lines.Items();
+    std::size_t i = 0;
+    while (i < lines.size() && LowerAscii(lines[i]) != "[" + LowerAscii(section) + "]")
+        ++i;
+    for (++i; i < lines.size() && (lines[i].empty() || lines[i][0] != '['); ++i) {
+        if (LowerAscii(lines[i]).rfind(LowerAscii(key) + "=", 0) == 0)
+            return i + 1;
+    }
+    return 0;
+}
+
+// Each refused step's line: the first entry of its section whose text the phase read.
+void NumberRefusals(const TInsFile& log, const std::vector<LogEntry>& entries, std::vector<Step>& steps)
+{
+    for (Step& step : steps) {
+        if (step.kind != Step::Kind::Refused)
+            continue;
+        for (const LogEntry& entry : entries) {
+            if (entry.section->name == step.refusal.section && entry.Target() == step.refusal.text) {
+                step.line = entry.line;
+                break;
+            }
+        }
+        if (step.refusal.section == kApplicationSection.name)
+            step.line = LineOfKey(log, kApplicationSection.name, kApplicationName.key);
+    }
+}
+
+// The folder the uninstaller's last stage removes once empty: the log's own, as Windows
+// names it; resolved, lower-cased, without a trailing "\"; "" when the path is no
+// Windows path.
+std::string ApplicationFolder(const std::string& logPath)
+{
+    const auto folder = ResolvePath(FolderOf(logPath));
+    if (!folder)
+        return {};
+    std::string lowered = LowerAscii(*folder);
+    if (!lowered.empty() && lowered.back() == '\\')
+        lowered.pop_back();
+    return lowered;
+}
+
+// The entries whose warning tells what follows from them.
+std::vector<std::size_t> WarnedLines(const std::vector<Warning>& warnings)
+{
+    std::vector<std::size_t> lines;
+    for (const Warning& warning : warnings) {
+        if (warning.kind == Warning::Kind::NameUsedTwice || warning.kind == Warning::Kind::UnknownRoot)
+            lines.push_back(warning.line);
+    }
+    return lines;
+}
+
 }  // namespace
 
 std::size_t CheckReport::Refusals() const
@@ -130,7 +172,7 @@ std::size_t CheckReport::Refusals() const
 
 int CheckReport::ExitStatus() const
 {
-    return Refusals() == 0 && warnings.empty() ? 0 : 1;
+    return Refusals() == 0 && warnings.empty() && stays.empty() ? 0 : 1;
 }
 
 CheckReport CheckLog(const std::string& logPath, const std::string& bytes)
@@ -145,11 +187,20 @@ CheckReport CheckLog(const std::string& logPath, const std::string& bytes)
 
     RunRemovalPhases(PhaseContext{machine.Services(), log, kMessagesSection.name, &machine});
     report.steps = machine.Steps();
+    NumberRefusals(log, entries, report.steps);
+    WarnUnknownRoots(entries, machine.Compare(), report.warnings);
 
     // The folder guard asked directly: whether it keeps a folder whatever the log says.
     FolderGuard guard(machine.Services().registry, machine.Services().files, machine.Services().system);
     WarnOutside(machine, guard, logPath, entries, report.warnings);
-    WarnShortcutFolders(machine, guard, entries, report.warnings);
+    report.stays =
+        WhatStays(machine, guard, ApplicationFolder(logPath), entries, report.steps, WarnedLines(report.warnings));
+    const auto& text = log.Lines.Items();
+    if (std::all_of(text.begin(), text.end(), [](const std::string& line) { return line.empty(); })) {
+        // The rest would only follow from it.
+        report.warnings.push_back(MakeWarning(Warning::Kind::EmptyLog, 0));
+        return report;
+    }
     WarnDefaults(log, kTitlesSection, report.warnings);
     WarnDefaults(log, kMessagesSection, report.warnings);
     if (log.ReadText(kApplicationSection.name, kApplicationName).empty())

@@ -46,6 +46,14 @@ void CheckBytes(const std::string& line, std::size_t number, std::vector<Warning
         warnings.push_back(MakeWarning(Warning::Kind::LooksLikeUtf8, number));
 }
 
+// A line without "=" that begins with ";", as INI files write comments: the reader
+// ignores it as it ignores any line without "=", and so does the check.
+bool IsComment(const IgnoredLine& line)
+{
+    return (line.why == IgnoredLine::Why::NoEqualsSign || line.why == IgnoredLine::Why::OutsideSection) &&
+           !line.text.empty() && line.text[0] == ';';
+}
+
 Warning::Kind KindOf(IgnoredLine::Why why)
 {
     switch (why) {
@@ -60,8 +68,9 @@ Warning::Kind KindOf(IgnoredLine::Why why)
     return Warning::Kind::TextEndsAtNul;
 }
 
-// An entry whose target is listed before in its section, or whose name is (a name
-// always resolves to its first line), with the line of that first listing.
+// An entry whose target is listed before in its section, with the line of that first
+// listing; or whose name is given before, so that uninstal, which finds an entry by its
+// name, never reaches this line.
 void WarnListedTwice(const std::vector<LogEntry>& entries, std::vector<Warning>& warnings)
 {
     // By section: targets and names so far, folded as the reader compares them.
@@ -70,15 +79,20 @@ void WarnListedTwice(const std::vector<LogEntry>& entries, std::vector<Warning>&
     for (const LogEntry& entry : entries) {
         const bool named = entry.section->target == EntryTarget::Value;
         const auto [target, newTarget] = targets[entry.section].emplace(FoldCp1252(entry.Target()), entry.line);
-        std::size_t first = newTarget ? 0 : target->second;
         if (named) {
             const auto [name, newName] = names[entry.section].emplace(FoldCp1252(entry.key), entry.line);
-            if (first == 0 && !newName)
-                first = name->second;
+            if (!newName) {
+                warnings.push_back(newTarget ? MakeWarning(Warning::Kind::NameUsedTwice, entry.line,
+                                                           entry.section->name, entry.key, name->second)
+                                             : MakeWarning(Warning::Kind::ListedTwice, entry.line, entry.section->name,
+                                                           entry.key + "=" + entry.value, name->second));
+                continue;
+            }
         }
-        if (first != 0) {
+        if (!newTarget) {
             const std::string text = named ? entry.key + "=" + entry.value : entry.key;
-            warnings.push_back(MakeWarning(Warning::Kind::ListedTwice, entry.line, entry.section->name, text, first));
+            warnings.push_back(
+                MakeWarning(Warning::Kind::ListedTwice, entry.line, entry.section->name, text, target->second));
         }
     }
 }
@@ -100,7 +114,7 @@ void LogLines::Warn(const TInsFile& log, std::vector<Warning>& warnings) const
         CheckBytes(lines[i], i + 1, warnings);
     // Those of a line after its bytes' warning; the NUL byte's after those of its line.
     for (const IgnoredLine& line : ignored_) {
-        if (line.why != IgnoredLine::Why::AfterNul)
+        if (line.why != IgnoredLine::Why::AfterNul && !IsComment(line))
             warnings.push_back(MakeWarning(KindOf(line.why), line.line, line.section ? line.section->name : "",
                                            line.text, line.firstLine));
     }

@@ -8,4 +8,7 @@ namespace uninst {
 // ANSI code page) on Windows.
 std::string ForTerminal(const std::string& cp1252);
 
+// Text from the command line (a path) as UTF-8.
+std::string TerminalToUtf8(const std::string& text);
+
 }  // namespace uninst

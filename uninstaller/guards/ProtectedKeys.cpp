@@ -257,4 +257,14 @@ bool IsSingleKeyName(std::string_view name)
     return !name.empty() && name.find('\\') == std::string_view::npos;
 }
 
+std::span<const std::string_view> ProtectedKeyRows()
+{
+    return kProtectedKeys;
+}
+
+std::span<const std::string_view> ProtectedValueRows()
+{
+    return kProtectedValues;
+}
+
 }  // namespace uninst

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -32,5 +33,9 @@ Protection IsProtectedValue(RootKey root, std::string_view keyPath, std::string_
 
 // Whether the text is one key name: not empty and without "\".
 bool IsSingleKeyName(std::string_view name);
+
+// The rows of the two tables, as the rules name them, for an author to read.
+std::span<const std::string_view> ProtectedKeyRows();
+std::span<const std::string_view> ProtectedValueRows();
 
 }  // namespace uninst

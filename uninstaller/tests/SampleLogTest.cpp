@@ -87,9 +87,10 @@ TEST_F(SampleLogTest, ListsWhatAnInstallationLeft)
     EXPECT_EQ(Keys("Icons"), (V{"Programme", "Bureau"}));
     EXPECT_EQ(ValueByName("Icons", "bureau"), "C:\\WINDOWS\\Desktop\\Exemple.lnk");
 
-    EXPECT_EQ(Keys("Reg_CreateValue"), (V{"Langue", "Dossier", "Extension"}));
+    EXPECT_EQ(Keys("Reg_CreateValue"), (V{"Langue", "Demarrage"}));
     EXPECT_EQ(ValueByName("Reg_CreateValue", "Langue"), "HKEY_CURRENT_USER\\Software\\Exemple\\R\xE9glages\\Langue");
-    EXPECT_EQ(ValueByName("Reg_CreateValue", "Extension"), "HKEY_CLASSES_ROOT\\.exd\\");
-    EXPECT_EQ(Keys("Reg_CreateKey"), (V{"Utilisateur", "Document"}));
+    EXPECT_EQ(ValueByName("Reg_CreateValue", "Demarrage"),
+              "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run\\Exemple");
+    EXPECT_EQ(Keys("Reg_CreateKey"), (V{"Utilisateur", "Document", "Extension"}));
     EXPECT_EQ(ValueByName("Reg_CreateKey", "Document"), "HKEY_CLASSES_ROOT\\Exemple.Document");
 }

@@ -3,8 +3,9 @@
 set(UNINST_CHECK_TESTS_DIR "${CMAKE_CURRENT_LIST_DIR}")
 
 add_test(NAME uninstal_check.cli
-  COMMAND "${Python3_EXECUTABLE}" "${UNINST_CHECK_TESTS_DIR}/check_cli.py" $<TARGET_FILE:uninstal-check>
-          "${UNINST_CHECK_TESTS_DIR}/EVERYLINE.DAT" "${CMAKE_CURRENT_LIST_DIR}/../../package/UNINSTAL.DAT"
+  COMMAND "${Python3_EXECUTABLE}" "${UNINST_CHECK_TESTS_DIR}/check_cli.py" $<TARGET_FILE:uninstal-check> "${PROJECT_VERSION}"
+          "${UNINST_CHECK_TESTS_DIR}/EVERYLINE.DAT" "${UNINST_CHECK_TESTS_DIR}/MISTAKES.DAT"
+          "${CMAKE_CURRENT_LIST_DIR}/../../package/UNINSTAL.DAT"
           "${CMAKE_CURRENT_BINARY_DIR}/check-cli")
 set_tests_properties(uninstal_check.cli PROPERTIES LABELS uninstaller TIMEOUT 60)
 
