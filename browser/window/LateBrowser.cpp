@@ -1,13 +1,28 @@
 #include "LateBrowser.h"
 
-#include "PagePlace.h"
-
 #include <QEvent>
 #include <QLabel>
+#include <QStackedLayout>
 #include <QTimer>
 #include <QWidget>
 
 #include <utility>
+
+namespace {
+
+// White as an empty page until the engine's view fills it, in its slot of the
+// keyboard order, and passing the focus on to the view.
+QWidget* newPagePlace()
+{
+    auto* place = new QWidget;
+    place->setAutoFillBackground(true);
+    place->setBackgroundRole(QPalette::Base);
+    place->setFocusPolicy(Qt::StrongFocus);
+    new QStackedLayout(place);
+    return place;
+}
+
+}  // namespace
 
 LateBrowser::LateBrowser(Maker make, QObject* parent)
     : BrowserComponent(parent)
@@ -60,7 +75,8 @@ void LateBrowser::arrive()
     }
     BrowserComponent& engine = *m_engine;
     QWidget* view = engine.widget();
-    // The view goes by its place's names: the window knows only the place.
+    // The view goes by its place's names: the window knows only the place,
+    // which keeps its slot in the keyboard order and hands the focus on.
     view->setObjectName(m_place->objectName());
     view->setAccessibleName(m_place->accessibleName());
     m_place->layout()->addWidget(view);
