@@ -4,8 +4,8 @@
 #include "DataFolder.h"
 #include "EngineModule.h"
 #include "LateBrowser.h"
+#include "LateFetcher.h"
 #include "MainWindow.h"
-#include "PageFetcher.h"
 #include "QtFileDialog.h"
 #include "QtInputBox.h"
 #include "QtMessageBox.h"
@@ -48,7 +48,7 @@ int main(int argc, char* argv[])
         .fileDialog = QtFileDialog::forPages(),
         .makeFileDialog = [] { return std::make_unique<QtFileDialog>(); },
         .input = std::make_unique<QtInputBox>(),
-        .fetcher = std::make_unique<PageFetcher>(),
+        .fetcher = std::make_unique<LateFetcher>([&engine](QString& whyNot) { return engine.makeFetcher(whyNot); }),
     });
     session.window().show();
     if (!start->address.isEmpty())

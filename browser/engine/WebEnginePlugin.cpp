@@ -1,6 +1,7 @@
 #include "WebEnginePlugin.h"
 
 #include "EngineModule.h"
+#include "NetworkPageFetcher.h"
 #include "WebEngineBrowser.h"
 
 #include <QQuickWindow>
@@ -18,4 +19,9 @@ WebEnginePlugin::WebEnginePlugin()
 std::unique_ptr<BrowserComponent> WebEnginePlugin::makeBrowser()
 {
     return std::make_unique<WebEngineBrowser>();
+}
+
+std::unique_ptr<PageFetcher> WebEnginePlugin::makeFetcher()
+{
+    return std::make_unique<NetworkPageFetcher>();
 }

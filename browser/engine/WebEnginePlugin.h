@@ -13,4 +13,5 @@ public:
     WebEnginePlugin();
 
     std::unique_ptr<BrowserComponent> makeBrowser() override;
+    std::unique_ptr<PageFetcher> makeFetcher() override;
 };

@@ -2,6 +2,7 @@
 
 #include "BrowserComponent.h"
 #include "BrowserEngine.h"
+#include "PageFetcher.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,8 +33,9 @@ void giveSharedOpenGLContext()
 EngineModule EngineModule::forRunningProgram()
 {
     const QDir program(QCoreApplication::applicationDirPath());
-    return EngineModule({program.filePath(QStringLiteral(TAVRELLO_ENGINE_FILE)),
-                         QDir::cleanPath(program.filePath(QStringLiteral(TAVRELLO_ENGINE_FROM_PROGRAM "/" TAVRELLO_ENGINE_FILE)))});
+    return EngineModule(
+        {program.filePath(QStringLiteral(TAVRELLO_ENGINE_FILE)),
+         QDir::cleanPath(program.filePath(QStringLiteral(TAVRELLO_ENGINE_FROM_PROGRAM "/" TAVRELLO_ENGINE_FILE)))});
 }
 
 EngineModule::EngineModule(QStringList candidates) : m_candidates(std::move(candidates)) {}
@@ -42,6 +44,14 @@ std::unique_ptr<BrowserComponent> EngineModule::makeBrowser(QString& whyNot)
 {
     if (BrowserEngine* engine = load())
         return engine->makeBrowser();
+    whyNot = m_failure;
+    return nullptr;
+}
+
+std::unique_ptr<PageFetcher> EngineModule::makeFetcher(QString& whyNot)
+{
+    if (BrowserEngine* engine = load())
+        return engine->makeFetcher();
     whyNot = m_failure;
     return nullptr;
 }

@@ -8,6 +8,7 @@
 
 class BrowserComponent;
 class BrowserEngine;
+class PageFetcher;
 
 // The engine's module (browser/engine/): the page views on Qt WebEngine, in a
 // library of their own that the program loads once its window is on the
@@ -24,6 +25,8 @@ public:
     // A page view on the engine; none when the module cannot be loaded, and
     // whyNot then says why, in French.
     std::unique_ptr<BrowserComponent> makeBrowser(QString& whyNot);
+    // The page downloader, likewise.
+    std::unique_ptr<PageFetcher> makeFetcher(QString& whyNot);
 
     // Whether the engine is told to work without a GPU: it then hands its
     // pages over as pictures, and the program needs no OpenGL of its own.

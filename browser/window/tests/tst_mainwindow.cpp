@@ -2,6 +2,7 @@
 #include "EngineModule.h"
 #include "FakeBrowserComponent.h"
 #include "LateBrowser.h"
+#include "LateFetcher.h"
 #include "MainWindow.h"
 #include "WebAddresses.h"
 
@@ -389,6 +390,9 @@ private slots:
         QCOMPARE(finished.at(0).at(0).toBool(), false);
         QVERIFY(!pageView.goBack());
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Bienvenue sur Tavrello"));
+        // A page fetched afresh, for its source or to save it, fails with the reason.
+        LateFetcher inet1([&engine](QString& whyNot) { return engine.makeFetcher(whyNot); });
+        QVERIFY(inet1.fetch("http://b.test/").failure.contains("moteur d'affichage des pages"));
     }
 
 private:
