@@ -2,29 +2,28 @@
 #include "BrowserSession.h"
 #include "CommandLine.h"
 #include "DataFolder.h"
+#include "EngineModule.h"
+#include "LateBrowser.h"
+#include "LateFetcher.h"
 #include "MainWindow.h"
-#include "PageFetcher.h"
 #include "QtFileDialog.h"
-#include "QtMessageBox.h"
 #include "QtInputBox.h"
-#include "WebEngineBrowser.h"
+#include "QtMessageBox.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
-#include <QQuickWindow>
 #include <QTranslator>
 
 #include <cstdio>
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    // Told to work without a GPU, as it must be on machines that have none,
-    // the engine hands its pages over as pictures: Qt Quick's raster renderer
-    // shows them with far less work than OpenGL, which would be Mesa's
-    // software rasteriser there.
-    if (qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").split(u' ').contains(QStringLiteral("--disable-gpu")))
-        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    // The engine's pages drawn with OpenGL need a context shared by every
+    // window, made with the application. Without a GPU the engine hands them
+    // over as pictures and needs none (see EngineModule): making one would
+    // load the whole software OpenGL stack before the window could show.
+    if (!EngineModule::drawsWithoutGpu())
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrello"));
     // Qt's own options (-platform, -style...) are gone from the arguments by now.
@@ -38,15 +37,18 @@ int main(int argc, char* argv[])
     if (qtFrench.load(QStringLiteral("qtbase_fr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtFrench);
 
+    // The engine is loaded once the window is painted.
+    EngineModule engine = EngineModule::forRunningProgram();
+    auto onEngine = [&engine](QString& whyNot) { return engine.makeBrowser(whyNot); };
     BrowserSession session({
         .folder = DataFolder::forRunningProgram(start->startedFrom),
-        .pageView = std::make_unique<WebEngineBrowser>(),
-        .bannerStrip = std::make_unique<WebEngineBrowser>(),
+        .pageView = std::make_unique<LateBrowser>(onEngine),
+        .bannerStrip = std::make_unique<LateBrowser>(onEngine),
         .messages = std::make_unique<QtMessageBox>(),
         .fileDialog = QtFileDialog::forPages(),
         .makeFileDialog = [] { return std::make_unique<QtFileDialog>(); },
         .input = std::make_unique<QtInputBox>(),
-        .fetcher = std::make_unique<PageFetcher>(),
+        .fetcher = std::make_unique<LateFetcher>([&engine](QString& whyNot) { return engine.makeFetcher(whyNot); }),
     });
     session.window().show();
     if (!start->address.isEmpty())

@@ -115,6 +115,7 @@ printf 'http://ancienne.test/\r\n' | cmp -s - "$HOME/historique.txt" || fail "hi
 grep -qx 'Utilisation : tavrello \[--depuis-le-menu\] \[ADRESSE\]' "$work/usage.txt" \
   || fail "an unknown option gets: $(cat "$work/usage.txt")"
 
+# The page's title in the caption: the installed program found the engine's module.
 [ -s "$work/opened.txt" ] || fail "xdg-open did not show the page in Tavrello"
 echo "xdg-open: $(cat "$work/opened.txt")"
 # The old history, the typed address, then the one xdg-open gave, kept the same way.

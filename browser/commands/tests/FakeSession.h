@@ -7,7 +7,7 @@
 #include "FakeMessageBox.h"
 #include "MainWindow.h"
 #include "MenuBar.h"
-#include "PageFetcher.h"
+#include "NetworkPageFetcher.h"
 
 #include <QAction>
 #include <QDir>
@@ -58,6 +58,7 @@ public:
     FakeMessageBox* messages = nullptr;
     FakeFileDialog* cd1 = nullptr;
     FakeInputBox* input = nullptr;
+    NetworkPageFetcher* inet1 = nullptr;
     int fileDialogsMade = 0;  // by the preferred-address dialogs
     std::unique_ptr<BrowserSession> session;
 
@@ -68,10 +69,12 @@ private:
         auto messageBox = std::make_unique<FakeMessageBox>();
         auto fileDialog = std::make_unique<FakeFileDialog>();
         auto inputBox = std::make_unique<FakeInputBox>();
+        auto fetcher = std::make_unique<NetworkPageFetcher>();
         wb1 = pageView.get();
         messages = messageBox.get();
         cd1 = fileDialog.get();
         input = inputBox.get();
+        inet1 = fetcher.get();
         session = std::make_unique<BrowserSession>(BrowserSession::Parts{
             .folder = ProgramFolder(programFolder),
             .pageView = std::move(pageView),
@@ -84,7 +87,7 @@ private:
                     return std::make_unique<FakeFileDialog>();
                 },
             .input = std::move(inputBox),
-            .fetcher = std::make_unique<PageFetcher>(),
+            .fetcher = std::move(fetcher),
         });
     }
 

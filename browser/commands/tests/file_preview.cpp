@@ -11,7 +11,7 @@
 #include "LocalHttpServer.h"
 #include "MainWindow.h"
 #include "MenuBar.h"
-#include "PageFetcher.h"
+#include "NetworkPageFetcher.h"
 #include "QtFileDialog.h"
 #include "QtInputBox.h"
 #include "QtMessageBox.h"
@@ -77,7 +77,7 @@ int main(int argc, char** argv)
         .fileDialog = std::move(cd1),
         .makeFileDialog = [] { return std::make_unique<QtFileDialog>(); },
         .input = std::make_unique<QtInputBox>(),
-        .fetcher = std::make_unique<PageFetcher>(),
+        .fetcher = std::make_unique<NetworkPageFetcher>(),
     });
     MainWindow& window = session.window();
     MenuBar* menus = &session.menus();

@@ -50,7 +50,7 @@ private slots:
         m_wb1 = m_session->wb1;
         m_messages = m_session->messages;
         m_cd1 = m_session->cd1;
-        m_session->services().fetcher.setDeadline(300ms);
+        m_session->inet1->setDeadline(300ms);
         m_session->window().show();
     }
     void cleanup() { m_session.reset(); }

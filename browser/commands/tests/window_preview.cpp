@@ -6,7 +6,7 @@
 #include "FakeBrowserComponent.h"
 #include "MainWindow.h"
 #include "MenuBar.h"
-#include "PageFetcher.h"
+#include "NetworkPageFetcher.h"
 #include "QtFileDialog.h"
 #include "QtInputBox.h"
 #include "QtMessageBox.h"
@@ -38,7 +38,7 @@ int main(int argc, char** argv)
         .fileDialog = std::make_unique<QtFileDialog>(),
         .makeFileDialog = [] { return std::make_unique<QtFileDialog>(); },
         .input = std::make_unique<QtInputBox>(),
-        .fetcher = std::make_unique<PageFetcher>(),
+        .fetcher = std::make_unique<NetworkPageFetcher>(),
     });
     MainWindow& main = session.window();
     MenuBar* menus = &session.menus();

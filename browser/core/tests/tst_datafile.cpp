@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -38,6 +39,10 @@ private slots:
         QVERIFY(line.contains(QChar(0x20AC)));  // 0x80
         QVERIFY(line.contains(QChar(0x0153)));  // 0x9C
         QVERIFY(line.contains(QChar(0x2019)));  // 0x92
+        // Every letter as the system's own converter reads it.
+        QStringDecoder system("windows-1252");
+        QVERIFY(system.isValid());
+        QCOMPARE(line, system.decode(all));
 
         DataFile out(dir().filePath("copy.txt"));
         QVERIFY(out.replaceWithLine(line));

@@ -1,6 +1,6 @@
 #include "FakeBrowserComponent.h"
 #include "LocalHttpServer.h"
-#include "PageFetcher.h"
+#include "NetworkPageFetcher.h"
 #include "SourceViewer.h"
 #include "TestSupport.h"
 #include "WebEngineBrowser.h"
@@ -18,7 +18,7 @@ class SourceViewerTest : public QObject {
 
 private:
     LocalHttpServer m_server;
-    PageFetcher m_inet1;
+    NetworkPageFetcher m_inet1;
     FakeBrowserComponent m_wb1;
 
 private slots:

@@ -10,7 +10,7 @@
 #include "FindWindow.h"
 #include "MainWindow.h"
 #include "MenuBar.h"
-#include "PageFetcher.h"
+#include "NetworkPageFetcher.h"
 #include "PreferredAddressDialog.h"
 #include "PreferredAddressMember.h"
 #include "QtFileDialog.h"
@@ -87,7 +87,7 @@ int main(int argc, char** argv)
     windows.push_back(std::make_unique<ShortcutEditor>(programFolder, messages));
     windows.push_back(std::make_unique<CreditsWindow>(wb1));
     // No page is shown, so the viewer holds the French reason at once.
-    PageFetcher inet1;
+    NetworkPageFetcher inet1;
     windows.push_back(std::make_unique<SourceViewer>(wb1, inet1));
     windows.push_back(std::make_unique<FindWindow>(wb1));
 

@@ -1,5 +1,8 @@
 #include "BrowserComponent.h"
+#include "EngineModule.h"
 #include "FakeBrowserComponent.h"
+#include "LateBrowser.h"
+#include "LateFetcher.h"
 #include "MainWindow.h"
 #include "WebAddresses.h"
 
@@ -14,6 +17,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -359,6 +363,36 @@ private slots:
         emit m_wb2->newWindowRequested(QStringLiteral("http://pub.test/"));
         QCOMPARE(m_wb1->navigations, (QStringList{"http://cible.test/", "http://pub.test/"}));
         QCOMPARE(m_wb2->navigations, QStringList{web_addresses::bannerPicture()});
+    }
+
+    void missingEngineIsToldInThePageViewsPlace()
+    {
+        EngineModule engine({m_programDir->filePath("tavrello-engine.so")});
+        auto onEngine = [&engine](QString& whyNot) { return engine.makeBrowser(whyNot); };
+        auto wb1 = std::make_unique<LateBrowser>(onEngine);
+        BrowserComponent& pageView = *wb1;
+        m_window = std::make_unique<MainWindow>(ProgramFolder(m_programDir->path()), m_variables, std::move(wb1),
+                                                std::make_unique<LateBrowser>(onEngine));
+        m_window->show();
+        const auto told = [this](const char* place) {
+            auto* message = m_window->findChild<QWidget*>(place)->findChild<QLabel*>();
+            return message && message->isVisible() && message->text().contains("moteur d'affichage des pages") &&
+                   message->text().contains(m_programDir->filePath("tavrello-engine.so"));
+        };
+        QTRY_VERIFY(told("wb1") && told("wb2"));
+        // The rest of the window works: an address is remembered, and the
+        // page view loads nothing.
+        QSignalSpy finished(&pageView, &BrowserComponent::loadFinished);
+        combo()->setEditText("http://b.test/");
+        QTest::keyClick(combo(), Qt::Key_Return);
+        QCOMPARE(readBytes(QDir::current().filePath("historique.txt")), QByteArray("http://b.test/\r\n"));
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished.at(0).at(0).toBool(), false);
+        QVERIFY(!pageView.goBack());
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Bienvenue sur Tavrello"));
+        // A page fetched afresh, for its source or to save it, fails with the reason.
+        LateFetcher inet1([&engine](QString& whyNot) { return engine.makeFetcher(whyNot); });
+        QVERIFY(inet1.fetch("http://b.test/").failure.contains("moteur d'affichage des pages"));
     }
 
 private:

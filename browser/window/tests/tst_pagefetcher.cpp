@@ -1,6 +1,6 @@
 #include "FetchedPage.h"
 #include "LocalHttpServer.h"
-#include "PageFetcher.h"
+#include "NetworkPageFetcher.h"
 
 #include <QApplication>
 #include <QFile>
@@ -34,7 +34,7 @@ class PageFetcherTest : public QObject {
 
 private:
     LocalHttpServer m_server;
-    PageFetcher m_inet1;
+    NetworkPageFetcher m_inet1;
 
 private slots:
     void initTestCase() { QVERIFY(m_server.listen()); }
@@ -129,7 +129,8 @@ private slots:
         m_inet1.setDeadline(400ms);
         FetchedPage page = m_inet1.fetch(m_server.url("/goutte"));
         m_inet1.setDeadline(60s);
-        QVERIFY2(page.failure.contains(QStringLiteral("le serveur n'a pas envoyé la page entière")), qPrintable(page.failure));
+        QVERIFY2(page.failure.contains(QStringLiteral("le serveur n'a pas envoyé la page entière")),
+                 qPrintable(page.failure));
         QVERIFY(!page.endedByUser);
 
         // Esc is also the main window's shortcut for "Stopper".
@@ -162,7 +163,7 @@ private slots:
         QVERIFY2(page.failure.startsWith(QStringLiteral("La page dépasse 32 Mo : ")), qPrintable(page.failure));
         QVERIFY(page.body.isEmpty());
         const qint64 held = memoryFigure("VmHWM:") - before;
-        QVERIFY2(held < PageFetcher::sizeLimit + 16 * 1024 * 1024, qPrintable(QString::number(held)));
+        QVERIFY2(held < NetworkPageFetcher::sizeLimit + 16 * 1024 * 1024, qPrintable(QString::number(held)));
     }
 
     void textIsDecodedByTheDeclaredCharset_data()

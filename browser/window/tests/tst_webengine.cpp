@@ -1,3 +1,4 @@
+#include "LateBrowser.h"
 #include "LocalHttpServer.h"
 #include "MainWindow.h"
 #include "SavePathChooser.h"
@@ -554,13 +555,17 @@ private slots:
         writeBytes(replacement, page("Remplacement"));
         writeBytes(program.filePath("erreur404.txt"), replacement.toLocal8Bit() + "\r\n");
         Variables variables;
-        auto ownPageView = std::make_unique<WebEngineBrowser>();
+        // As the program makes them: the engine's views come once the window
+        // is on the screen (nothing but its painting brings them); then the
+        // banner asked for while the window was built loads, and an address
+        // visited before that is not lost.
+        auto onEngine = [](QString&) -> std::unique_ptr<BrowserComponent> {
+            return std::make_unique<WebEngineBrowser>();
+        };
+        auto ownPageView = std::make_unique<LateBrowser>(onEngine);
         BrowserComponent& pageView = *ownPageView;
         MainWindow window(ProgramFolder(program.path()), variables, std::move(ownPageView),
-                          std::make_unique<WebEngineBrowser>());
-        // The engine comes up once the window is on the screen (nothing but its
-        // painting brings it up); then the banner asked for while the window
-        // was built loads, and an address visited before that is not lost.
+                          std::make_unique<LateBrowser>(onEngine));
         QCoreApplication::processEvents();
         QVERIFY(!window.findChild<QWebEngineView*>());
         window.show();

@@ -1,4 +1,4 @@
-#include "PageFetcher.h"
+#include "NetworkPageFetcher.h"
 #include "FailureReasons.h"
 #include "FrenchQuotes.h"
 
@@ -117,12 +117,12 @@ QString cannotFetch(const QString& address, const QString& reason)
 
 }  // namespace
 
-PageFetcher::PageFetcher(std::chrono::milliseconds deadline) : m_deadline(deadline)
+NetworkPageFetcher::NetworkPageFetcher(std::chrono::milliseconds deadline) : m_deadline(deadline)
 {
     m_network.setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
 }
 
-FetchedPage PageFetcher::fetch(const QString& address)
+FetchedPage NetworkPageFetcher::fetch(const QString& address)
 {
     const QUrl url(address);
     const QString scheme = url.scheme().toLower();

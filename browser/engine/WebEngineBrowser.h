@@ -3,27 +3,23 @@
 #include "BrowserComponent.h"
 #include "PageLoadStates.h"
 
+#include <QPointer>
 #include <QUrl>
 #include <QWebEnginePage>
+#include <QWebEngineView>
 
 #include <memory>
 
 class DownloadHandler;
-class EnginePlace;
 class QPrinter;
 class QWebEngineLoadingInfo;
-class QWebEngineView;
+
 class SavePathChooser;
 
 // The browser component on Qt WebEngine. A server that cannot be found, or
 // typed words that make no address, show the component's own French page,
 // named "Impossible de trouver le serveur"; other load failures, and a page
 // whose renderer process ended abnormally, show a French page of their own.
-//
-// Its widget is at first a blank place that the engine's view fills later (see
-// EnginePlace), at the latest at the first address. Until then the component
-// behaves as a blank page whose loading has not begun: the address asked for
-// last waits, there is no history, and stop() drops the waiting address.
 class WebEngineBrowser : public BrowserComponent {
     Q_OBJECT
 public:
@@ -48,8 +44,8 @@ public:
     void print() override;
     void saveAsPdf() override;
 
-    // The engine's view, made now if it was not yet.
-    QWebEngineView* view();
+    // The engine's view, which is the component's widget.
+    QWebEngineView* view() { return m_view; }
 
 private:
     void createPage(QWebEngineView& view);
@@ -57,12 +53,12 @@ private:
     void onLoadingChanged(const QWebEngineLoadingInfo& info);
     void onRendererEnded(QWebEnginePage::RenderProcessTerminationStatus status);
 
-    EnginePlace* m_place;
-    QWebEnginePage* m_page = nullptr;  // none before the view fills the place
+    // Deleted with the window that holds it, or with the component.
+    QPointer<QWebEngineView> m_view;
+    QWebEnginePage* m_page = nullptr;
     std::unique_ptr<SavePathChooser> m_saveChooser;
     DownloadHandler* m_downloads = nullptr;
     PageLoadStates m_states;
-    QUrl m_pendingUrl;             // asked for before there was a view
     bool m_onLink = false;         // the pointer is over a link, whose address the status line shows
     bool m_findMatchCase = false;  // of the search under way
     bool m_endingSearch = false;   // its end is answered at once, with no match

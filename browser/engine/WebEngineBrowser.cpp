@@ -1,7 +1,6 @@
 #include "WebEngineBrowser.h"
 
 #include "DownloadHandler.h"
-#include "EnginePlace.h"
 #include "Endpoints.h"
 #include "FocusTracker.h"
 #include "FrenchQuotes.h"
@@ -37,22 +36,18 @@ WebEngineBrowser::WebEngineBrowser(QObject* parent) : WebEngineBrowser(std::make
 
 WebEngineBrowser::WebEngineBrowser(std::unique_ptr<SavePathChooser> saveChooser, QObject* parent)
     : BrowserComponent(parent)
-    , m_place(new EnginePlace([this](QWebEngineView& view) { createPage(view); }, this))
+    , m_view(new QWebEngineView)
     , m_saveChooser(std::move(saveChooser))
 {
-    connect(m_place, &EnginePlace::filled, this, [this] {
-        if (!m_pendingUrl.isEmpty())
-            load(m_pendingUrl);
-    });
+    createPage(*m_view);
     connect(&m_states, &PageLoadStates::statusText, this, &BrowserComponent::statusTextChange);
     connect(&m_states, &PageLoadStates::titleToTell, this, [this] { emit titleChange(m_page->title()); });
     connect(&m_states, &PageLoadStates::loadFinished, this, &BrowserComponent::loadFinished);
     connect(&m_states, &PageLoadStates::pageCrashed, this, &BrowserComponent::pageCrashed);
     connect(&m_states, &PageLoadStates::showHtml, this, [this](const QString& html, const QUrl& baseUrl) {
-        m_place->fill();  // words typed before the engine was up
-        m_place->view()->setHtml(html, baseUrl);
+        m_view->setHtml(html, baseUrl);
     });
-    auto* focus = new FocusTracker(*m_place->widget(), this);
+    auto* focus = new FocusTracker(*m_view, this);
     connect(focus, &FocusTracker::gotFocus, this, &BrowserComponent::gotFocus);
 }
 
@@ -60,13 +55,8 @@ WebEngineBrowser::~WebEngineBrowser()
 {
     // A view that no window holds goes first, while what its page reports to
     // is still here.
-    delete m_place;
-}
-
-QWebEngineView* WebEngineBrowser::view()
-{
-    m_place->fill();
-    return m_place->view();
+    if (m_view && !m_view->parent())
+        delete m_view;
 }
 
 void WebEngineBrowser::createPage(QWebEngineView& view)
@@ -113,7 +103,7 @@ void WebEngineBrowser::createPage(QWebEngineView& view)
 
 QWidget* WebEngineBrowser::widget()
 {
-    return m_place->widget();
+    return m_view;
 }
 
 void WebEngineBrowser::navigate(const QString& address)
@@ -124,13 +114,7 @@ void WebEngineBrowser::navigate(const QString& address)
     if (MailLinkPage::handOver(url))
         return;
     if (url.isEmpty()) {
-        m_pendingUrl.clear();
         m_states.notAnAddress(address);
-        return;
-    }
-    if (!m_page) {
-        m_pendingUrl = url;
-        m_place->fillWhenShown();
         return;
     }
     load(url);
@@ -138,43 +122,37 @@ void WebEngineBrowser::navigate(const QString& address)
 
 void WebEngineBrowser::load(QUrl url)
 {
-    m_pendingUrl.clear();
     m_states.loadAsked();
     m_page->setUrl(url);
 }
 
 bool WebEngineBrowser::goBack()
 {
-    if (!m_page || !m_page->history()->canGoBack())
+    if (!m_page->history()->canGoBack())
         return false;
-    m_place->view()->back();
+    m_view->back();
     return true;
 }
 
 bool WebEngineBrowser::goForward()
 {
-    if (!m_page || !m_page->history()->canGoForward())
+    if (!m_page->history()->canGoForward())
         return false;
-    m_place->view()->forward();
+    m_view->forward();
     return true;
 }
 
 void WebEngineBrowser::refresh()
 {
-    if (!m_page)
-        return;  // a blank page
     if (const auto failed = m_states.failedAddress())
         navigate(*failed);  // try the page that failed again
     else
-        m_place->view()->reload();
+        m_view->reload();
 }
 
 void WebEngineBrowser::stop()
 {
-    m_pendingUrl.clear();
-    if (!m_page)
-        return;
-    m_place->view()->stop();
+    m_view->stop();
     // The user may stop a download the same way as a page.
     m_downloads->cancelAll();
 }
@@ -193,20 +171,16 @@ QString WebEngineBrowser::locationUrl() const
 {
     if (const auto failed = m_states.failedAddress())
         return *failed;
-    return m_page ? m_page->url().toString() : QString();
+    return m_page->url().toString();
 }
 
 QString WebEngineBrowser::locationName() const
 {
-    return m_page ? m_page->title() : QString();
+    return m_page->title();
 }
 
 void WebEngineBrowser::findText(const QString& text, bool matchCase, bool backward)
 {
-    if (!m_page) {
-        emit findTextFinished(0, 0);  // a blank page
-        return;
-    }
     // The engine takes the same text again as a step to the next match, under
     // the case rule it was first given.
     if (matchCase != m_findMatchCase) {
@@ -229,16 +203,15 @@ qreal WebEngineBrowser::zoomFactor() const
 void WebEngineBrowser::setZoomFactor(qreal factor)
 {
     m_zoomFactor = factor;
-    if (m_page)
-        m_page->setZoomFactor(factor);
+    m_page->setZoomFactor(factor);
 }
 
 void WebEngineBrowser::print()
 {
-    if (!m_page || m_printer)
-        return;  // nothing shown, or a page still going to the printer
+    if (m_printer)
+        return;  // a page still going to the printer
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    QWebEngineView* view = m_place->view();
+    QWebEngineView* view = m_view;
     QPrintDialog dialog(printer.get(), view->window());
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -257,14 +230,12 @@ void WebEngineBrowser::print()
 
 void WebEngineBrowser::saveAsPdf()
 {
-    if (!m_page)
-        return;
     QString name = m_page->title();
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
     if (name.trimmed().isEmpty())
         name = QStringLiteral("page");
     const QString path = m_saveChooser->choose(
-        m_place->view(), QDir(m_page->profile()->downloadPath()).filePath(name + QStringLiteral(".pdf")));
+        m_view, QDir(m_page->profile()->downloadPath()).filePath(name + QStringLiteral(".pdf")));
     if (path.isEmpty())
         return;
     m_page->printToPdf([this, path, page = QPointer<QWebEnginePage>(m_page)](const QByteArray& pdf) {
