@@ -109,19 +109,13 @@ QWidget* WebEngineBrowser::widget()
 void WebEngineBrowser::navigate(const QString& address)
 {
     const QUrl url = address.isEmpty() ? QUrl(QStringLiteral("about:blank")) : web_addresses::toUrl(address);
-    if (m_downloads)
-        m_downloads->userActed();
+    m_downloads->userActed();
     if (MailLinkPage::handOver(url))
         return;
     if (url.isEmpty()) {
         m_states.notAnAddress(address);
         return;
     }
-    load(url);
-}
-
-void WebEngineBrowser::load(QUrl url)
-{
     m_states.loadAsked();
     m_page->setUrl(url);
 }

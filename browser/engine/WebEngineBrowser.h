@@ -49,7 +49,6 @@ public:
 
 private:
     void createPage(QWebEngineView& view);
-    void load(QUrl url);  // by value: may be given the pending address it clears
     void onLoadingChanged(const QWebEngineLoadingInfo& info);
     void onRendererEnded(QWebEnginePage::RenderProcessTerminationStatus status);
 
